@@ -1,0 +1,120 @@
+#include "app/BlattAnfang.h"
+
+#include "app/Fenster.h"
+#include "app/HauptBlatt.h"
+#include "core/Phantom.h"
+#include "pages/Blatt0.h"
+#include "platform/Bildanzeige.h"
+#include "platform/Fensterart.h"
+#include "platform/Skalierung.h"
+#include "platform/Steuerelemente.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TFormAnfang::TFormAnfang()
+{
+    setObjectName(QStringLiteral("FormAnfang"));
+    fensterart(this, Rahmen::Ohne, true);
+    setFont(arial(13));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));
+    Bild1->setGeometry(50, 50, 252, 300);
+    Bild1->setToolTip(QStringLiteral("Cross section of a human head"));
+    Bild1->setzeGestreckt(true);
+    Bild1->setzeBild(kopfschnitt(252, 300));
+    Panel1 = new Panel(this, QStringLiteral("Panel1"), 370, 50, 373, 4, QColor(0x00, 0x00, 0x80));
+    Label1 = bezeichnung(this, QStringLiteral("Label1"), QStringLiteral("Image Reconstruction"), 379, 87, 35, true);
+    Label2 = bezeichnung(this, QStringLiteral("Label2"), QStringLiteral("    in"), 510, 151, 35, true);
+    Label3 = bezeichnung(this, QStringLiteral("Label3"), QStringLiteral(" Computer Tomography"), 371, 215, 35, true);
+    Panel2 = new Panel(this, QStringLiteral("Panel2"), 370, 344, 373, 4, QColor(0x00, 0x00, 0x80));
+    LabelVersion = bezeichnung(this, QStringLiteral("LabelVersion"),
+                               QStringLiteral("            Quorvel 1.2 en\n"
+                                              "The English edition was made possible\n"
+                                              "by a grant for teaching in translation."),
+                               472, 290, 12);
+    Label5 = bezeichnung(this, QStringLiteral("Label5"), QStringLiteral("Please enter your name"), 464, 408);
+    Namensfeld = eingabefeld(this, QStringLiteral("Namensfeld"), 477, 440, 160, 24);
+    Namensfeld->setMaxLength(25);
+    Namensfeld->installEventFilter(this);
+    SeiteWeiter = new Bildanzeige(this, QStringLiteral("SeiteWeiter"));
+    SeiteWeiter->setToolTip(QStringLiteral("Continue"));
+    SeiteWeiter->setCursor(Qt::PointingHandCursor);
+    Pfeil = new Bildanzeige(this, QStringLiteral("Pfeil"));
+    Pfeil->setGeometry(0, 0, 45, 30);
+    Weiter = bezeichnung(this, QStringLiteral("Weiter"),
+                         QStringLiteral("With this curl in the page you can move through the lesson."), 0, 0);
+    WeiterButton = knopf(this, QStringLiteral("WeiterButton"), QStringLiteral("Continue"), 0, 0, 75, 25);
+    connect(SeiteWeiter, &Bildanzeige::geklickt, this, &TFormAnfang::SeiteWeiterClick);
+
+    // 1. frame
+    if (Bildschirmbreite == 1024)
+        setGeometry(0, 18, 1024, 748);
+    else
+        setGeometry(0, 18, 800, 580);
+    // 2. scale
+    Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
+    // 3. focus sink off the window
+    WeiterButton->move(-100, WeiterButton->y());
+    // 4. the forward curl, the same picture as the main window's
+    const int hoehe = Bildschirmbreite * 60 / 800;
+    const int breite = Bildschirmbreite * 90 / 800;
+    SeiteWeiter->setGeometry(Bildschirmbreite - breite, Bildschirmhoehe - hoehe - 20, breite, hoehe);
+    SeiteWeiter->setzeBildquelle(FormHaupt->SeiteWeiter->bildquelle(), FormHaupt->SeiteWeiter->bildquelleGespiegelt());
+    // 5. the arrow pointing at it
+    Pfeil->move(SeiteWeiter->x() - Pfeil->width(), SeiteWeiter->y() + (SeiteWeiter->height() - Pfeil->height()) / 2);
+    Pfeil->setzeBildquelle(QStringLiteral(":/app/pfeil.svg"));
+    // 6. the line of text left of the arrow
+    Weiter->move(SeiteWeiter->x() - Pfeil->width() - Weiter->width() - 10,
+                 SeiteWeiter->y() + (SeiteWeiter->height() - Weiter->height()) / 2 - 2);
+    // 7.
+    Lernmodus = true;
+    Namensfeld->setFocus();
+}
+
+QImage TFormAnfang::kopfschnitt(int breite, int hoehe)
+{
+    const phantom::Graubild g = phantom::schnitt(phantom::kopf(), breite, hoehe, phantom::KopfSchnitthoehe, 0.74,
+                                                 0.74 * hoehe / breite, 40.0, 120.0, 4.0);
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    for (int y = 0; y < hoehe; ++y)
+        for (int x = 0; x < breite; ++x) {
+            const int v = g(x, y);
+            bild.setPixel(x, y, qRgb(v, v, v));
+        }
+    return bild;
+}
+
+void TFormAnfang::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    FormHaupt->Neu->setEnabled(false);
+    Namensfeld->setFocus();
+}
+
+bool TFormAnfang::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == Namensfeld && e->type() == QEvent::KeyPress) {
+        const auto* taste = static_cast<QKeyEvent*>(e);
+        if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void TFormAnfang::SeiteWeiterClick()
+{
+    FormHaupt->ZugNeu(0);
+    hide();
+    Form0->Namensfeld->setText(Namensfeld->text() + QStringLiteral(" !"));
+}

@@ -1,0 +1,412 @@
+#include "app/HauptBlatt.h"
+
+#include "app/Ausstieg.h"
+#include "app/BlattAnfang.h"
+#include "app/Fenster.h"
+#include "app/Programm.h"
+#include "course/Blatt11.h"
+#include "course/Blatt7.h"
+#include "course/Blatt8.h"
+#include "course/Blatt9.h"
+#include "pages/BilderGehirn.h"
+#include "pages/BilderLunge.h"
+#include "pages/Danksagung.h"
+#include "pages/Hilfe.h"
+#include "pages/Info.h"
+#include "pages/LexComputertomograph.h"
+#include "pages/LexFilter.h"
+#include "pages/LexRoentgenstrahlung.h"
+#include "pages/Quellen.h"
+#include "platform/Bildanzeige.h"
+#include "platform/Bildschirm.h"
+#include "platform/Fensterart.h"
+#include "platform/Meldung.h"
+#include "platform/Skalierung.h"
+#include "platform/Steuerelemente.h"
+#include "sim/Blatt12.h"
+#include "tools/Archiv.h"
+#include "tools/Bilder38.h"
+#include "tools/Bilder56.h"
+#include "tools/BlattFilter.h"
+#include "tools/Eingabe.h"
+#include "tools/Graucode.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <cmath>
+
+int Bildschirmbreite = 0;
+int Bildschirmhoehe = 0;
+int Leistenhoehe = 0;
+int AktuelleSeite = -1;
+int Minimierzustand = 0;
+bool Lernmodus = true;
+
+namespace {
+const QString Abhilfe = QStringLiteral(
+    "Brechen Sie bitte an dieser Stelle ab und nehmen unter START/EINSTELLUNGEN/SYSTEMSTEUERUNG/ANZEIGE/EINSTELLUNGEN");
+const QString Aenderungen = QStringLiteral("entsprechende Änderungen vor.");
+}  // namespace
+
+TFormHaupt::TFormHaupt()
+{
+    setObjectName(QStringLiteral("FormHaupt"));
+    setWindowTitle(QStringLiteral(" Computer Tomography"));
+    fensterart(this, Rahmen::Ohne, false);
+    setzeProgrammsymbol(this);
+    setFont(arial(11));
+    setStyleSheet(QStringLiteral("TFormHaupt { background: white; }"));
+
+    anzeigePruefen();
+    menueAnlegen();
+
+    auto* flaeche = new QWidget(this);
+    flaeche->setAutoFillBackground(true);
+    QPalette pal = flaeche->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    flaeche->setPalette(pal);
+    setCentralWidget(flaeche);
+    resize(800, 600 - 18);
+
+    SeiteZurueck = new Bildanzeige(flaeche, QStringLiteral("SeiteZurueck"));
+    SeiteZurueck->setGeometry(0, 0, 90, 60);
+    SeiteZurueck->setToolTip(QStringLiteral("Zurück"));
+    SeiteZurueck->hide();
+    SeiteWeiter = new Bildanzeige(flaeche, QStringLiteral("SeiteWeiter"));
+    SeiteWeiter->setGeometry(0, 0, 90, 60);
+    SeiteWeiter->setToolTip(QStringLiteral("Continue"));
+    Untergrund = new Panel(flaeche, QStringLiteral("Untergrund"), 0, 0, 620, 40);
+    for (int k = 0; k < 13; ++k) {
+        Panel* z = new Panel(Untergrund, QStringLiteral("Zug%1").arg(k), 8 + 47 * k, 8, 40, 25, QColor(0xC0, 0xC0, 0xC0));
+        z->setFont(arial(16, true));
+        z->setzeKanten(Panel::Kante::Erhaben, Panel::Kante::Erhaben);
+        z->setzeText(QString::number(k + 1));
+        z->setCursor(Qt::PointingHandCursor);
+        connect(z, &Panel::geklickt, this, [this, k] { ZugNeu(k); });
+        Zug[std::size_t(k)] = z;
+    }
+    Zug[0]->setzeFarbe(QColor(0x00, 0x00, 0x80));
+    Zug[0]->setzeTextfarbe(Qt::white);
+    connect(SeiteWeiter, &Bildanzeige::geklickt, this, [this] { ZugNeu(AktuelleSeite + 1); });
+    connect(SeiteZurueck, &Bildanzeige::geklickt, this, [this] { ZugNeu(AktuelleSeite - 1); });
+
+    // 1. scale to the layout
+    Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
+    // 2.-4. the curls and the strip at the bottom of the layout
+    SeiteWeiter->move(Bildschirmbreite - SeiteWeiter->width(), Bildschirmhoehe - SeiteWeiter->height() - 20);
+    SeiteZurueck->move(0, Bildschirmhoehe - SeiteZurueck->height() - 20);
+    Untergrund->move((Bildschirmbreite - Untergrund->width()) / 2,
+                     Bildschirmhoehe - int(std::nearbyint(Untergrund->height() * 1.8)));
+    SeiteWeiter->setzeBildquelle(QStringLiteral(":/app/eselsohr.svg"));
+    SeiteZurueck->setzeBildquelle(QStringLiteral(":/app/eselsohr.svg"), true);
+    // 5.
+    Minimierzustand = 0;
+    AktuelleSeite = -1;
+
+    setGeometry(0, 0, Bildschirm::breite(), Bildschirm::hoehe());
+}
+
+void TFormHaupt::anzeigePruefen()
+{
+    const Anzeigedaten anzeige = Bildschirm::abfragen();
+    if (anzeige.ppi > 96) {
+        Meldung::fehler(Meldung::zeilen(
+            {QStringLiteral("Das Programm ist ausschließlich für normale Schriftgröße (96dpi) programmiert."), Abhilfe,
+             Aenderungen}));
+        Programm::endeAnfordern();
+    }
+    if (anzeige.farbtiefe < 15) {
+        const auto antwort = Meldung::bestaetigung(Meldung::zeilen(
+            {QStringLiteral("Das Programm ist für eine Farbtiefe von mindestens 15 bit (=32768 Farben) optimiert."),
+             QStringLiteral("Falls möglich brechen Sie bitte an dieser Stelle ab und nehmen unter "
+                            "START/EINSTELLUNGEN/SYSTEMSTEUERUNG/ANZEIGE/EINSTELLUNGEN"),
+             Aenderungen}));
+        if (antwort == Meldung::Antwort::Abbrechen)
+            Programm::endeAnfordern();
+    }
+    if (anzeige.breite < 800) {
+        Meldung::fehler(Meldung::zeilen(
+            {QStringLiteral("Das Programm ist für eine Bildschirmauflösung von mindestens 800x600 programmiert."),
+             Abhilfe, Aenderungen}));
+        Programm::endeAnfordern();
+    }
+    if (anzeige.breite > 1024) {
+        const auto antwort = Meldung::bestaetigung(Meldung::zeilen(
+            {QStringLiteral("Das Programm ist für eine Bildschirmauflösung von 800x600 und 1024x768 optimiert."),
+             QStringLiteral("Bei einer höheren Auflösung läuft das Programm in einem Fenster. Wenn Sie dies ändern "
+                            "wollen,"),
+             QStringLiteral("so brechen Sie bitte an dieser Stelle ab und nehmen unter "
+                            "START/EINSTELLUNGEN/SYSTEMSTEUERUNG/ANZEIGE/EINSTELLUNGEN"),
+             Aenderungen}));
+        if (antwort == Meldung::Antwort::Abbrechen)
+            Programm::endeAnfordern();
+    }
+    // Widths below 1024 get the small layout, all others the large one.
+    const bool gross = anzeige.breite >= 1024;
+    Bildschirmbreite = gross ? 1024 : 800;
+    Bildschirmhoehe = gross ? 768 : 600;
+    Leistenhoehe = gross ? 100 : 80;
+}
+
+void TFormHaupt::menueAnlegen()
+{
+    QMenuBar* leiste = menuBar();
+    leiste->setObjectName(QStringLiteral("MainMenu1"));
+    leiste->setFont(arial(12));
+    leiste->setFixedHeight(18);
+    leiste->setStyleSheet(QStringLiteral("QMenuBar { background: #d4d0c8; border: none; }"
+                                         "QMenuBar::item { padding: 1px 7px; margin: 0; }"
+                                         "QMenuBar::item:selected { background: #000080; color: white; }"));
+    leiste->setNativeMenuBar(false);
+
+    const auto eintrag = [this](QMenu* menue, const QString& name, const QString& text, const QKeySequence& taste,
+                                void (TFormHaupt::*handler)()) {
+        QAction* a = menue->addAction(text);
+        a->setObjectName(name);
+        if (!taste.isEmpty()) {
+            a->setShortcut(taste);
+            // The pages are windows of their own: the menu's keys work from them too.
+            a->setShortcutContext(Qt::ApplicationShortcut);
+        }
+        if (handler)
+            connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    const auto trenner = [](QMenu* menue, const QString& name) {
+        QAction* a = menue->addSeparator();
+        a->setObjectName(name);
+        return a;
+    };
+    const auto zeigen = [](QWidget* fenster) { zeigenVorn(fenster); };
+
+    Datei = leiste->addMenu(QStringLiteral("&File"));
+    Datei->setObjectName(QStringLiteral("Datei"));
+    Neu = eintrag(Datei, QStringLiteral("Neu"), QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                  &TFormHaupt::NeuClick);
+    Minimieren = eintrag(Datei, QStringLiteral("Minimieren"), QStringLiteral("&Minimize"), {},
+                         &TFormHaupt::MinimierenClick);
+    N1 = trenner(Datei, QStringLiteral("N1"));
+    Beenden = eintrag(Datei, QStringLiteral("Beenden"), QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_B),
+                      &TFormHaupt::BeendenClick);
+
+    Optionen = leiste->addMenu(QStringLiteral("&Options"));
+    Optionen->setObjectName(QStringLiteral("Optionen"));
+    Demonstration1 = eintrag(Optionen, QStringLiteral("Demonstration1"), QStringLiteral("Demonstration"),
+                             QKeySequence(Qt::CTRL | Qt::Key_D), &TFormHaupt::Demonstration1Click);
+    Lernprogramm1 = eintrag(Optionen, QStringLiteral("Lernprogramm1"), QStringLiteral("Instruction"),
+                            QKeySequence(Qt::CTRL | Qt::Key_L), &TFormHaupt::Lernprogramm1Click);
+    auto* modus = new QActionGroup(this);
+    modus->setExclusive(true);
+    for (QAction* a : {Demonstration1, Lernprogramm1}) {
+        a->setCheckable(true);
+        modus->addAction(a);
+    }
+    Lernprogramm1->setChecked(true);
+
+    Lexikon = leiste->addMenu(QStringLiteral("&Lexicon"));
+    Lexikon->setObjectName(QStringLiteral("Lexikon"));
+    Roentgenstrahlung = eintrag(Lexikon, QStringLiteral("Roentgenstrahlung"), QStringLiteral("&X-rays"), {}, nullptr);
+    connect(Roentgenstrahlung, &QAction::triggered, this,
+            [zeigen] { zeigen(FormLexikonRoentgenstrahlung); });
+    LexikonComputertomograph = eintrag(Lexikon, QStringLiteral("LexikonComputertomograph"),
+                                       QStringLiteral("&Real Computer Tomography"), {}, nullptr);
+    connect(LexikonComputertomograph, &QAction::triggered, this,
+            [zeigen] { zeigen(FormLexikonComputertomograph); });
+    LexikonFilter = eintrag(Lexikon, QStringLiteral("LexikonFilter"), QStringLiteral("&Filters and Convolutions"), {},
+                            nullptr);
+    connect(LexikonFilter, &QAction::triggered, this, [zeigen] { zeigen(FormLexikonFilter); });
+
+    Sonstiges = leiste->addMenu(QStringLiteral("&?"));
+    Sonstiges->setObjectName(QStringLiteral("Sonstiges"));
+    Hilfe = eintrag(Sonstiges, QStringLiteral("Hilfe"), QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), nullptr);
+    connect(Hilfe, &QAction::triggered, this, [] { FormHilfe->HilfeZeigen(TFormHilfe::Allgemein, -1); });
+    N3 = trenner(Sonstiges, QStringLiteral("N3"));
+    Danksagung1 = eintrag(Sonstiges, QStringLiteral("Danksagung1"), QStringLiteral("&Acknowledgements"), {}, nullptr);
+    connect(Danksagung1, &QAction::triggered, this, [zeigen] { zeigen(FormDanksagung); });
+    Quellen = eintrag(Sonstiges, QStringLiteral("Quellen"), QStringLiteral("&Sources"), {}, nullptr);
+    connect(Quellen, &QAction::triggered, this, [zeigen] { zeigen(FormQuellen); });
+    N2 = trenner(Sonstiges, QStringLiteral("N2"));
+    Info = eintrag(Sonstiges, QStringLiteral("Info"), QStringLiteral("&Info"), QKeySequence(Qt::CTRL | Qt::Key_I),
+                   nullptr);
+    connect(Info, &QAction::triggered, this, [zeigen] { zeigen(FormInfo); });
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+}
+
+void TFormHaupt::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (m_ersterAuftritt && !e->spontaneous()) {
+        m_ersterAuftritt = false;
+        zeigenVorn(FormAnfang);
+    }
+}
+
+void TFormHaupt::hilfsfensterSchliessen()
+{
+    QWidget* const liste[] = {FormBilderLunge, FormBilderGehirn, FormLexikonRoentgenstrahlung, FormLexikonFilter,
+                              FormLexikonComputertomograph, FormHilfe, FormQuellen, FormInfo, FormArchiv,
+                              FormGraucode, FormBilder38, FormBilder56, FormDanksagung, FormFilter, FormEingabe};
+    for (QWidget* w : liste)
+        w->close();
+}
+
+void TFormHaupt::ZugNeu(int k)
+{
+    hilfsfensterSchliessen();
+    for (Panel* z : Zug) {
+        z->setzeFarbe(QColor(0xC0, 0xC0, 0xC0));
+        z->setzeTextfarbe(Qt::black);
+    }
+    if (k < 0 || k > 12)
+        return;
+    if (k <= 11) {
+        Zug[std::size_t(k)]->setzeFarbe(QColor(0x00, 0x00, 0x80));
+        Zug[std::size_t(k)]->setzeTextfarbe(Qt::white);
+    }
+    zeigenVorn(Fenstersatz::seite(k));
+    FormAnfang->hide();
+    for (int i = 0; i <= 11; ++i)
+        if (i != k)
+            Fenstersatz::seite(i)->hide();
+    if (k == 12)
+        hide();
+    AktuelleSeite = k;
+    if (k == 0)
+        SeiteZurueck->hide();
+    else if (k <= 11)
+        SeiteZurueck->show();
+}
+
+void TFormHaupt::NeuClick()
+{
+    switch (AktuelleSeite) {
+    case 7:
+        Form7->NeuStart();
+        break;
+    case 8:
+        Form8->NeuStart();
+        break;
+    case 9:
+        Form9->NeuStart();
+        break;
+    case 11:
+        Form11->NeuStart();
+        break;
+    default:
+        break;
+    }
+}
+
+void TFormHaupt::Demonstration1Click()
+{
+    switch (AktuelleSeite) {
+    case 8:
+        Form8->Demonstration1();
+        break;
+    case 9:
+        Form9->Demonstration1();
+        break;
+    case 12:
+        break;
+    default:
+        Lernmodus = false;
+        Demonstration1->setChecked(true);
+        break;
+    }
+}
+
+void TFormHaupt::Lernprogramm1Click()
+{
+    switch (AktuelleSeite) {
+    case 8:
+        Form8->Lernprogramm1();
+        break;
+    case 9:
+        Form9->Lernprogramm1();
+        break;
+    case 12:
+        break;
+    default:
+        Lernmodus = true;
+        Lernprogramm1->setChecked(true);
+        break;
+    }
+}
+
+void TFormHaupt::BeendenClick()
+{
+    modalZeigen(FormAusstieg);
+}
+
+void TFormHaupt::MinimierenClick()
+{
+    Minimierzustand = 1050;
+    setWindowState((windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
+}
+
+void TFormHaupt::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange)
+        FormResize();
+}
+
+void TFormHaupt::FormResize()
+{
+    if (Minimierzustand == 1050 && isMinimized()) {
+        Minimierzustand = 2050;
+        hilfsfensterSchliessen();
+        FormAnfang->hide();
+        for (int k = 0; k <= 12; ++k)
+            Fenstersatz::seite(k)->hide();
+    } else if (Minimierzustand == 2050 && !isMinimized()) {
+        Minimierzustand = 0;
+        setWindowState(Qt::WindowMaximized);
+        FormAnfang->setVisible(AktuelleSeite == -1);
+        for (int k = 0; k <= 12; ++k)
+            Fenstersatz::seite(k)->setVisible(AktuelleSeite == k);
+        show();
+        if (AktuelleSeite == 12)
+            hide();
+    }
+}
+
+void TFormHaupt::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    Programm::beenden();
+}
+
+void TFormHaupt::ImageZeichnen(Bildanzeige* bild, int c, int n, int figur, int o)
+{
+    Zeichenflaeche& f = bild->flaeche();
+    if (f.groesse() != bild->size())
+        f.setzeGroesse(bild->width(), bild->height());
+    f.setzePinsel(0xFFFFFF);
+    f.fillRect(0, 0, f.breite(), f.hoehe());
+    f.setzeStift(0x000000);
+    for (int i = 1; i <= n + 1; ++i)
+        for (int d = 0; d <= 1; ++d) {
+            f.moveTo(i * c - o + d, c - o);
+            f.lineTo(i * c - o + d, (n + 1) * c + 1 - o);
+        }
+    for (int i = 1; i <= n + 1; ++i) {
+        f.moveTo(c - o, i * c - o);
+        f.lineTo((n + 1) * c + 1 - o, i * c - o);
+        f.moveTo(c - o, i * c - o + 1);
+        f.lineTo((n + 1) * c + 2 - o, i * c - o + 1);
+    }
+    f.setzePinsel(0x7E7E7E);
+    if (figur == 1 || figur == 2)
+        f.ellipse(2 * c + 1 - o, 2 * c + 1 - o, 3 * c - o, 3 * c - o);
+    if (figur == 2)
+        f.ellipse(3 * c + 1 - o, 3 * c + 1 - o, 4 * c - o, 4 * c - o);
+    if (figur == 3)
+        f.ellipse(c + 1 - o, c + 1 - o, 2 * c - o, 2 * c - o);
+    f.setzePinsel(0xFFFFFF);
+    bild->aktualisieren();
+}

@@ -1,0 +1,54 @@
+#include "app/Programm.h"
+
+#include <QCoreApplication>
+#include <QtGlobal>
+
+// The resource initialisers are global functions: they must be named outside any namespace.
+static void alleRessourcenLaden()
+{
+    Q_INIT_RESOURCE(app);
+    Q_INIT_RESOURCE(sim);
+    Q_INIT_RESOURCE(tools);
+    Q_INIT_RESOURCE(course);
+    Q_INIT_RESOURCE(pages);
+}
+
+namespace Programm {
+
+namespace {
+bool ende = false;
+bool hauptschleife = false;
+}  // namespace
+
+void endeAnfordern()
+{
+    ende = true;
+}
+
+bool endeAngefordert()
+{
+    return ende;
+}
+
+void endeZuruecksetzen()
+{
+    ende = false;
+}
+
+void setzeHauptschleife(bool laeuft)
+{
+    hauptschleife = laeuft;
+}
+
+void beenden()
+{
+    if (hauptschleife)
+        QCoreApplication::exit(0);
+}
+
+void ressourcenLaden()
+{
+    alleRessourcenLaden();
+}
+
+}  // namespace Programm

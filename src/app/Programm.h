@@ -1,0 +1,21 @@
+#pragma once
+
+// The program's own lifetime, apart from its windows.
+namespace Programm {
+
+// A display check asked for the program's end: start-up still completes, and
+// the event loop stops at its first turn.
+void endeAnfordern();
+bool endeAngefordert();
+void endeZuruecksetzen();
+
+// The main event loop runs (set by main around the loop).
+void setzeHauptschleife(bool laeuft);
+// Ends the program: every event loop, the main one included, returns at its
+// next turn. Without a running main loop (in tests) nothing happens.
+void beenden();
+
+// Loads the resources (pictures, icons and texts) of every part.
+void ressourcenLaden();
+
+}  // namespace Programm

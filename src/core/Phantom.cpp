@@ -1,0 +1,212 @@
+#include "core/Phantom.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace phantom {
+
+namespace {
+
+constexpr double Grad = 3.14159265358979323846 / 180.0;
+// Attenuation of water per unit length of phantom coordinates (one unit is
+// about 9 cm of a real head; water attenuates about 0.19 per cm at 70 keV).
+constexpr double MuWasser = 1.7;
+
+struct Lokal
+{
+    double x, y, z;
+};
+
+Lokal lokal(const Ellipsoid& e, double x, double y, double z)
+{
+    const double dx = x - e.x, dy = y - e.y;
+    const double c = std::cos(e.winkel * Grad), s = std::sin(e.winkel * Grad);
+    return {(dx * c + dy * s) / e.a, (-dx * s + dy * c) / e.b, (z - e.z) / e.c};
+}
+
+Lokal richtung(const Ellipsoid& e, double dx, double dy, double dz)
+{
+    const double c = std::cos(e.winkel * Grad), s = std::sin(e.winkel * Grad);
+    return {(dx * c + dy * s) / e.a, (-dx * s + dy * c) / e.b, dz / e.c};
+}
+
+bool innen(const Ellipsoid& e, double x, double y, double z)
+{
+    const Lokal q = lokal(e, x, y, z);
+    return q.x * q.x + q.y * q.y + q.z * q.z <= 1.0;
+}
+
+double mu(double hu)
+{
+    return MuWasser * std::max(0.0, 1.0 + hu / 1000.0);
+}
+
+// Sum of the attenuation along the line o + t d, t in [t0, t1].
+double linienintegral(const Phantom& p, double ox, double oy, double oz, double dx, double dy, double dz, double t0,
+                      double t1)
+{
+    const std::size_t n = p.teile.size();
+    std::vector<double> von(n), bis(n), grenzen{t0, t1};
+    for (std::size_t i = 0; i < n; ++i) {
+        const Ellipsoid& e = p.teile[i];
+        const Lokal q0 = lokal(e, ox, oy, oz);
+        const Lokal q1 = richtung(e, dx, dy, dz);
+        const double a = q1.x * q1.x + q1.y * q1.y + q1.z * q1.z;
+        const double b = 2.0 * (q0.x * q1.x + q0.y * q1.y + q0.z * q1.z);
+        const double c = q0.x * q0.x + q0.y * q0.y + q0.z * q0.z - 1.0;
+        const double d = b * b - 4.0 * a * c;
+        if (a <= 0.0 || d <= 0.0) {
+            von[i] = 1.0;
+            bis[i] = 0.0;
+            continue;
+        }
+        const double w = std::sqrt(d);
+        von[i] = (-b - w) / (2.0 * a);
+        bis[i] = (-b + w) / (2.0 * a);
+        if (von[i] > t0 && von[i] < t1)
+            grenzen.push_back(von[i]);
+        if (bis[i] > t0 && bis[i] < t1)
+            grenzen.push_back(bis[i]);
+    }
+    std::sort(grenzen.begin(), grenzen.end());
+    double summe = 0.0;
+    for (std::size_t k = 0; k + 1 < grenzen.size(); ++k) {
+        const double laenge = grenzen[k + 1] - grenzen[k];
+        if (laenge <= 0.0)
+            continue;
+        const double mitte = 0.5 * (grenzen[k] + grenzen[k + 1]);
+        double hu = p.umgebung;
+        for (std::size_t i = n; i-- > 0;)
+            if (von[i] <= mitte && mitte <= bis[i]) {
+                hu = p.teile[i].hu;
+                break;
+            }
+        summe += mu(hu) * laenge;
+    }
+    return summe;
+}
+
+// Repeatable grain in [-1, 1] for a picture point.
+double korn(int x, int y)
+{
+    std::uint32_t h = std::uint32_t(x) * 73856093u ^ std::uint32_t(y) * 19349663u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return (h & 0xFFFFu) / 32767.5 - 1.0;
+}
+
+std::uint8_t filmgrau(double daempfung, double kontrast)
+{
+    // A film blackens with the radiation that arrives; printed as a radiograph
+    // the least blackened places (behind bone) are the lightest.
+    const double g = 255.0 * (1.0 - std::exp(-daempfung * kontrast / 3.2));
+    return std::uint8_t(std::clamp(std::nearbyint(g), 0.0, 255.0));
+}
+
+}  // namespace
+
+double wert(const Phantom& p, double x, double y, double z)
+{
+    for (std::size_t i = p.teile.size(); i-- > 0;)
+        if (innen(p.teile[i], x, y, z))
+            return p.teile[i].hu;
+    return p.umgebung;
+}
+
+std::uint8_t fenstergrau(double hu, double zentrum, double breite)
+{
+    const double g = (hu - (zentrum - breite / 2.0)) * 255.0 / breite;
+    return std::uint8_t(std::clamp(std::nearbyint(g), 0.0, 255.0));
+}
+
+Graubild schnitt(const Phantom& p, int breite, int hoehe, double z, double halbbreite, double halbhoehe,
+                 double zentrum, double fensterbreite, double rauschen)
+{
+    Graubild bild{breite, hoehe, std::vector<std::uint8_t>(std::size_t(breite) * std::size_t(hoehe))};
+    std::vector<double> werte(bild.grau.size());
+    for (int py = 0; py < hoehe; ++py)
+        for (int px = 0; px < breite; ++px) {
+            const double x = ((px + 0.5) / breite * 2.0 - 1.0) * halbbreite;
+            const double y = (1.0 - (py + 0.5) / hoehe * 2.0) * halbhoehe;
+            werte[std::size_t(py) * std::size_t(breite) + std::size_t(px)] = wert(p, x, y, z);
+        }
+    for (int py = 0; py < hoehe; ++py)
+        for (int px = 0; px < breite; ++px) {
+            const std::size_t i = std::size_t(py) * std::size_t(breite) + std::size_t(px);
+            double hu = werte[i];
+            if (rauschen > 0.0 && hu > -900.0) {
+                // Grain smoothed over the neighbours, as a scanner's blur would.
+                double k = 0.0;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        k += korn(px + dx, py + dy);
+                hu += rauschen * k / 3.0;
+            }
+            bild.grau[i] = fenstergrau(hu, zentrum, fensterbreite);
+        }
+    return bild;
+}
+
+Graubild seitenaufnahme(const Phantom& p, int breite, int hoehe, double halbbreite, double halbhoehe, double kontrast)
+{
+    Graubild bild{breite, hoehe, std::vector<std::uint8_t>(std::size_t(breite) * std::size_t(hoehe))};
+    for (int py = 0; py < hoehe; ++py)
+        for (int px = 0; px < breite; ++px) {
+            const double y = ((px + 0.5) / breite * 2.0 - 1.0) * halbbreite;
+            const double z = (1.0 - (py + 0.5) / hoehe * 2.0) * halbhoehe;
+            const double d = linienintegral(p, -2.0, y, z, 1.0, 0.0, 0.0, 0.0, 4.0);
+            bild.grau[std::size_t(py) * std::size_t(breite) + std::size_t(px)] = filmgrau(d, kontrast);
+        }
+    return bild;
+}
+
+Graubild draufsicht(const Phantom& p, int breite, int hoehe, double halbbreite, double halbhoehe, double kontrast)
+{
+    Graubild bild{breite, hoehe, std::vector<std::uint8_t>(std::size_t(breite) * std::size_t(hoehe))};
+    for (int py = 0; py < hoehe; ++py)
+        for (int px = 0; px < breite; ++px) {
+            const double x = ((px + 0.5) / breite * 2.0 - 1.0) * halbbreite;
+            const double y = (1.0 - (py + 0.5) / hoehe * 2.0) * halbhoehe;
+            const double d = linienintegral(p, x, y, 2.0, 0.0, 0.0, -1.0, 0.0, 4.0);
+            bild.grau[std::size_t(py) * std::size_t(breite) + std::size_t(px)] = filmgrau(d, kontrast);
+        }
+    return bild;
+}
+
+const Phantom& kopf()
+{
+    static const Phantom k{{
+        // soft tissue of neck, face and skull
+        {0.00, -0.05, -0.80, 0.34, 0.34, 0.45, 0, 40},
+        {0.00, 0.30, -0.30, 0.50, 0.48, 0.48, 0, 40},
+        {0.00, 0.82, -0.22, 0.07, 0.12, 0.17, 0, 40},          // nose
+        {0.00, 0.00, 0.25, 0.66, 0.80, 0.72, 0, 40},           // scalp
+        // bones
+        {0.00, 0.00, 0.27, 0.625, 0.765, 0.685, 0, 1400},      // skull vault
+        {0.00, 0.40, -0.30, 0.40, 0.26, 0.24, 0, 450},         // upper jaw and cheek bones
+        {0.00, 0.34, -0.62, 0.40, 0.36, 0.12, 0, 900},         // lower jaw
+        {0.00, 0.26, -0.62, 0.33, 0.29, 0.14, 0, 40},          //   its inner side
+        {0.00, -0.16, -0.80, 0.09, 0.10, 0.38, 0, 700},        // cervical spine
+        {0.30, -0.05, -0.08, 0.16, 0.08, 0.07, 20, 1500},      // skull base, right
+        {-0.30, -0.05, -0.08, 0.16, 0.08, 0.07, -20, 1500},    // skull base, left
+        // air spaces
+        {0.00, 0.12, -0.80, 0.05, 0.06, 0.32, 0, -1000},       // airway
+        {0.17, 0.46, -0.26, 0.10, 0.12, 0.12, 0, -1000},       // maxillary sinus, right
+        {-0.17, 0.46, -0.26, 0.10, 0.12, 0.12, 0, -1000},      // maxillary sinus, left
+        {0.00, 0.62, 0.10, 0.14, 0.07, 0.08, 0, -1000},        // frontal sinus
+        // inside the skull
+        {0.00, 0.00, 0.28, 0.575, 0.715, 0.635, 0, 38},        // brain, gray matter
+        {0.00, -0.02, 0.31, 0.43, 0.56, 0.46, 0, 26},          // white matter
+        {0.20, 0.56, -0.04, 0.12, 0.12, 0.10, 0, 15},          // eye, right
+        {-0.20, 0.56, -0.04, 0.12, 0.12, 0.10, 0, 15},         // eye, left
+        {0.10, 0.04, 0.36, 0.05, 0.23, 0.09, -14, 4},          // lateral ventricle, right
+        {-0.10, 0.04, 0.36, 0.05, 0.23, 0.09, 14, 4},          // lateral ventricle, left
+        {0.00, -0.02, 0.30, 0.014, 0.09, 0.07, 0, 4},          // third ventricle
+        {0.00, -0.62, 0.36, 0.012, 0.10, 0.20, 0, 10},         // falx, back
+        {0.00, 0.62, 0.36, 0.012, 0.08, 0.20, 0, 10},          // falx, front
+    }};
+    return k;
+}
+
+}  // namespace phantom

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// Attenuation phantoms: bodies built from ellipsoids, from which the program
+// computes its CT-like pictures (cross-sections through a gray-scale window)
+// and its X-ray pictures (projections). Coordinates: x from the body's right
+// to its left, y from the back (-) to the front (+), z from below (-) to above
+// (+); a head fills roughly the cube [-1, 1]^3. Values are CT numbers in
+// Hounsfield units (air -1000, water 0, bone up to about +1500).
+namespace phantom {
+
+struct Ellipsoid
+{
+    double x, y, z;     // centre
+    double a, b, c;     // semi-axes along x, y, z (before the rotation)
+    double winkel;      // rotation about the z axis, degrees, counter-clockwise seen from above
+    double hu;          // CT number inside
+};
+
+// Later parts lie over earlier ones: the value at a point is that of the last
+// part containing it, or `umgebung` outside all of them.
+struct Phantom
+{
+    std::vector<Ellipsoid> teile;
+    double umgebung = -1000.0;
+};
+
+double wert(const Phantom& p, double x, double y, double z);
+
+// An 8-bit gray picture, row by row from the top.
+struct Graubild
+{
+    int breite = 0, hoehe = 0;
+    std::vector<std::uint8_t> grau;
+    std::uint8_t operator()(int x, int y) const { return grau[std::size_t(y) * std::size_t(breite) + std::size_t(x)]; }
+};
+
+// A gray-scale window: CT numbers below zentrum - breite/2 are black, above
+// zentrum + breite/2 white, linear in between (rounded half to even).
+std::uint8_t fenstergrau(double hu, double zentrum, double breite);
+
+// Cross-section at height z, seen from below with the front at the top of the
+// picture, over the square [-halbbreite, halbbreite] x [-halbhoehe, halbhoehe]
+// of the x-y plane, through a gray-scale window. `rauschen` adds a fixed,
+// repeatable grain of that many Hounsfield units (the look of a real scan).
+Graubild schnitt(const Phantom& p, int breite, int hoehe, double z, double halbbreite, double halbhoehe,
+                 double zentrum, double fensterbreite, double rauschen = 0.0);
+
+// Side view X-ray: for every picture point (y to the right, z upwards) the
+// attenuation along x is summed exactly (lines through ellipsoids), and the
+// film darkens where much radiation arrives: bone is light, air black.
+// `kontrast` scales the attenuation (1 gives a natural film).
+Graubild seitenaufnahme(const Phantom& p, int breite, int hoehe, double halbbreite, double halbhoehe,
+                        double kontrast = 1.0);
+
+// Top view X-ray (projection along z, x to the right, y upwards).
+Graubild draufsicht(const Phantom& p, int breite, int hoehe, double halbbreite, double halbhoehe,
+                    double kontrast = 1.0);
+
+// The program's head: scalp, skull, brain with gray and white matter and the
+// ventricles, the face with orbits and sinuses, jaw, skull base, neck and spine.
+const Phantom& kopf();
+// Height of the cross-section through the lateral ventricles.
+constexpr double KopfSchnitthoehe = 0.36;
+
+}  // namespace phantom

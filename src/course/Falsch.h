@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class TFormFalsch : public QWidget
+{
+    Q_OBJECT
+public:
+    TFormFalsch();
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class TFormKorrektur : public QWidget
+{
+    Q_OBJECT
+public:
+    TFormKorrektur();
+};

@@ -1,0 +1,29 @@
+#include "app/Fenster.h"
+#include "app/Programm.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyleFactory>
+#include <QTimer>
+
+int main(int argc, char* argv[])
+{
+    QApplication anwendung(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    Programm::ressourcenLaden();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/icon.svg")));
+    // The windows hide when they close; the program ends with its main window.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Fenstersatz::erzeugen();
+    Fenstersatz::starten();
+    Programm::setzeHauptschleife(true);
+    if (Programm::endeAngefordert())
+        QTimer::singleShot(0, [] { Programm::beenden(); });
+    const int ergebnis = QApplication::exec();
+    Programm::setzeHauptschleife(false);
+    Fenstersatz::abbauen();
+    return ergebnis;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class TFormBilderGehirn : public QWidget
+{
+    Q_OBJECT
+public:
+    TFormBilderGehirn();
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class TFormDanksagung : public QWidget
+{
+    Q_OBJECT
+public:
+    TFormDanksagung();
+};

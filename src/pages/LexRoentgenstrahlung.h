@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class TFormLexikonRoentgenstrahlung : public QWidget
+{
+    Q_OBJECT
+public:
+    TFormLexikonRoentgenstrahlung();
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class TFormQuellen : public QWidget
+{
+    Q_OBJECT
+public:
+    TFormQuellen();
+};

@@ -1,0 +1,321 @@
+#include "platform/Zeichenflaeche.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+Zeichenflaeche::Zeichenflaeche(int breite, int hoehe, QRgb hintergrund)
+    : m_bild(std::max(breite, 0), std::max(hoehe, 0), QImage::Format_RGB32)
+{
+    m_bild.fill(hintergrund);
+}
+
+void Zeichenflaeche::setzeGroesse(int breite, int hoehe)
+{
+    breite = std::max(breite, 0);
+    hoehe = std::max(hoehe, 0);
+    if (breite == m_bild.width() && hoehe == m_bild.height())
+        return;
+    QImage neu(breite, hoehe, QImage::Format_RGB32);
+    neu.fill(0xFFFFFFFFu);
+    const int w = std::min(breite, m_bild.width());
+    const int h = std::min(hoehe, m_bild.height());
+    for (int y = 0; y < h; ++y)
+        std::copy_n(reinterpret_cast<const QRgb*>(m_bild.constScanLine(y)), w,
+                    reinterpret_cast<QRgb*>(neu.scanLine(y)));
+    m_bild = std::move(neu);
+}
+
+void Zeichenflaeche::setzeBild(const QImage& bild)
+{
+    m_bild = bild.convertToFormat(QImage::Format_RGB32);
+}
+
+void Zeichenflaeche::punkt(int x, int y, QRgb farbe)
+{
+    if (innen(x, y))
+        reinterpret_cast<QRgb*>(m_bild.scanLine(y))[x] = farbe;
+}
+
+void Zeichenflaeche::stiftpunkt(int x, int y)
+{
+    if (m_stiftbreite == 1) {
+        punkt(x, y, m_stift);
+        return;
+    }
+    const int von = -(m_stiftbreite - 1) / 2;
+    for (int dy = von; dy < von + m_stiftbreite; ++dy)
+        for (int dx = von; dx < von + m_stiftbreite; ++dx)
+            punkt(x + dx, y + dy, m_stift);
+}
+
+QRgb Zeichenflaeche::pixel(int x, int y) const
+{
+    if (!innen(x, y))
+        return 0xFFFFFFFFu;
+    return reinterpret_cast<const QRgb*>(m_bild.constScanLine(y))[x] | 0xFF000000u;
+}
+
+void Zeichenflaeche::setPixel(int x, int y, QRgb farbe)
+{
+    punkt(x, y, farbe | 0xFF000000u);
+}
+
+void Zeichenflaeche::fillRect(int x1, int y1, int x2, int y2)
+{
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    x1 = std::max(x1, 0);
+    y1 = std::max(y1, 0);
+    x2 = std::min(x2, m_bild.width());
+    y2 = std::min(y2, m_bild.height());
+    for (int y = y1; y < y2; ++y) {
+        QRgb* zeile = reinterpret_cast<QRgb*>(m_bild.scanLine(y));
+        std::fill(zeile + x1, zeile + x2, m_pinsel);
+    }
+}
+
+void Zeichenflaeche::rectangle(int x1, int y1, int x2, int y2)
+{
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    if (x2 - x1 < 1 || y2 - y1 < 1)
+        return;
+    fillRect(x1, y1, x2, y2);
+    for (int x = x1; x < x2; ++x) {
+        stiftpunkt(x, y1);
+        stiftpunkt(x, y2 - 1);
+    }
+    for (int y = y1; y < y2; ++y) {
+        stiftpunkt(x1, y);
+        stiftpunkt(x2 - 1, y);
+    }
+}
+
+void Zeichenflaeche::linie(QPoint a, QPoint b, bool mitEndpunkt)
+{
+    // Bresenham over the longer axis; every step sets one pen point.
+    int x = a.x(), y = a.y();
+    const int dx = std::abs(b.x() - x), sx = x < b.x() ? 1 : -1;
+    const int dy = -std::abs(b.y() - y), sy = y < b.y() ? 1 : -1;
+    int fehler = dx + dy;
+    while (true) {
+        if (x == b.x() && y == b.y()) {
+            if (mitEndpunkt)
+                stiftpunkt(x, y);
+            break;
+        }
+        stiftpunkt(x, y);
+        const int e2 = 2 * fehler;
+        if (e2 >= dy) {
+            fehler += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            fehler += dx;
+            y += sy;
+        }
+    }
+}
+
+void Zeichenflaeche::lineTo(int x, int y)
+{
+    linie(m_position, QPoint(x, y), false);
+    m_position = QPoint(x, y);
+}
+
+void Zeichenflaeche::polyline(const std::vector<QPoint>& punkte)
+{
+    if (punkte.empty())
+        return;
+    moveTo(punkte.front().x(), punkte.front().y());
+    for (std::size_t i = 1; i < punkte.size(); ++i)
+        lineTo(punkte[i].x(), punkte[i].y());
+}
+
+void Zeichenflaeche::fuelleFlaeche(const std::vector<QPoint>& punkte)
+{
+    // Even-odd scanline fill: a pixel belongs to the polygon when its centre lies inside.
+    if (punkte.size() < 3)
+        return;
+    int ymin = punkte.front().y(), ymax = ymin;
+    for (const QPoint& p : punkte) {
+        ymin = std::min(ymin, p.y());
+        ymax = std::max(ymax, p.y());
+    }
+    ymin = std::max(ymin, 0);
+    ymax = std::min(ymax, m_bild.height());
+    std::vector<double> schnitte;
+    for (int y = ymin; y < ymax; ++y) {
+        const double my = y + 0.5;
+        schnitte.clear();
+        for (std::size_t i = 0; i < punkte.size(); ++i) {
+            const QPoint& a = punkte[i];
+            const QPoint& b = punkte[(i + 1) % punkte.size()];
+            if ((a.y() <= my && b.y() > my) || (b.y() <= my && a.y() > my)) {
+                const double t = (my - a.y()) / double(b.y() - a.y());
+                schnitte.push_back(a.x() + t * (b.x() - a.x()));
+            }
+        }
+        std::sort(schnitte.begin(), schnitte.end());
+        QRgb* zeile = reinterpret_cast<QRgb*>(m_bild.scanLine(y));
+        for (std::size_t i = 0; i + 1 < schnitte.size(); i += 2) {
+            const int von = std::max(0, int(std::ceil(schnitte[i] - 0.5)));
+            const int bis = std::min(m_bild.width(), int(std::ceil(schnitte[i + 1] - 0.5)));
+            for (int x = von; x < bis; ++x)
+                zeile[x] = m_pinsel;
+        }
+    }
+}
+
+void Zeichenflaeche::polygon(const std::vector<QPoint>& punkte)
+{
+    if (punkte.empty())
+        return;
+    fuelleFlaeche(punkte);
+    for (std::size_t i = 0; i < punkte.size(); ++i)
+        linie(punkte[i], punkte[(i + 1) % punkte.size()], false);
+    if (punkte.size() == 1)
+        stiftpunkt(punkte.front().x(), punkte.front().y());
+}
+
+void Zeichenflaeche::ellipse(int x1, int y1, int x2, int y2)
+{
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    if (x2 - x1 < 1 || y2 - y1 < 1)
+        return;
+    QPainter maler(&m_bild);
+    maler.setRenderHint(QPainter::Antialiasing, false);
+    maler.setPen(QPen(QColor::fromRgb(m_stift), m_stiftbreite == 1 ? 0 : m_stiftbreite));
+    maler.setBrush(QColor::fromRgb(m_pinsel));
+    maler.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void Zeichenflaeche::chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    if (x2 - x1 < 1 || y2 - y1 < 1)
+        return;
+    const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
+    // Angles on the screen, counter-clockwise, with y pointing up.
+    const double anfang = std::atan2(-(y3 - cy), x3 - cx) * 180.0 / M_PI;
+    const double ende = std::atan2(-(y4 - cy), x4 - cx) * 180.0 / M_PI;
+    double spanne = ende - anfang;
+    while (spanne <= 0)
+        spanne += 360.0;
+    QPainter maler(&m_bild);
+    maler.setRenderHint(QPainter::Antialiasing, false);
+    maler.setPen(QPen(QColor::fromRgb(m_stift), m_stiftbreite == 1 ? 0 : m_stiftbreite));
+    maler.setBrush(QColor::fromRgb(m_pinsel));
+    maler.drawChord(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), int(std::lround(anfang * 16)),
+                    int(std::lround(spanne * 16)));
+}
+
+void Zeichenflaeche::floodFill(int x, int y, QRgb farbe, Fuellart art)
+{
+    if (!innen(x, y))
+        return;
+    farbe |= 0xFF000000u;
+    const auto fuellbar = [&](QRgb p) {
+        p |= 0xFF000000u;
+        return art == Fuellart::Flaeche ? p == farbe : (p != farbe && p != m_pinsel);
+    };
+    if (!fuellbar(pixel(x, y)))
+        return;
+    if (art == Fuellart::Flaeche && farbe == m_pinsel)
+        return;
+    const int w = m_bild.width(), h = m_bild.height();
+    std::vector<QPoint> stapel{QPoint(x, y)};
+    while (!stapel.empty()) {
+        QPoint p = stapel.back();
+        stapel.pop_back();
+        QRgb* zeile = reinterpret_cast<QRgb*>(m_bild.scanLine(p.y()));
+        if (!fuellbar(zeile[p.x()]))
+            continue;
+        int links = p.x(), rechts = p.x();
+        while (links > 0 && fuellbar(zeile[links - 1]))
+            --links;
+        while (rechts < w - 1 && fuellbar(zeile[rechts + 1]))
+            ++rechts;
+        for (int i = links; i <= rechts; ++i)
+            zeile[i] = m_pinsel;
+        for (int ny : {p.y() - 1, p.y() + 1}) {
+            if (ny < 0 || ny >= h)
+                continue;
+            const QRgb* nachbar = reinterpret_cast<const QRgb*>(m_bild.constScanLine(ny));
+            bool inLauf = false;
+            for (int i = links; i <= rechts; ++i) {
+                const bool f = fuellbar(nachbar[i]);
+                if (f && !inLauf)
+                    stapel.emplace_back(i, ny);
+                inLauf = f;
+            }
+        }
+    }
+}
+
+void Zeichenflaeche::textOut(int x, int y, const QString& text, bool mitHintergrund)
+{
+    QPainter maler(&m_bild);
+    maler.setRenderHint(QPainter::TextAntialiasing, false);
+    maler.setFont(m_schrift);
+    const QFontMetrics metrik(m_schrift);
+    const QRect kasten(x, y, metrik.horizontalAdvance(text), metrik.height());
+    if (mitHintergrund)
+        maler.fillRect(kasten, QColor::fromRgb(m_pinsel));
+    maler.setPen(QColor::fromRgb(m_stift));
+    maler.drawText(kasten, Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+void Zeichenflaeche::kopiere(const QRect& ziel, const QImage& von, const QRect& quelle, bool und)
+{
+    if (ziel.isEmpty() || quelle.isEmpty() || von.isNull())
+        return;
+    QImage stueck = von.copy(quelle).convertToFormat(QImage::Format_RGB32);
+    if (stueck.size() != ziel.size())
+        stueck = stueck.scaled(ziel.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    for (int y = 0; y < ziel.height(); ++y) {
+        const int ty = ziel.top() + y;
+        if (ty < 0 || ty >= m_bild.height())
+            continue;
+        const QRgb* q = reinterpret_cast<const QRgb*>(stueck.constScanLine(y));
+        QRgb* z = reinterpret_cast<QRgb*>(m_bild.scanLine(ty));
+        for (int x = 0; x < ziel.width(); ++x) {
+            const int tx = ziel.left() + x;
+            if (tx < 0 || tx >= m_bild.width())
+                continue;
+            z[tx] = und ? ((z[tx] & q[x]) | 0xFF000000u) : (q[x] | 0xFF000000u);
+        }
+    }
+}
+
+void Zeichenflaeche::copyRect(const QRect& ziel, const Zeichenflaeche& von, const QRect& quelle)
+{
+    kopiere(ziel, von.m_bild, quelle, false);
+}
+
+void Zeichenflaeche::copyRectAnd(const QRect& ziel, const Zeichenflaeche& von, const QRect& quelle)
+{
+    kopiere(ziel, von.m_bild, quelle, true);
+}
+
+void Zeichenflaeche::copyRect(const QRect& ziel, const QImage& von, const QRect& quelle)
+{
+    kopiere(ziel, von, quelle, false);
+}
+
+void Zeichenflaeche::copyRectAnd(const QRect& ziel, const QImage& von, const QRect& quelle)
+{
+    kopiere(ziel, von, quelle, true);
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+// The one drawing surface of the program: an RGB32 picture with a pen and a
+// brush colour and exactly the primitives the windows need. Nothing is
+// antialiased. Rectangles are given by their corners (x1, y1)-(x2, y2) with the
+// right and bottom edge exclusive; lines exclude their end point. Pixels
+// outside the surface are silently clipped.
+class Zeichenflaeche
+{
+public:
+    enum class Fuellart { Flaeche, Rand };  // flood fill: same-colour area, or up to a border colour
+
+    Zeichenflaeche() = default;
+    Zeichenflaeche(int breite, int hoehe, QRgb hintergrund = 0xFFFFFFFF);
+
+    int breite() const { return m_bild.width(); }
+    int hoehe() const { return m_bild.height(); }
+    QSize groesse() const { return m_bild.size(); }
+    bool leer() const { return m_bild.isNull(); }
+
+    // New size; what fits stays, new area is white.
+    void setzeGroesse(int breite, int hoehe);
+
+    const QImage& bild() const { return m_bild; }
+    // Replaces the content by a picture (converted to RGB32).
+    void setzeBild(const QImage& bild);
+
+    QRgb stift() const { return m_stift; }
+    QRgb pinsel() const { return m_pinsel; }
+    int stiftbreite() const { return m_stiftbreite; }
+    void setzeStift(QRgb farbe) { m_stift = farbe | 0xFF000000u; }
+    void setzePinsel(QRgb farbe) { m_pinsel = farbe | 0xFF000000u; }
+    void setzeStiftbreite(int breite) { m_stiftbreite = breite < 1 ? 1 : breite; }
+    void setzeSchrift(const QFont& schrift) { m_schrift = schrift; }
+    const QFont& schrift() const { return m_schrift; }
+
+    // Fills [x1, x2) x [y1, y2) with the brush.
+    void fillRect(int x1, int y1, int x2, int y2);
+    void fillRect(const QRect& r) { fillRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()); }
+    // Brush-filled rectangle [x1, x2) x [y1, y2) with a pen outline on its border pixels.
+    void rectangle(int x1, int y1, int x2, int y2);
+    // Ellipse inscribed in the box [x1, x2) x [y1, y2): brush inside, pen outline.
+    void ellipse(int x1, int y1, int x2, int y2);
+    // The part of the ellipse in the box [x1, x2) x [y1, y2) cut off by the chord
+    // from the radial through (x3, y3) to the radial through (x4, y4), taken
+    // counter-clockwise (as seen on the screen) from start to end.
+    void chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    // Closed polygon, brush inside, pen outline through all corners.
+    void polygon(const std::vector<QPoint>& punkte);
+    // Connected lines with the pen; the last point is not drawn.
+    void polyline(const std::vector<QPoint>& punkte);
+    void moveTo(int x, int y) { m_position = QPoint(x, y); }
+    // Line from the current position to (x, y), end point exclusive; (x, y) becomes the position.
+    void lineTo(int x, int y);
+    QPoint position() const { return m_position; }
+    // Flood fill with the brush from (x, y): Flaeche fills the connected area of
+    // colour `farbe`; Rand fills the connected area up to pixels of colour `farbe`.
+    void floodFill(int x, int y, QRgb farbe, Fuellart art);
+    // Text with the surface's font in the pen colour; with a background the text
+    // box is filled with the brush first.
+    void textOut(int x, int y, const QString& text, bool mitHintergrund = false);
+
+    QRgb pixel(int x, int y) const;  // 0xFFFFFFFF outside
+    void setPixel(int x, int y, QRgb farbe);
+
+    // Copies the rectangle `quelle` of `von` into the rectangle `ziel` of this
+    // surface (same size; scaled otherwise). The AND variant combines every
+    // colour value bitwise with what is there, so white leaves the target unchanged.
+    void copyRect(const QRect& ziel, const Zeichenflaeche& von, const QRect& quelle);
+    void copyRectAnd(const QRect& ziel, const Zeichenflaeche& von, const QRect& quelle);
+    void copyRect(const QRect& ziel, const QImage& von, const QRect& quelle);
+    void copyRectAnd(const QRect& ziel, const QImage& von, const QRect& quelle);
+
+private:
+    bool innen(int x, int y) const { return x >= 0 && y >= 0 && x < m_bild.width() && y < m_bild.height(); }
+    void punkt(int x, int y, QRgb farbe);
+    void stiftpunkt(int x, int y);
+    void linie(QPoint a, QPoint b, bool mitEndpunkt);
+    void fuelleFlaeche(const std::vector<QPoint>& punkte);
+    void kopiere(const QRect& ziel, const QImage& von, const QRect& quelle, bool und);
+
+    QImage m_bild;
+    QRgb m_stift = 0xFF000000u;
+    QRgb m_pinsel = 0xFFFFFFFFu;
+    int m_stiftbreite = 1;
+    QPoint m_position;
+    QFont m_schrift;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class TFormEinstellungen : public QWidget
+{
+    Q_OBJECT
+public:
+    TFormEinstellungen();
+};

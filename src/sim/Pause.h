@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class TFormPause : public QWidget
+{
+    Q_OBJECT
+public:
+    TFormPause();
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class TFormArchiv : public QWidget
+{
+    Q_OBJECT
+public:
+    TFormArchiv();
+};

@@ -1,0 +1,13 @@
+#include "tools/BlattFilter.h"
+
+#include "platform/Fensterart.h"
+#include "platform/Steuerelemente.h"
+
+TFormFilter::TFormFilter()
+{
+    setObjectName(QStringLiteral("FormFilter"));
+    setWindowTitle(QStringLiteral("Filter"));
+    fensterart(this, Rahmen::NurSchliessen, true);
+    setFont(arial(13));
+    setzeClientgroesse(this, 422, 266);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class TFormGraucode : public QWidget
+{
+    Q_OBJECT
+public:
+    TFormGraucode();
+};

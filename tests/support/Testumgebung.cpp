@@ -1,0 +1,84 @@
+#include "support/Testumgebung.h"
+
+#include "app/Fenster.h"
+#include "app/HauptBlatt.h"
+#include "app/Programm.h"
+#include "platform/Bildanzeige.h"
+
+#include <QTimer>
+
+namespace Testumgebung {
+
+namespace {
+QList<Meldungseintrag>& liste()
+{
+    static QList<Meldungseintrag> l;
+    return l;
+}
+bool aufgebaut = false;
+}  // namespace
+
+void ressourcenLaden()
+{
+    Programm::ressourcenLaden();
+}
+
+void aufbauen(const Anzeigedaten& anzeige, std::function<Meldung::Antwort(Meldung::Art, const QString&)> antworten)
+{
+    abbauen();
+    liste().clear();
+    Bildschirm::ersetzen(anzeige);
+    Meldung::setzeBeantworter([antworten](Meldung::Art art, const QString& text) {
+        liste().append({art, text});
+        if (antworten)
+            return antworten(art, text);
+        return art == Meldung::Art::Fehler ? Meldung::Antwort::OK : Meldung::Antwort::Ignorieren;
+    });
+    Programm::endeZuruecksetzen();
+    AktuelleSeite = -1;
+    Minimierzustand = 0;
+    Lernmodus = true;
+    Fenstersatz::erzeugen();
+    aufgebaut = true;
+}
+
+void starten(const Anzeigedaten& anzeige)
+{
+    aufbauen(anzeige);
+    Fenstersatz::starten();
+    QCoreApplication::processEvents();
+}
+
+void abbauen()
+{
+    if (!aufgebaut)
+        return;
+    Fenstersatz::abbauen();
+    aufgebaut = false;
+    QCoreApplication::processEvents();
+}
+
+const QList<Meldungseintrag>& meldungen()
+{
+    return liste();
+}
+
+void klicken(QWidget* element, QPoint punkt)
+{
+    if (punkt == QPoint(-1, -1))
+        punkt = element->rect().center();
+    QTest::mouseClick(element, Qt::LeftButton, Qt::NoModifier, punkt);
+}
+
+void wennModal(std::function<void()> aktion, int nachMs)
+{
+    QTimer::singleShot(nachMs, aktion);
+}
+
+QRgb pixel(QWidget* bildanzeige, int x, int y)
+{
+    auto* b = qobject_cast<Bildanzeige*>(bildanzeige);
+    return b ? b->flaeche().pixel(x, y) : 0;
+}
+
+}  // namespace Testumgebung

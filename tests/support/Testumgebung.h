@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/Bildschirm.h"
+#include "platform/Meldung.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QStyleFactory>
+#include <QtTest>
+#include <functional>
+
+// What every window test needs: a whole window set built on a pretended
+// display, message boxes answered without showing them, and small helpers to
+// drive controls as a learner would.
+namespace Testumgebung {
+
+struct Meldungseintrag
+{
+    Meldung::Art art;
+    QString text;
+};
+
+// Builds a fresh window set (after tearing down any earlier one) for a
+// display of the given kind. Message boxes are recorded and answered by
+// `antworten` (by default OK and Ignore). Does not show the main window.
+void aufbauen(const Anzeigedaten& anzeige = {96, 24, 800, 600},
+              std::function<Meldung::Antwort(Meldung::Art, const QString&)> antworten = {});
+// Builds the set and starts the course as the program does: main window and
+// start window shown.
+void starten(const Anzeigedaten& anzeige = {96, 24, 800, 600});
+void abbauen();
+
+// The message boxes shown since the last aufbauen().
+const QList<Meldungseintrag>& meldungen();
+
+// Clicks (press and release of the left button) at a point of a widget.
+void klicken(QWidget* element, QPoint punkt = QPoint(-1, -1));
+// A widget of a window by its name; fails the test when missing.
+template <typename T = QWidget>
+T* element(QObject* fenster, const QString& name)
+{
+    T* w = fenster->findChild<T*>(name);
+    if (!w)
+        qWarning("control %s not found", qPrintable(name));
+    return w;
+}
+
+// Runs `aktion` as soon as a modal window is up (for example a click on its
+// button), so that code showing it modally can go on.
+void wennModal(std::function<void()> aktion, int nachMs = 0);
+
+// Colour of a pixel of a picture control's surface.
+QRgb pixel(QWidget* bildanzeige, int x, int y);
+
+}  // namespace Testumgebung
+
+// main() for window tests: a QApplication in the program's style with its resources.
+#define QUORVEL_GUI_TEST_MAIN(Klasse)                                     \
+    int main(int argc, char** argv)                                       \
+    {                                                                     \
+        QApplication app(argc, argv);                                     \
+        QApplication::setStyle(QStyleFactory::create("Fusion"));         \
+        QApplication::setQuitOnLastWindowClosed(false);                   \
+        Testumgebung::ressourcenLaden();                                  \
+        Klasse test;                                                      \
+        QTEST_SET_MAIN_SOURCE_PATH                                        \
+        const int ergebnis = QTest::qExec(&test, argc, argv);             \
+        Testumgebung::abbauen();                                          \
+        return ergebnis;                                                  \
+    }
+
+namespace Testumgebung {
+void ressourcenLaden();
+}
