@@ -2,7 +2,7 @@
 
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
-#include "core/Phantom.h"
+#include "app/Programmbilder.h"
 #include "pages/Blatt0.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Fensterart.h"
@@ -30,7 +30,7 @@ TFormAnfang::TFormAnfang()
     Bild1->setGeometry(50, 50, 252, 300);
     Bild1->setToolTip(QStringLiteral("Cross section of a human head"));
     Bild1->setzeGestreckt(true);
-    Bild1->setzeBild(kopfschnitt(252, 300));
+    Bild1->setzeBild(Programmbilder::kopfschnitt(252, 300));
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 370, 50, 373, 4, QColor(0x00, 0x00, 0x80));
     Label1 = bezeichnung(this, QStringLiteral("Label1"), QStringLiteral("Image Reconstruction"), 379, 87, 35, true);
     Label2 = bezeichnung(this, QStringLiteral("Label2"), QStringLiteral("    in"), 510, 151, 35, true);
@@ -78,19 +78,6 @@ TFormAnfang::TFormAnfang()
     // 7.
     Lernmodus = true;
     Namensfeld->setFocus();
-}
-
-QImage TFormAnfang::kopfschnitt(int breite, int hoehe)
-{
-    const phantom::Graubild g = phantom::schnitt(phantom::kopf(), breite, hoehe, phantom::KopfSchnitthoehe, 0.74,
-                                                 0.74 * hoehe / breite, 40.0, 120.0, 4.0);
-    QImage bild(breite, hoehe, QImage::Format_RGB32);
-    for (int y = 0; y < hoehe; ++y)
-        for (int x = 0; x < breite; ++x) {
-            const int v = g(x, y);
-            bild.setPixel(x, y, qRgb(v, v, v));
-        }
-    return bild;
 }
 
 void TFormAnfang::showEvent(QShowEvent* e)

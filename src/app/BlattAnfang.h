@@ -32,10 +32,6 @@ public:
 
     void SeiteWeiterClick();
 
-    // The title picture: a CT cross-section of a head, computed from the head
-    // phantom (the info and heads windows show it too).
-    static QImage kopfschnitt(int breite, int hoehe);
-
 protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;

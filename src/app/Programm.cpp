@@ -1,6 +1,7 @@
 #include "app/Programm.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QWidget>
 #include <QtGlobal>
 
 // The resource initialisers are global functions: they must be named outside any namespace.
@@ -42,6 +43,10 @@ void setzeHauptschleife(bool laeuft)
 
 void beenden()
 {
+    // Every window goes with the main window; a modal wait then returns too.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            w->hide();
     if (hauptschleife)
         QCoreApplication::exit(0);
 }

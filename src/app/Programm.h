@@ -11,8 +11,9 @@ void endeZuruecksetzen();
 
 // The main event loop runs (set by main around the loop).
 void setzeHauptschleife(bool laeuft);
-// Ends the program: every event loop, the main one included, returns at its
-// next turn. Without a running main loop (in tests) nothing happens.
+// Ends the program: all windows are hidden, and every event loop, the main
+// one included, returns at its next turn (without a running main loop, as in
+// tests, only the windows are hidden).
 void beenden();
 
 // Loads the resources (pictures, icons and texts) of every part.

@@ -98,9 +98,10 @@ double korn(int x, int y)
 
 std::uint8_t filmgrau(double daempfung, double kontrast)
 {
-    // A film blackens with the radiation that arrives; printed as a radiograph
-    // the least blackened places (behind bone) are the lightest.
-    const double g = 255.0 * (1.0 - std::exp(-daempfung * kontrast / 3.2));
+    // The film blackens with the radiation that arrives (exp(-attenuation));
+    // shown as a radiograph, places behind much matter (bone) stay light and
+    // open air is black. The gray follows the logarithm of the exposure.
+    const double g = 255.0 * std::pow(std::clamp(daempfung * kontrast / 5.5, 0.0, 1.0), 0.8);
     return std::uint8_t(std::clamp(std::nearbyint(g), 0.0, 255.0));
 }
 
@@ -176,36 +177,69 @@ Graubild draufsicht(const Phantom& p, int breite, int hoehe, double halbbreite, 
 
 const Phantom& kopf()
 {
-    static const Phantom k{{
-        // soft tissue of neck, face and skull
-        {0.00, -0.05, -0.80, 0.34, 0.34, 0.45, 0, 40},
-        {0.00, 0.30, -0.30, 0.50, 0.48, 0.48, 0, 40},
-        {0.00, 0.82, -0.22, 0.07, 0.12, 0.17, 0, 40},          // nose
-        {0.00, 0.00, 0.25, 0.66, 0.80, 0.72, 0, 40},           // scalp
-        // bones
-        {0.00, 0.00, 0.27, 0.625, 0.765, 0.685, 0, 1400},      // skull vault
-        {0.00, 0.40, -0.30, 0.40, 0.26, 0.24, 0, 450},         // upper jaw and cheek bones
-        {0.00, 0.34, -0.62, 0.40, 0.36, 0.12, 0, 900},         // lower jaw
-        {0.00, 0.26, -0.62, 0.33, 0.29, 0.14, 0, 40},          //   its inner side
-        {0.00, -0.16, -0.80, 0.09, 0.10, 0.38, 0, 700},        // cervical spine
-        {0.30, -0.05, -0.08, 0.16, 0.08, 0.07, 20, 1500},      // skull base, right
-        {-0.30, -0.05, -0.08, 0.16, 0.08, 0.07, -20, 1500},    // skull base, left
-        // air spaces
-        {0.00, 0.12, -0.80, 0.05, 0.06, 0.32, 0, -1000},       // airway
-        {0.17, 0.46, -0.26, 0.10, 0.12, 0.12, 0, -1000},       // maxillary sinus, right
-        {-0.17, 0.46, -0.26, 0.10, 0.12, 0.12, 0, -1000},      // maxillary sinus, left
-        {0.00, 0.62, 0.10, 0.14, 0.07, 0.08, 0, -1000},        // frontal sinus
-        // inside the skull
-        {0.00, 0.00, 0.28, 0.575, 0.715, 0.635, 0, 38},        // brain, gray matter
-        {0.00, -0.02, 0.31, 0.43, 0.56, 0.46, 0, 26},          // white matter
-        {0.20, 0.56, -0.04, 0.12, 0.12, 0.10, 0, 15},          // eye, right
-        {-0.20, 0.56, -0.04, 0.12, 0.12, 0.10, 0, 15},         // eye, left
-        {0.10, 0.04, 0.36, 0.05, 0.23, 0.09, -14, 4},          // lateral ventricle, right
-        {-0.10, 0.04, 0.36, 0.05, 0.23, 0.09, 14, 4},          // lateral ventricle, left
-        {0.00, -0.02, 0.30, 0.014, 0.09, 0.07, 0, 4},          // third ventricle
-        {0.00, -0.62, 0.36, 0.012, 0.10, 0.20, 0, 10},         // falx, back
-        {0.00, 0.62, 0.36, 0.012, 0.08, 0.20, 0, 10},          // falx, front
-    }};
+    static const Phantom k = [] {
+        Phantom p;
+        auto& t = p.teile;
+        // soft tissue: neck, face, nose, lips and chin, scalp
+        t.push_back({0.00, -0.14, -0.86, 0.33, 0.33, 0.50, 0, 40});
+        t.push_back({0.00, 0.30, -0.36, 0.45, 0.46, 0.48, 0, 40});
+        t.push_back({0.00, 0.77, -0.17, 0.06, 0.11, 0.15, 0, 40});
+        t.push_back({0.00, 0.48, -0.70, 0.30, 0.26, 0.18, 0, 40});
+        t.push_back({0.00, -0.02, 0.25, 0.66, 0.80, 0.66, 0, 40});
+        // the skull vault
+        t.push_back({0.00, -0.02, 0.25, 0.625, 0.765, 0.625, 0, 1600});
+        // face skeleton: upper jaw and cheek bones, lower jaw with its rami, teeth
+        t.push_back({0.00, 0.42, -0.33, 0.36, 0.28, 0.19, 0, 500});
+        t.push_back({0.00, 0.30, -0.66, 0.38, 0.36, 0.12, 0, 1300});
+        t.push_back({0.00, 0.24, -0.64, 0.32, 0.30, 0.12, 0, 40});
+        t.push_back({0.34, 0.02, -0.48, 0.03, 0.08, 0.21, 0, 1300});
+        t.push_back({-0.34, 0.02, -0.48, 0.03, 0.08, 0.21, 0, 1300});
+        t.push_back({0.00, 0.50, -0.51, 0.24, 0.12, 0.045, 0, 2600});
+        t.push_back({0.00, 0.47, -0.585, 0.23, 0.11, 0.04, 0, 2600});
+        // cervical spine: bodies and arches
+        for (int i = 0; i < 5; ++i) {
+            const double z = -0.64 - 0.13 * i;
+            t.push_back({0.00, -0.13, z, 0.10, 0.09, 0.05, 0, 1000});
+            t.push_back({0.00, -0.33, z - 0.02, 0.07, 0.05, 0.035, 0, 900});
+        }
+        // skull base: petrous bones, the sella region
+        t.push_back({0.28, -0.10, -0.12, 0.14, 0.10, 0.06, 20, 1900});
+        t.push_back({-0.28, -0.10, -0.12, 0.14, 0.10, 0.06, -20, 1900});
+        t.push_back({0.00, 0.04, -0.13, 0.11, 0.09, 0.05, 0, 1100});
+        // inside the skull: gray and white matter, the ventricles, the falx
+        t.push_back({0.00, -0.02, 0.27, 0.575, 0.715, 0.575, 0, 38});
+        // sulci: thin clefts of fluid reaching into the cortex from outside
+        for (int i = 0; i < 34; ++i) {
+            const double w = (i * 360.0 / 34 + 4.0 * ((i * 5) % 3)) * 3.14159265358979323846 / 180.0;
+            const double r = 0.87 + 0.025 * ((i * 7) % 4);
+            const double laenge = 0.035 + 0.012 * ((i * 3) % 4);
+            t.push_back({0.575 * r * std::cos(w), -0.02 + 0.715 * r * std::sin(w), 0.30, laenge, 0.007, 0.30,
+                         w * 180.0 / 3.14159265358979323846 + 8.0 * ((i % 3) - 1), 16});
+        }
+        t.push_back({0.00, -0.04, 0.31, 0.43, 0.56, 0.42, 0, 26});
+        // white matter reaching into the gyri
+        for (int i = 0; i < 14; ++i) {
+            const double w = (i * 360.0 / 14 + 18.0) * 3.14159265358979323846 / 180.0;
+            t.push_back({0.43 * 0.97 * std::cos(w), -0.04 + 0.56 * 0.97 * std::sin(w), 0.31, 0.085, 0.028, 0.30,
+                         w * 180.0 / 3.14159265358979323846, 26});
+        }
+        t.push_back({0.10, 0.02, 0.36, 0.05, 0.23, 0.09, -14, 4});
+        t.push_back({-0.10, 0.02, 0.36, 0.05, 0.23, 0.09, 14, 4});
+        t.push_back({0.00, -0.04, 0.30, 0.014, 0.09, 0.07, 0, 4});
+        t.push_back({0.00, -0.64, 0.36, 0.012, 0.10, 0.20, 0, 10});
+        t.push_back({0.00, 0.60, 0.36, 0.012, 0.08, 0.20, 0, 10});
+        // air spaces: sphenoid, frontal and maxillary sinuses, nose, throat
+        t.push_back({0.00, 0.14, -0.21, 0.10, 0.08, 0.06, 0, -1000});
+        t.push_back({0.00, 0.665, 0.10, 0.12, 0.045, 0.08, 0, -1000});
+        t.push_back({0.17, 0.45, -0.25, 0.10, 0.12, 0.11, 0, -1000});
+        t.push_back({-0.17, 0.45, -0.25, 0.10, 0.12, 0.11, 0, -1000});
+        t.push_back({0.00, 0.58, -0.31, 0.05, 0.15, 0.11, 0, -1000});
+        t.push_back({0.00, 0.10, -0.86, 0.06, 0.07, 0.34, 0, -1000});
+        // the eyes in their orbits
+        t.push_back({0.20, 0.56, -0.04, 0.12, 0.12, 0.10, 0, 15});
+        t.push_back({-0.20, 0.56, -0.04, 0.12, 0.12, 0.10, 0, 15});
+        return p;
+    }();
     return k;
 }
 

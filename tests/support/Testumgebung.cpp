@@ -18,6 +18,27 @@ QList<Meldungseintrag>& liste()
 bool aufgebaut = false;
 }  // namespace
 
+namespace {
+QtMessageHandler voriger = nullptr;
+void filtern(QtMsgType typ, const QMessageLogContext& ort, const QString& text)
+{
+    if (text.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (voriger)
+        voriger(typ, ort, text);
+}
+}  // namespace
+
+void meldungsfilter()
+{
+    // Installed over the test framework's own handler, which passes the rest on.
+    static bool installiert = false;
+    if (installiert)
+        return;
+    installiert = true;
+    voriger = qInstallMessageHandler(filtern);
+}
+
 void ressourcenLaden()
 {
     Programm::ressourcenLaden();
@@ -25,6 +46,7 @@ void ressourcenLaden()
 
 void aufbauen(const Anzeigedaten& anzeige, std::function<Meldung::Antwort(Meldung::Art, const QString&)> antworten)
 {
+    meldungsfilter();
     abbauen();
     liste().clear();
     Bildschirm::ersetzen(anzeige);

@@ -71,4 +71,6 @@ QRgb pixel(QWidget* bildanzeige, int x, int y);
 
 namespace Testumgebung {
 void ressourcenLaden();
+// Silences the offscreen platform's notes that it cannot raise windows.
+void meldungsfilter();
 }
