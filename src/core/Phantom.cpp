@@ -12,28 +12,59 @@ constexpr double Grad = 3.14159265358979323846 / 180.0;
 // about 9 cm of a real head; water attenuates about 0.19 per cm at 70 keV).
 constexpr double MuWasser = 1.7;
 
+// An ellipsoid made ready for many tests: its rotation's cosine and sine and
+// a bounding box, so that most points are rejected at once.
+struct Bereit
+{
+    const Ellipsoid* e;
+    double cw, sw;
+    double rx, ry;  // half extent of the bounding box in x and y
+};
+
+std::vector<Bereit> vorbereiten(const Phantom& p)
+{
+    std::vector<Bereit> v;
+    v.reserve(p.teile.size());
+    for (const Ellipsoid& e : p.teile) {
+        const double cw = std::cos(e.winkel * Grad), sw = std::sin(e.winkel * Grad);
+        v.push_back({&e, cw, sw, std::hypot(e.a * cw, e.b * sw), std::hypot(e.a * sw, e.b * cw)});
+    }
+    return v;
+}
+
 struct Lokal
 {
     double x, y, z;
 };
 
-Lokal lokal(const Ellipsoid& e, double x, double y, double z)
+Lokal lokal(const Bereit& b, double x, double y, double z)
 {
+    const Ellipsoid& e = *b.e;
     const double dx = x - e.x, dy = y - e.y;
-    const double c = std::cos(e.winkel * Grad), s = std::sin(e.winkel * Grad);
-    return {(dx * c + dy * s) / e.a, (-dx * s + dy * c) / e.b, (z - e.z) / e.c};
+    return {(dx * b.cw + dy * b.sw) / e.a, (-dx * b.sw + dy * b.cw) / e.b, (z - e.z) / e.c};
 }
 
-Lokal richtung(const Ellipsoid& e, double dx, double dy, double dz)
+Lokal richtung(const Bereit& b, double dx, double dy, double dz)
 {
-    const double c = std::cos(e.winkel * Grad), s = std::sin(e.winkel * Grad);
-    return {(dx * c + dy * s) / e.a, (-dx * s + dy * c) / e.b, dz / e.c};
+    const Ellipsoid& e = *b.e;
+    return {(dx * b.cw + dy * b.sw) / e.a, (-dx * b.sw + dy * b.cw) / e.b, dz / e.c};
 }
 
-bool innen(const Ellipsoid& e, double x, double y, double z)
+bool innen(const Bereit& b, double x, double y, double z)
 {
-    const Lokal q = lokal(e, x, y, z);
+    const Ellipsoid& e = *b.e;
+    if (std::abs(x - e.x) > b.rx || std::abs(y - e.y) > b.ry || std::abs(z - e.z) > e.c)
+        return false;
+    const Lokal q = lokal(b, x, y, z);
     return q.x * q.x + q.y * q.y + q.z * q.z <= 1.0;
+}
+
+double wertIn(const std::vector<Bereit>& teile, double umgebung, double x, double y, double z)
+{
+    for (std::size_t i = teile.size(); i-- > 0;)
+        if (innen(teile[i], x, y, z))
+            return teile[i].e->hu;
+    return umgebung;
 }
 
 double mu(double hu)
@@ -42,15 +73,14 @@ double mu(double hu)
 }
 
 // Sum of the attenuation along the line o + t d, t in [t0, t1].
-double linienintegral(const Phantom& p, double ox, double oy, double oz, double dx, double dy, double dz, double t0,
-                      double t1)
+double linienintegral(const std::vector<Bereit>& teile, double umgebung, double ox, double oy, double oz, double dx,
+                      double dy, double dz, double t0, double t1)
 {
-    const std::size_t n = p.teile.size();
+    const std::size_t n = teile.size();
     std::vector<double> von(n), bis(n), grenzen{t0, t1};
     for (std::size_t i = 0; i < n; ++i) {
-        const Ellipsoid& e = p.teile[i];
-        const Lokal q0 = lokal(e, ox, oy, oz);
-        const Lokal q1 = richtung(e, dx, dy, dz);
+        const Lokal q0 = lokal(teile[i], ox, oy, oz);
+        const Lokal q1 = richtung(teile[i], dx, dy, dz);
         const double a = q1.x * q1.x + q1.y * q1.y + q1.z * q1.z;
         const double b = 2.0 * (q0.x * q1.x + q0.y * q1.y + q0.z * q1.z);
         const double c = q0.x * q0.x + q0.y * q0.y + q0.z * q0.z - 1.0;
@@ -75,10 +105,10 @@ double linienintegral(const Phantom& p, double ox, double oy, double oz, double 
         if (laenge <= 0.0)
             continue;
         const double mitte = 0.5 * (grenzen[k] + grenzen[k + 1]);
-        double hu = p.umgebung;
+        double hu = umgebung;
         for (std::size_t i = n; i-- > 0;)
             if (von[i] <= mitte && mitte <= bis[i]) {
-                hu = p.teile[i].hu;
+                hu = teile[i].e->hu;
                 break;
             }
         summe += mu(hu) * laenge;
@@ -109,10 +139,7 @@ std::uint8_t filmgrau(double daempfung, double kontrast)
 
 double wert(const Phantom& p, double x, double y, double z)
 {
-    for (std::size_t i = p.teile.size(); i-- > 0;)
-        if (innen(p.teile[i], x, y, z))
-            return p.teile[i].hu;
-    return p.umgebung;
+    return wertIn(vorbereiten(p), p.umgebung, x, y, z);
 }
 
 std::uint8_t fenstergrau(double hu, double zentrum, double breite)
@@ -126,11 +153,16 @@ Graubild schnitt(const Phantom& p, int breite, int hoehe, double z, double halbb
 {
     Graubild bild{breite, hoehe, std::vector<std::uint8_t>(std::size_t(breite) * std::size_t(hoehe))};
     std::vector<double> werte(bild.grau.size());
+    // only the parts that reach the plane z matter
+    std::vector<Bereit> teile;
+    for (const Bereit& b : vorbereiten(p))
+        if (std::abs(z - b.e->z) <= b.e->c)
+            teile.push_back(b);
     for (int py = 0; py < hoehe; ++py)
         for (int px = 0; px < breite; ++px) {
             const double x = ((px + 0.5) / breite * 2.0 - 1.0) * halbbreite;
             const double y = (1.0 - (py + 0.5) / hoehe * 2.0) * halbhoehe;
-            werte[std::size_t(py) * std::size_t(breite) + std::size_t(px)] = wert(p, x, y, z);
+            werte[std::size_t(py) * std::size_t(breite) + std::size_t(px)] = wertIn(teile, p.umgebung, x, y, z);
         }
     for (int py = 0; py < hoehe; ++py)
         for (int px = 0; px < breite; ++px) {
@@ -151,12 +183,13 @@ Graubild schnitt(const Phantom& p, int breite, int hoehe, double z, double halbb
 
 Graubild seitenaufnahme(const Phantom& p, int breite, int hoehe, double halbbreite, double halbhoehe, double kontrast)
 {
+    const std::vector<Bereit> teile = vorbereiten(p);
     Graubild bild{breite, hoehe, std::vector<std::uint8_t>(std::size_t(breite) * std::size_t(hoehe))};
     for (int py = 0; py < hoehe; ++py)
         for (int px = 0; px < breite; ++px) {
             const double y = ((px + 0.5) / breite * 2.0 - 1.0) * halbbreite;
             const double z = (1.0 - (py + 0.5) / hoehe * 2.0) * halbhoehe;
-            const double d = linienintegral(p, -2.0, y, z, 1.0, 0.0, 0.0, 0.0, 4.0);
+            const double d = linienintegral(teile, p.umgebung, -2.0, y, z, 1.0, 0.0, 0.0, 0.0, 4.0);
             bild.grau[std::size_t(py) * std::size_t(breite) + std::size_t(px)] = filmgrau(d, kontrast);
         }
     return bild;
@@ -164,12 +197,13 @@ Graubild seitenaufnahme(const Phantom& p, int breite, int hoehe, double halbbrei
 
 Graubild draufsicht(const Phantom& p, int breite, int hoehe, double halbbreite, double halbhoehe, double kontrast)
 {
+    const std::vector<Bereit> teile = vorbereiten(p);
     Graubild bild{breite, hoehe, std::vector<std::uint8_t>(std::size_t(breite) * std::size_t(hoehe))};
     for (int py = 0; py < hoehe; ++py)
         for (int px = 0; px < breite; ++px) {
             const double x = ((px + 0.5) / breite * 2.0 - 1.0) * halbbreite;
             const double y = (1.0 - (py + 0.5) / hoehe * 2.0) * halbhoehe;
-            const double d = linienintegral(p, x, y, 2.0, 0.0, 0.0, -1.0, 0.0, 4.0);
+            const double d = linienintegral(teile, p.umgebung, x, y, 2.0, 0.0, 0.0, -1.0, 0.0, 4.0);
             bild.grau[std::size_t(py) * std::size_t(breite) + std::size_t(px)] = filmgrau(d, kontrast);
         }
     return bild;

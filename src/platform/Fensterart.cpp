@@ -3,6 +3,7 @@
 #include "platform/Bildschirm.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QIcon>
@@ -97,8 +98,15 @@ void setzeZweitesSymbol(QWidget* fenster)
 void zeigenVorn(QWidget* fenster)
 {
     fenster->show();
-    fenster->raise();
+    nachVorn(fenster);
     fenster->activateWindow();
+}
+
+void nachVorn(QWidget* fenster)
+{
+    // The headless platform of the tests keeps no stacking order.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        fenster->raise();
 }
 
 namespace {
@@ -131,7 +139,7 @@ void modalZeigen(QWidget* fenster)
     }
     fenster->installEventFilter(&waechter);
     fenster->show();
-    fenster->raise();
+    nachVorn(fenster);
     fenster->activateWindow();
     if (fenster->isVisible())
         schleife.exec();

@@ -36,6 +36,8 @@ void setzeZweitesSymbol(QWidget* fenster);
 
 // Shows a window without waiting and brings it to the front.
 void zeigenVorn(QWidget* fenster);
+// Brings a shown window to the front.
+void nachVorn(QWidget* fenster);
 
 // Shows a window modally and returns when it has been hidden again. Other
 // windows take no input meanwhile; timers and painting go on.

@@ -1,0 +1,208 @@
+// The drawing surface, pixel by pixel: every window draws through it.
+#include "support/Testumgebung.h"
+
+#include "platform/Zeichenflaeche.h"
+
+namespace {
+constexpr QRgb W = 0xFFFFFFFFu;
+constexpr QRgb S = 0xFF000000u;
+constexpr QRgb R = 0xFFFF0000u;
+constexpr QRgb G = 0xFF808080u;
+
+// The surface as rows of characters: '.' white, '#' black, 'r' red, 'g' gray, '?' other.
+QStringList bild(const Zeichenflaeche& f)
+{
+    QStringList zeilen;
+    for (int y = 0; y < f.hoehe(); ++y) {
+        QString z;
+        for (int x = 0; x < f.breite(); ++x) {
+            const QRgb p = f.pixel(x, y);
+            z += p == W ? '.' : p == S ? '#' : p == R ? 'r' : p == G ? 'g' : '?';
+        }
+        zeilen << z;
+    }
+    return zeilen;
+}
+}  // namespace
+
+class TestZeichenflaeche : public QObject
+{
+    Q_OBJECT
+private slots:
+    void linienOhneEndpunkt_data()
+    {
+        QTest::addColumn<QPoint>("von");
+        QTest::addColumn<QPoint>("bis");
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::newRow("waagrecht") << QPoint(1, 1) << QPoint(5, 1)
+                                   << QStringList{"......", ".####.", "......"};
+        QTest::newRow("rueckwaerts") << QPoint(5, 1) << QPoint(1, 1)
+                                     << QStringList{"......", "..####", "......"};
+        QTest::newRow("senkrecht") << QPoint(2, 0) << QPoint(2, 3)
+                                   << QStringList{"..#...", "..#...", "..#...", "......"};
+        QTest::newRow("diagonal") << QPoint(0, 0) << QPoint(3, 3)
+                                  << QStringList{"#.....", ".#....", "..#...", "......"};
+        QTest::newRow("punkt") << QPoint(2, 1) << QPoint(2, 1) << QStringList{"......", "......", "......"};
+    }
+
+    void linienOhneEndpunkt()
+    {
+        QFETCH(QPoint, von);
+        QFETCH(QPoint, bis);
+        QFETCH(QStringList, erwartet);
+        Zeichenflaeche f(6, erwartet.size());
+        f.moveTo(von.x(), von.y());
+        f.lineTo(bis.x(), bis.y());
+        QCOMPARE(bild(f), erwartet);
+        QCOMPARE(f.position(), bis);
+    }
+
+    void polylinieLaesstLetztenPunktAus()
+    {
+        Zeichenflaeche f(5, 4);
+        f.polyline({{0, 0}, {4, 0}, {4, 3}});
+        QCOMPARE(bild(f), (QStringList{"#####", "....#", "....#", "....."}));
+        // a closed outline: every corner is drawn by the segment that starts there
+        Zeichenflaeche g(5, 4);
+        g.polyline({{0, 0}, {4, 0}, {4, 3}, {0, 3}, {0, 0}});
+        QCOMPARE(bild(g), (QStringList{"#####", "#...#", "#...#", "#####"}));
+    }
+
+    void rechteckeRechtsUntenExklusiv()
+    {
+        Zeichenflaeche f(6, 5);
+        f.setzePinsel(R);
+        f.fillRect(1, 1, 4, 3);
+        QCOMPARE(bild(f), (QStringList{"......", ".rrr..", ".rrr..", "......", "......"}));
+        Zeichenflaeche g(6, 5);
+        g.setzePinsel(G);
+        g.rectangle(0, 0, 5, 4);
+        QCOMPARE(bild(g), (QStringList{"#####.", "#ggg#.", "#ggg#.", "#####.", "......"}));
+        // swapped corners mean the same rectangle; pixels outside are clipped
+        Zeichenflaeche h(3, 3);
+        h.setzePinsel(R);
+        h.fillRect(5, 5, 1, 1);
+        QCOMPARE(bild(h), (QStringList{"...", ".rr", ".rr"}));
+    }
+
+    void polygonMitUmriss()
+    {
+        // the gray bar of the course: a band from (1, y) to (35, y + 7) in one colour
+        Zeichenflaeche f(38, 12);
+        f.setzeStift(G);
+        f.setzePinsel(G);
+        f.polygon({{1, 2}, {35, 2}, {35, 9}, {1, 9}});
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 38; ++x) {
+                const bool innen = x >= 1 && x <= 35 && y >= 2 && y <= 9;
+                QCOMPARE(f.pixel(x, y), innen ? G : W);
+            }
+        // a different pen outlines a brush-filled interior
+        Zeichenflaeche g(5, 5);
+        g.setzePinsel(R);
+        g.polygon({{0, 0}, {4, 0}, {4, 4}, {0, 4}});
+        QCOMPARE(bild(g), (QStringList{"#####", "#rrr#", "#rrr#", "#rrr#", "#####"}));
+    }
+
+    void fuellenBisGrenzeUndFlaeche()
+    {
+        Zeichenflaeche f(7, 5);
+        f.rectangle(1, 0, 6, 5);  // black box with white inside
+        f.setzePinsel(R);
+        f.floodFill(3, 2, S, Zeichenflaeche::Fuellart::Rand);
+        QCOMPARE(bild(f), (QStringList{".#####.", ".#rrr#.", ".#rrr#.", ".#rrr#.", ".#####."}));
+        // the same area again, by its colour
+        f.setzePinsel(G);
+        f.floodFill(2, 1, R, Zeichenflaeche::Fuellart::Flaeche);
+        QCOMPARE(bild(f), (QStringList{".#####.", ".#ggg#.", ".#ggg#.", ".#ggg#.", ".#####."}));
+        // filling a colour with itself changes nothing; outside the surface nothing happens
+        f.floodFill(2, 1, G, Zeichenflaeche::Fuellart::Flaeche);
+        f.floodFill(-1, 9, W, Zeichenflaeche::Fuellart::Flaeche);
+        QCOMPARE(bild(f), (QStringList{".#####.", ".#ggg#.", ".#ggg#.", ".#ggg#.", ".#####."}));
+    }
+
+    void fuellenUmEckenHerum()
+    {
+        // a U-shaped area is filled completely from one arm
+        Zeichenflaeche f(5, 4);
+        f.setzePinsel(S);
+        f.fillRect(1, 0, 4, 3);
+        f.setzePinsel(W);
+        f.fillRect(2, 0, 3, 2);
+        // white: column 0, column 4, row 3, and (2,0),(2,1)
+        f.setzePinsel(R);
+        f.floodFill(0, 0, W, Zeichenflaeche::Fuellart::Flaeche);
+        QCOMPARE(bild(f), (QStringList{"r#.#r", "r#.#r", "r###r", "rrrrr"}));
+    }
+
+    void undKopie()
+    {
+        Zeichenflaeche ziel(4, 2);
+        ziel.setzePinsel(R);
+        ziel.fillRect(0, 0, 2, 2);
+        Zeichenflaeche quelle(4, 2);
+        quelle.setPixel(0, 0, G);
+        quelle.setPixel(2, 0, S);
+        quelle.setPixel(3, 1, 0x00FF00);
+        ziel.copyRectAnd(QRect(0, 0, 4, 2), quelle, QRect(0, 0, 4, 2));
+        // white leaves the target, red AND gray gives (128, 0, 0)
+        QCOMPARE(ziel.pixel(0, 0), qRgb(0x80, 0, 0));
+        QCOMPARE(ziel.pixel(1, 0), R);
+        QCOMPARE(ziel.pixel(2, 0), S);
+        QCOMPARE(ziel.pixel(3, 1), qRgb(0, 0xFF, 0));
+        QCOMPARE(ziel.pixel(2, 1), W);
+        // a plain copy replaces, and copies clip at the borders
+        Zeichenflaeche z2(3, 3);
+        z2.copyRect(QRect(1, 1, 4, 2), ziel, QRect(0, 0, 4, 2));
+        QCOMPARE(z2.pixel(1, 1), qRgb(0x80, 0, 0));
+        QCOMPARE(z2.pixel(2, 2), R);
+        QCOMPARE(z2.pixel(0, 0), W);
+    }
+
+    void ellipseImKasten()
+    {
+        Zeichenflaeche f(12, 10);
+        f.setzePinsel(G);
+        f.ellipse(1, 2, 11, 9);
+        // the outline touches the box's edges, right and bottom exclusive
+        int links = 99, rechts = -1, oben = 99, unten = -1;
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 12; ++x)
+                if (f.pixel(x, y) != W) {
+                    links = std::min(links, x);
+                    rechts = std::max(rechts, x);
+                    oben = std::min(oben, y);
+                    unten = std::max(unten, y);
+                }
+        QCOMPARE(links, 1);
+        QCOMPARE(rechts, 10);
+        QCOMPARE(oben, 2);
+        QCOMPARE(unten, 8);
+        QCOMPARE(f.pixel(6, 5), G);
+        QCOMPARE(f.pixel(1, 2), W);  // corners of the box stay free
+    }
+
+    void sehneObereHaelfte()
+    {
+        // the angle gauge: the upper half of an ellipse cut by its horizontal chord
+        Zeichenflaeche f(100, 50);
+        f.setzeStift(0x000080);
+        f.setzePinsel(0x000080);
+        f.chord(0, 0, 100, 100, 100, 49, 0, 49);
+        QCOMPARE(f.pixel(50, 10), qRgb(0, 0, 0x80));
+        QCOMPARE(f.pixel(50, 45), qRgb(0, 0, 0x80));
+        QCOMPARE(f.pixel(2, 2), W);
+        QCOMPARE(f.pixel(97, 2), W);
+    }
+
+    void groesseBehaeltInhalt()
+    {
+        Zeichenflaeche f(2, 2, S);
+        f.setzeGroesse(3, 1);
+        QCOMPARE(bild(f), QStringList{"##."});
+        QCOMPARE(f.pixel(5, 5), W);  // outside reads white
+    }
+};
+
+QUORVEL_GUI_TEST_MAIN(TestZeichenflaeche)
+#include "test_zeichenflaeche.moc"
