@@ -30,7 +30,6 @@ TFormAnfang::TFormAnfang()
     Bild1->setGeometry(50, 50, 252, 300);
     Bild1->setToolTip(QStringLiteral("Cross section of a human head"));
     Bild1->setzeGestreckt(true);
-    Bild1->setzeBild(Programmbilder::kopfschnitt(252, 300));
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 370, 50, 373, 4, QColor(0x00, 0x00, 0x80));
     Label1 = bezeichnung(this, QStringLiteral("Label1"), QStringLiteral("Image Reconstruction"), 379, 87, 35, true);
     Label2 = bezeichnung(this, QStringLiteral("Label2"), QStringLiteral("    in"), 510, 151, 35, true);
@@ -62,6 +61,8 @@ TFormAnfang::TFormAnfang()
         setGeometry(0, 18, 800, 580);
     // 2. scale
     Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
+    // the head picture, computed at the size it is shown
+    Bild1->setzeBild(Programmbilder::kopfschnitt(Bild1->width(), Bild1->height()));
     // 3. focus sink off the window
     WeiterButton->move(-100, WeiterButton->y());
     // 4. the forward curl, the same picture as the main window's
