@@ -1,0 +1,420 @@
+#include "core/Simulator.h"
+
+#include "core/Arithmetik.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace ct {
+
+namespace {
+
+struct Rasterart
+{
+    int n;
+    int c800, c1024;
+    int strahlzahl;
+};
+
+// Cell sizes for the two layout widths and the ray count of each grid; the
+// rays reach (Strahlzahl - n) div 2 ray widths beyond the grid on either side.
+constexpr std::array<Rasterart, 4> Rasterarten{{
+    {4, 54, 76, 6},
+    {20, 10, 14, 28},
+    {38, 6, 8, 54},
+    {56, 4, 6, 80},
+}};
+
+float AlsFloat(long double v)
+{
+    return static_cast<float>(v);
+}
+
+// Adds v to a stored value in extended precision and stores the sum.
+void Addieren(Bildpunkt& p, long double v)
+{
+    p.Wert = AlsFloat(static_cast<long double>(p.Wert) + v);
+}
+
+}  // namespace
+
+void Strahlliste::Anfuegen(Kaestchen k)
+{
+    assert(Anzahl + 1 < Platz);
+    Eintrag[static_cast<std::size_t>(++Anzahl)] = k;
+}
+
+bool SchrittWirdGezeigt(Darstellung d, int drehwinkel, int winkelschritt)
+{
+    switch (d) {
+    case Darstellung::Alles:
+        return true;
+    case Darstellung::Zwischenstufe:
+        return drehwinkel % (10 * winkelschritt) == 0;
+    case Darstellung::Endergebnis:
+        return false;
+    }
+    return false;
+}
+
+Simulator::Simulator()
+{
+    // Sine and cosine of i degrees as i * pi * (1/180) in extended precision,
+    // stored as floats. Every rotation uses these tables.
+    const long double pi = std::numbers::pi_v<long double>;
+    for (int i = 0; i <= 180; ++i) {
+        const long double bogen = static_cast<long double>(i) * pi * (1.0L / 180.0L);
+        SinTab[static_cast<std::size_t>(i)] = AlsFloat(std::sin(bogen));
+        CosTab[static_cast<std::size_t>(i)] = AlsFloat(std::cos(bogen));
+    }
+    RasterEinrichten(38, 800, 0.0f, 0.0f);
+}
+
+bool Simulator::RasterEinrichten(int n, int breite, float versatzX, float versatzY)
+{
+    const Rasterart* art = nullptr;
+    for (const Rasterart& r : Rasterarten)
+        if (r.n == n)
+            art = &r;
+    if (!art)
+        return false;
+
+    // Cell size and ray count, then the grid bounds.
+    Raster = n;
+    if (breite == 800)
+        Kaestchengroesse = art->c800;
+    else if (breite == 1024)
+        Kaestchengroesse = art->c1024;
+    else if (Kaestchengroesse == 0)
+        Kaestchengroesse = art->c800;
+    Strahlzahl = art->strahlzahl;
+    const int c = Kaestchengroesse;
+    RasterMin = 0;
+    RasterMax = n * c;
+
+    // The drawing geometry, in this order.
+    VersatzX = versatzX;
+    VersatzY = versatzY;
+    Halbraster = AlsFloat(static_cast<long double>(n * c) * 0.5L);
+    MitteX = AlsFloat(static_cast<long double>(Halbraster) + VersatzX);
+    MitteY = AlsFloat(static_cast<long double>(Halbraster) + VersatzY);
+    Diagonale = AlsFloat(static_cast<long double>(n) * std::sqrt(2.0L) * c);
+    Balkendicke = static_cast<float>(breite * 10 / 800);
+
+    // Rays one cell wide, c apart, centred on the grid.
+    Strahlposition.fill(0.0f);
+    for (int k = 1; k <= Strahlzahl; ++k)
+        Strahlposition[static_cast<std::size_t>(k)] = AlsFloat(
+            (static_cast<long double>(k) - 0.5L - static_cast<long double>(Strahlzahl) * 0.5L) * c + Halbraster);
+
+    CTBildLoeschen();
+    VorigeStrahlkaestchen.Leeren();
+    VorigerStrahlwert = 0.0f;
+    return true;
+}
+
+void Simulator::CTBildLoeschen()
+{
+    CTBild.Fuellen(Bildpunkt{0.0f, true});
+}
+
+void Simulator::Einlesen(const Pixelleser& pixel)
+{
+    const int n = Raster;
+    const int c = Kaestchengroesse;
+    Weisszahl = 0;
+    for (int y = 1; y <= n; ++y)
+        for (int x = 1; x <= n; ++x) {
+            const std::uint32_t farbe = pixel((x - 1) * c + c / 2, (y - 1) * c + c / 2) & 0xFFFFFFu;
+            const bool weiss = farbe == 0xFFFFFFu;
+            CTBild(x, y).Belegt = !weiss;
+            if (weiss)
+                ++Weisszahl;
+        }
+}
+
+void Simulator::BildgrenzenSetzen()
+{
+    Bildmaximum = Maximum(CTBild, Raster);
+    Bildminimum = Minimum(CTBild, Raster);
+}
+
+bool Simulator::Tomographie(Scanbeobachter& b)
+{
+    const int s = Winkelschritt;
+    const int projektionen = s >= 1 ? 180 / s : 0;
+    Drehwinkel = -s;
+    b.SchleifeBeginn(projektionen);
+    for (int i = 0; i < projektionen; ++i) {
+        if (b.SchleifeAbbruch())
+            return false;
+        Drehwinkel += s;
+        b.WinkelBeginn(Drehwinkel);
+        b.CTZeichnen(Drehwinkel);
+        AlleStrahlSchnitt(b);
+        b.WinkelEnde(Drehwinkel);
+    }
+    b.Faerben(CTBild);
+    b.SchleifeEnde();
+    return true;
+}
+
+bool Simulator::AlleStrahlSchnitt(Scanbeobachter& b)
+{
+    const int a = Drehwinkel;
+    if (a == 0)
+        return GeradeSchnitt(b, false);
+    if (a == 90)
+        return GeradeSchnitt(b, true);
+    if ((a >= 1 && a <= 45) || (a >= 135 && a <= 179))
+        return SchiefSchnitt(b, false);
+    if (a >= 46 && a <= 134)
+        return SchiefSchnitt(b, true);
+    return true;  // no projection outside 0 ... 179
+}
+
+// Rows at 0 degrees (ray L + y is row y), columns at 90 degrees (ray L + j is
+// column n + 1 - j, from the rightmost column leftwards). With convolution
+// each line also loses half the previous line's value.
+bool Simulator::GeradeSchnitt(Scanbeobachter& b, bool spalten)
+{
+    const int a = spalten ? 90 : 0;
+    const int n = Raster;
+    const int leer = (Strahlzahl - n) / 2;
+    auto zelle = [&](int j, int i) -> Bildpunkt& {
+        return spalten ? CTBild(n + 1 - j, i) : CTBild(i, j);
+    };
+
+    VorigerStrahlwert = 0.0f;
+    if (b.SchrittGezeigt(a)) {
+        b.CTZeichnen(a);
+        for (int k = 1; k <= leer; ++k) {
+            if (b.Abbruch())
+                return false;
+            b.RoentgenZeichnen(a, k, 0);
+        }
+    }
+    for (int j = 1; j <= n; ++j) {
+        if (b.Abbruch())
+            return false;
+        int anzahl = 0;
+        for (int i = 1; i <= n; ++i)
+            if (zelle(j, i).Belegt)
+                ++anzahl;
+        if (b.SchrittGezeigt(a))
+            b.RoentgenZeichnen(a, leer + j, anzahl);
+        const float strahlwert = AlsFloat(static_cast<long double>(anzahl) * Zellschwaechung);
+        for (int i = 1; i <= n; ++i)
+            Addieren(zelle(j, i), strahlwert);
+        if (Faltung) {
+            if (VorigerStrahlwert != 0.0f) {
+                const long double nachbar = static_cast<long double>(VorigerStrahlwert) / Faltungsnachbar;
+                for (int i = 1; i <= n; ++i)
+                    Addieren(zelle(j, i), -nachbar);
+            }
+            if (strahlwert != 0.0f) {
+                const long double mitte = static_cast<long double>(strahlwert) / Faltungsmitte;
+                for (int i = 1; i <= n; ++i)
+                    Addieren(zelle(j, i), mitte);
+            }
+            VorigerStrahlwert = strahlwert;
+        }
+    }
+    if (b.SchrittGezeigt(a))
+        for (int k = leer + n + 1; k <= Strahlzahl; ++k) {
+            if (b.Abbruch())
+                return false;
+            b.RoentgenZeichnen(a, k, 0);
+        }
+    if (b.SchrittGezeigt(a))
+        b.Faerben(CTBild);
+    return true;
+}
+
+// Oblique rays: each ray's cells are found, counted and given the ray value;
+// with convolution the centre term once more. Every ray starts without a
+// previous ray, so no neighbour term reaches the picture at these angles.
+bool Simulator::SchiefSchnitt(Scanbeobachter& b, bool waagrecht)
+{
+    const int a = Drehwinkel;
+    const int n = Raster;
+    auto imRaster = [n](const Kaestchen& k) {
+        return k.Spalte >= 1 && k.Spalte <= n && k.Zeile >= 1 && k.Zeile <= n;
+    };
+
+    for (int k = 1; k <= Strahlzahl; ++k) {
+        if (b.Abbruch())
+            return false;
+        VorigerStrahlwert = 0.0f;
+        VorigeStrahlkaestchen.Leeren();
+        StrahlkaestchenSuchen(a, k, waagrecht);
+
+        int anzahl = 0;
+        for (int e = 1; e <= Strahlkaestchen.Anzahl; ++e) {
+            const Kaestchen& z = Strahlkaestchen.Eintrag[static_cast<std::size_t>(e)];
+            if (imRaster(z) && CTBild(z.Spalte, z.Zeile).Belegt)
+                ++anzahl;
+        }
+        if (b.SchrittGezeigt(a)) {
+            b.CTZeichnen(a);
+            b.RoentgenZeichnen(a, k, anzahl);
+        }
+
+        const float strahlwert = AlsFloat(static_cast<long double>(anzahl) * Zellschwaechung);
+        for (int e = 1; e <= Strahlkaestchen.Anzahl; ++e) {
+            const Kaestchen& z = Strahlkaestchen.Eintrag[static_cast<std::size_t>(e)];
+            if (imRaster(z))
+                Addieren(CTBild(z.Spalte, z.Zeile), strahlwert);
+        }
+        if (Faltung && strahlwert != 0.0f) {
+            const long double mitte = static_cast<long double>(strahlwert) / Faltungsmitte;
+            for (int e = 1; e <= Strahlkaestchen.Anzahl; ++e) {
+                const Kaestchen& z = Strahlkaestchen.Eintrag[static_cast<std::size_t>(e)];
+                if (imRaster(z))
+                    Addieren(CTBild(z.Spalte, z.Zeile), mitte);
+            }
+        }
+    }
+    if (b.SchrittGezeigt(a))
+        b.Faerben(CTBild);
+    return true;
+}
+
+const Strahlliste& Simulator::StrahlkaestchenFuellen(int a, int k)
+{
+    if ((a >= 1 && a <= 45) || (a >= 135 && a <= 179))
+        StrahlkaestchenSuchen(a, k, false);
+    else if (a >= 46 && a <= 134 && a != 90)
+        StrahlkaestchenSuchen(a, k, true);
+    else
+        Strahlkaestchen.Leeren();
+    return Strahlkaestchen;
+}
+
+// Walks the n + 1 vertical (or horizontal) grid lines and records, for each
+// line the ray crosses on the grid, the two cells on either side of it in the
+// crossed row (or column). When consecutive lines are crossed in the same row
+// the shared cell is already the last entry and is not listed again.
+void Simulator::StrahlkaestchenSuchen(int a, int k, bool waagrecht)
+{
+    const int n = Raster;
+    const int c = Kaestchengroesse;
+    Strahlkaestchen.Leeren();
+    const PunktF mitte = DrehenB(a, Halbraster, Strahlposition[static_cast<std::size_t>(k)]);
+    const float tan = AlsFloat(static_cast<long double>(SinTab[static_cast<std::size_t>(a)])
+                               / CosTab[static_cast<std::size_t>(a)]);
+    for (int m = 0; m <= n; ++m) {
+        const Kaestchen z = waagrecht ? SchiefWaagrecht(m * c, tan, mitte) : SchiefSenkrecht(m * c, tan, mitte);
+        // A crossing exactly on the far edge (row or column n + 1) is dropped.
+        if (z.Spalte < 0 || z.Spalte > n || z.Zeile < 0 || z.Zeile > n)
+            continue;
+        const Kaestchen nachbar = waagrecht ? Kaestchen{z.Spalte, z.Zeile + 1} : Kaestchen{z.Spalte + 1, z.Zeile};
+        if (!(Strahlkaestchen.Letzter() == z))
+            Strahlkaestchen.Anfuegen(z);
+        Strahlkaestchen.Anfuegen(nachbar);
+    }
+}
+
+Kaestchen Simulator::SchiefSenkrecht(int x, float tan, PunktF p) const
+{
+    const float t = AlsFloat((static_cast<long double>(x) - p.x) * tan + p.y);
+    if (x >= RasterMin && x <= RasterMax && t >= static_cast<float>(RasterMin) && t <= static_cast<float>(RasterMax))
+        return {static_cast<int>(Abschneiden(static_cast<long double>(x) / Kaestchengroesse)),
+                static_cast<int>(Abschneiden(static_cast<long double>(t) / Kaestchengroesse)) + 1};
+    return {};
+}
+
+Kaestchen Simulator::SchiefWaagrecht(int y, float tan, PunktF p) const
+{
+    const float s = AlsFloat((static_cast<long double>(y) - p.y) / tan + p.x);
+    if (y >= RasterMin && y <= RasterMax && s >= static_cast<float>(RasterMin) && s <= static_cast<float>(RasterMax))
+        return {static_cast<int>(Abschneiden(static_cast<long double>(s) / Kaestchengroesse)) + 1,
+                static_cast<int>(Abschneiden(static_cast<long double>(y) / Kaestchengroesse))};
+    return {};
+}
+
+namespace {
+
+PunktF Drehen(const std::array<float, 181>& sinTab, const std::array<float, 181>& cosTab, int a, long double cx,
+              long double cy, long double x, long double y)
+{
+    const long double s = sinTab[static_cast<std::size_t>(a)];
+    const long double co = cosTab[static_cast<std::size_t>(a)];
+    return {AlsFloat(cx + (x - cx) * co - (y - cy) * s), AlsFloat(cy + (x - cx) * s + (y - cy) * co)};
+}
+
+}  // namespace
+
+PunktF Simulator::DrehenB(int a, long double x, long double y) const
+{
+    return Drehen(SinTab, CosTab, a, Halbraster, Halbraster, x, y);
+}
+
+PunktF Simulator::DrehenG(int a, long double x, long double y) const
+{
+    return Drehen(SinTab, CosTab, a, MitteX, MitteY, x, y);
+}
+
+long double Simulator::SenderKante() const
+{
+    return static_cast<long double>(MitteX) - (static_cast<long double>(Diagonale) * 0.5L + 5.0L);
+}
+
+long double Simulator::DetektorKante() const
+{
+    return static_cast<long double>(MitteX) + (static_cast<long double>(Diagonale) * 0.5L + 5.0L);
+}
+
+long double Simulator::BalkenOben() const
+{
+    return static_cast<long double>(Strahlposition[1]) + VersatzY - Kaestchengroesse * 0.5L;
+}
+
+long double Simulator::BalkenUnten() const
+{
+    return static_cast<long double>(Strahlposition[static_cast<std::size_t>(Strahlzahl)]) + VersatzY
+           + Kaestchengroesse * 0.5L;
+}
+
+Punkt Simulator::Gerundet(PunktF p) const
+{
+    return {static_cast<int>(Runden(p.x)), static_cast<int>(Runden(p.y))};
+}
+
+// (x1, oben), (x2, oben), (x2, unten), (x1, unten), rotated and rounded.
+Viereck Simulator::Vierecksecken(int a, long double x1, long double x2, long double oben, long double unten) const
+{
+    return {Gerundet(DrehenG(a, x1, oben)), Gerundet(DrehenG(a, x2, oben)), Gerundet(DrehenG(a, x2, unten)),
+            Gerundet(DrehenG(a, x1, unten))};
+}
+
+Geraeteumriss Simulator::CTUmrisse(int a) const
+{
+    const long double x0 = SenderKante(), x1 = DetektorKante(), t = Balkendicke;
+    const long double oben = BalkenOben(), unten = BalkenUnten();
+    return {Vierecksecken(a, x0 - t, x0, oben, unten), Vierecksecken(a, x1 + t, x1, oben, unten),
+            Vierecksecken(a, x1 + 2 * t, x1 + t, oben, unten)};
+}
+
+Strahlbild Simulator::RoentgenTeile(int a, int k, int anzahl) const
+{
+    const long double x0 = SenderKante(), x1 = DetektorKante(), t = Balkendicke;
+    const long double mitte = static_cast<long double>(Strahlposition[static_cast<std::size_t>(k)]) + VersatzY;
+    const long double oben = mitte - Kaestchengroesse * 0.5L;
+    const long double unten = oben + Kaestchengroesse;
+    return {Vierecksecken(a, x0 - t, x0, oben, unten),
+            Vierecksecken(a, x1 + t, x1, oben, unten),
+            Vierecksecken(a, x1 + 2 * t, x1 + t, oben, unten),
+            Strahlfarbe(anzahl),
+            Anzeigefarbe(anzahl),
+            Gerundet(DrehenG(a, x0, mitte)),
+            Gerundet(DrehenG(a, x1, mitte))};
+}
+
+Punkt Simulator::Zeigerspitze(int a, int h) const
+{
+    return {h - static_cast<int>(Abschneiden(static_cast<long double>(h) * CosTab[static_cast<std::size_t>(a)])),
+            h - static_cast<int>(Abschneiden(static_cast<long double>(h) * SinTab[static_cast<std::size_t>(a)]))};
+}
+
+}  // namespace ct
