@@ -3,6 +3,7 @@
 #include "core/Arithmetik.h"
 
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace ct {
@@ -34,6 +35,105 @@ float AlsFloat(long double v)
 void Addieren(Bildpunkt& p, long double v)
 {
     p.Wert = AlsFloat(static_cast<long double>(p.Wert) + v);
+}
+
+// The same for a float v. The extended sum of two floats is exact unless
+// their magnitudes lie more than 2^40 apart, and then the smaller one is far
+// below half a float step of the larger; either way storing it gives the
+// correctly rounded float sum, which the float addition computes directly.
+void Addieren(Bildpunkt& p, float v)
+{
+    p.Wert += v;
+}
+
+// Trunc(t / c) for a crossing t in [0, n * c]. For t >= 0 and a whole c
+// this is Trunc(Trunc(t) / c); the whole-number quotient is taken as a
+// product with the 32-bit reciprocal ceil(2^32 / c), exact for every
+// dividend below 2^32 / c (far beyond any grid).
+int Zellindex(float t, std::uint64_t kehrwert)
+{
+    const auto ganz = static_cast<std::uint64_t>(static_cast<std::uint32_t>(t));
+    return static_cast<int>((ganz * kehrwert) >> 32);
+}
+
+// The grid values a ray walk needs, copied so that they stay in registers.
+struct Gitter
+{
+    Gitter(int zelle, int von, int bis)
+        : c(zelle), min(von), max(bis), minF(static_cast<float>(von)), maxF(static_cast<float>(bis)),
+          kehrwert(((std::uint64_t{1} << 32) + static_cast<std::uint64_t>(zelle) - 1)
+                   / static_cast<std::uint64_t>(zelle))
+    {
+    }
+
+    int c, min, max;
+    float minF, maxF;
+    std::uint64_t kehrwert;
+};
+
+// Where a ray (middle point p, slope tan) crosses the grid line at pixel
+// `linie`: a vertical line is crossed at the height
+// t = (linie - p.x) * tan + p.y, a horizontal one at the position
+// s = (linie - p.y) / tan + p.x; computed in extended precision and stored
+// as a float.
+template <bool Waagrecht>
+float Querlage(int linie, float tan, PunktF p)
+{
+    if constexpr (Waagrecht)
+        return AlsFloat((static_cast<long double>(linie) - p.y) / tan + p.x);
+    else
+        return AlsFloat((static_cast<long double>(linie) - p.x) * tan + p.y);
+}
+
+// The crossing with the grid line at pixel `linie` as a cell: (0, 0) off the
+// grid (line or crossing outside [min, max]); otherwise the line gives the
+// column (or row) Trunc(linie / c) and the crossing the row (or column)
+// Trunc(t / c) + 1.
+template <bool Waagrecht>
+Kaestchen Kreuzung(const Gitter& g, int linie, float tan, PunktF p)
+{
+    if (linie < g.min || linie > g.max)
+        return {};
+    const float quer = Querlage<Waagrecht>(linie, tan, p);
+    if (!(quer >= g.minF && quer <= g.maxF))
+        return {};
+    const int zelle = Zellindex(quer, g.kehrwert) + 1;
+    const int gerade = linie / g.c;
+    return Waagrecht ? Kaestchen{zelle, gerade} : Kaestchen{gerade, zelle};
+}
+
+// Walks the grid lines m = 0 ... n (at m * c, all on the grid) and records,
+// for each line, the two cells on either side of it in the crossed row (or
+// column). When consecutive lines are crossed in the same row the shared
+// cell is already the last entry and is not listed again. A line the ray
+// misses gives (0, 0), recorded the same way, which yields only entries
+// outside the grid. Returns the number of entries after the sentinel
+// eintrag[0].
+template <bool Waagrecht>
+int Strahlweg(const Gitter& g, int n, float tan, PunktF p, Kaestchen* eintrag)
+{
+    int anzahl = 0;
+    Kaestchen letzter = eintrag[0];
+    for (int m = 0; m <= n; ++m) {
+        const float quer = Querlage<Waagrecht>(m * g.c, tan, p);
+        Kaestchen z;
+        if (quer >= g.minF && quer <= g.maxF) {
+            const int zelle = Zellindex(quer, g.kehrwert) + 1;
+            // A crossing exactly on the far edge (cell n + 1) is dropped.
+            if (zelle > n)
+                continue;
+            z = Waagrecht ? Kaestchen{zelle, m} : Kaestchen{m, zelle};
+        }
+        // Without a branch: the cell is written after the last entry and
+        // kept only when it differs from it; otherwise its neighbour
+        // overwrites it.
+        const bool neu = !(letzter == z);
+        eintrag[anzahl + 1] = z;
+        anzahl += neu ? 1 : 0;
+        letzter = Waagrecht ? Kaestchen{z.Spalte, z.Zeile + 1} : Kaestchen{z.Spalte + 1, z.Zeile};
+        eintrag[++anzahl] = letzter;
+    }
+    return anzahl;
 }
 
 }  // namespace
@@ -239,7 +339,8 @@ bool Simulator::SchiefSchnitt(Scanbeobachter& b, bool waagrecht)
     const int a = Drehwinkel;
     const int n = Raster;
     auto imRaster = [n](const Kaestchen& k) {
-        return k.Spalte >= 1 && k.Spalte <= n && k.Zeile >= 1 && k.Zeile <= n;
+        return static_cast<unsigned>(k.Spalte - 1) < static_cast<unsigned>(n)
+               && static_cast<unsigned>(k.Zeile - 1) < static_cast<unsigned>(n);
     };
 
     for (int k = 1; k <= Strahlzahl; ++k) {
@@ -249,11 +350,17 @@ bool Simulator::SchiefSchnitt(Scanbeobachter& b, bool waagrecht)
         VorigeStrahlkaestchen.Leeren();
         StrahlkaestchenSuchen(a, k, waagrecht);
 
+        // The list's cells inside the grid; each occurs once.
+        std::array<Bildpunkt*, Strahlliste::Platz> zellen;
+        int zahl = 0;
         int anzahl = 0;
         for (int e = 1; e <= Strahlkaestchen.Anzahl; ++e) {
             const Kaestchen& z = Strahlkaestchen.Eintrag[static_cast<std::size_t>(e)];
-            if (imRaster(z) && CTBild(z.Spalte, z.Zeile).Belegt)
-                ++anzahl;
+            if (imRaster(z)) {
+                Bildpunkt& p = CTBild(z.Spalte, z.Zeile);
+                zellen[static_cast<std::size_t>(zahl++)] = &p;
+                anzahl += p.Belegt ? 1 : 0;
+            }
         }
         if (b.SchrittGezeigt(a)) {
             b.CTZeichnen(a);
@@ -261,18 +368,12 @@ bool Simulator::SchiefSchnitt(Scanbeobachter& b, bool waagrecht)
         }
 
         const float strahlwert = AlsFloat(static_cast<long double>(anzahl) * Zellschwaechung);
-        for (int e = 1; e <= Strahlkaestchen.Anzahl; ++e) {
-            const Kaestchen& z = Strahlkaestchen.Eintrag[static_cast<std::size_t>(e)];
-            if (imRaster(z))
-                Addieren(CTBild(z.Spalte, z.Zeile), strahlwert);
-        }
+        for (int i = 0; i < zahl; ++i)
+            Addieren(*zellen[static_cast<std::size_t>(i)], strahlwert);
         if (Faltung && strahlwert != 0.0f) {
             const long double mitte = static_cast<long double>(strahlwert) / Faltungsmitte;
-            for (int e = 1; e <= Strahlkaestchen.Anzahl; ++e) {
-                const Kaestchen& z = Strahlkaestchen.Eintrag[static_cast<std::size_t>(e)];
-                if (imRaster(z))
-                    Addieren(CTBild(z.Spalte, z.Zeile), mitte);
-            }
+            for (int i = 0; i < zahl; ++i)
+                Addieren(*zellen[static_cast<std::size_t>(i)], mitte);
         }
     }
     if (b.SchrittGezeigt(a))
@@ -291,46 +392,27 @@ const Strahlliste& Simulator::StrahlkaestchenFuellen(int a, int k)
     return Strahlkaestchen;
 }
 
-// Walks the n + 1 vertical (or horizontal) grid lines and records, for each
-// line the ray crosses on the grid, the two cells on either side of it in the
-// crossed row (or column). When consecutive lines are crossed in the same row
-// the shared cell is already the last entry and is not listed again.
 void Simulator::StrahlkaestchenSuchen(int a, int k, bool waagrecht)
 {
-    const int n = Raster;
-    const int c = Kaestchengroesse;
-    Strahlkaestchen.Leeren();
     const PunktF mitte = DrehenB(a, Halbraster, Strahlposition[static_cast<std::size_t>(k)]);
     const float tan = AlsFloat(static_cast<long double>(SinTab[static_cast<std::size_t>(a)])
                                / CosTab[static_cast<std::size_t>(a)]);
-    for (int m = 0; m <= n; ++m) {
-        const Kaestchen z = waagrecht ? SchiefWaagrecht(m * c, tan, mitte) : SchiefSenkrecht(m * c, tan, mitte);
-        // A crossing exactly on the far edge (row or column n + 1) is dropped.
-        if (z.Spalte < 0 || z.Spalte > n || z.Zeile < 0 || z.Zeile > n)
-            continue;
-        const Kaestchen nachbar = waagrecht ? Kaestchen{z.Spalte, z.Zeile + 1} : Kaestchen{z.Spalte + 1, z.Zeile};
-        if (!(Strahlkaestchen.Letzter() == z))
-            Strahlkaestchen.Anfuegen(z);
-        Strahlkaestchen.Anfuegen(nachbar);
-    }
+    const Gitter gitter{Kaestchengroesse, RasterMin, RasterMax};
+    Kaestchen* eintrag = Strahlkaestchen.Eintrag.data();
+    const int anzahl = waagrecht ? Strahlweg<true>(gitter, Raster, tan, mitte, eintrag)
+                                 : Strahlweg<false>(gitter, Raster, tan, mitte, eintrag);
+    assert(anzahl < Strahlliste::Platz);
+    Strahlkaestchen.Anzahl = anzahl;
 }
 
 Kaestchen Simulator::SchiefSenkrecht(int x, float tan, PunktF p) const
 {
-    const float t = AlsFloat((static_cast<long double>(x) - p.x) * tan + p.y);
-    if (x >= RasterMin && x <= RasterMax && t >= static_cast<float>(RasterMin) && t <= static_cast<float>(RasterMax))
-        return {static_cast<int>(Abschneiden(static_cast<long double>(x) / Kaestchengroesse)),
-                static_cast<int>(Abschneiden(static_cast<long double>(t) / Kaestchengroesse)) + 1};
-    return {};
+    return Kreuzung<false>(Gitter{Kaestchengroesse, RasterMin, RasterMax}, x, tan, p);
 }
 
 Kaestchen Simulator::SchiefWaagrecht(int y, float tan, PunktF p) const
 {
-    const float s = AlsFloat((static_cast<long double>(y) - p.y) / tan + p.x);
-    if (y >= RasterMin && y <= RasterMax && s >= static_cast<float>(RasterMin) && s <= static_cast<float>(RasterMax))
-        return {static_cast<int>(Abschneiden(static_cast<long double>(s) / Kaestchengroesse)) + 1,
-                static_cast<int>(Abschneiden(static_cast<long double>(y) / Kaestchengroesse))};
-    return {};
+    return Kreuzung<true>(Gitter{Kaestchengroesse, RasterMin, RasterMax}, y, tan, p);
 }
 
 namespace {
