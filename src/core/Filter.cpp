@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 namespace ct {
 
@@ -50,6 +51,67 @@ void EckenKopieren(const Bildfeld& ct, Bildfeld& filter, int n)
     filter(n, n).Wert = ct(n, n).Wert;
 }
 
+// Sorts a few values ascending with a fixed sequence of compare-exchanges
+// (a sorting network): no branches that depend on the picture, which keeps
+// the full masks inside the picture fast. Values are only moved, never
+// changed.
+// Sorts a few values ascending with a fixed sequence of compare-exchanges
+// (a sorting network), unrolled at compile time: no branches that depend on
+// the picture, which keeps the full masks inside the picture fast. Values are
+// only moved, never changed.
+constexpr std::array<std::pair<int, int>, 25> Netz9{{
+    {0, 1}, {3, 4}, {6, 7}, {1, 2}, {4, 5}, {7, 8}, {0, 1}, {3, 4}, {6, 7}, {0, 3}, {3, 6}, {0, 3}, {1, 4},
+    {4, 7}, {1, 4}, {2, 5}, {5, 8}, {2, 5}, {1, 3}, {5, 7}, {2, 6}, {4, 6}, {2, 4}, {2, 3}, {5, 6},
+}};
+
+// Leaves the middle (5th smallest) of nine values at index 4.
+constexpr std::array<std::pair<int, int>, 19> Mitte9{{
+    {1, 2}, {4, 5}, {7, 8}, {0, 1}, {3, 4}, {6, 7}, {1, 2}, {4, 5}, {7, 8}, {0, 3},
+    {5, 8}, {4, 7}, {3, 6}, {1, 4}, {2, 5}, {4, 7}, {4, 2}, {6, 4}, {4, 2},
+}};
+
+constexpr std::array<std::pair<int, int>, 9> Netz5{{
+    {0, 1}, {3, 4}, {2, 4}, {2, 3}, {0, 3}, {0, 2}, {1, 4}, {1, 3}, {1, 2},
+}};
+
+template <std::size_t I, std::size_t J, std::size_t N>
+inline void Tauschen(std::array<float, N>& w)
+{
+    const float a = std::get<I>(w), b = std::get<J>(w);
+    std::get<I>(w) = std::min(a, b);
+    std::get<J>(w) = std::max(a, b);
+}
+
+template <const auto& Netz, std::size_t N, std::size_t... K>
+inline void Sortiernetz(std::array<float, N>& w, std::index_sequence<K...>)
+{
+    (Tauschen<static_cast<std::size_t>(Netz[K].first), static_cast<std::size_t>(Netz[K].second)>(w), ...);
+}
+
+template <const auto& Netz, std::size_t N>
+inline void Sortiernetz(std::array<float, N>& w)
+{
+    Sortiernetz<Netz>(w, std::make_index_sequence<Netz.size()>{});
+}
+
+// The value at 0-based rank r among nine: the smallest and the largest
+// directly, the middle by its own shorter network, the others by sorting.
+inline float Rang9(std::array<float, 9>& w, std::size_t r)
+{
+    if (r == 0 || r == 8) {
+        float m = w[0];
+        for (std::size_t i = 1; i < 9; ++i)
+            m = r == 0 ? std::min(m, w[i]) : std::max(m, w[i]);
+        return m;
+    }
+    if (r == 4) {
+        Sortiernetz<Mitte9>(w);
+        return w[4];
+    }
+    Sortiernetz<Netz9>(w);
+    return w[r];
+}
+
 }  // namespace
 
 void LineareFilter(const Bildfeld& ct, Bildfeld& filter, int n, const Kern& w, int divisor)
@@ -74,8 +136,17 @@ void NLinFilter1(const Bildfeld& ct, Bildfeld& filter, int n, int rang)
 {
     assert(&ct != &filter);
     std::array<float, 9> werte{};
+    const std::size_t neun = static_cast<std::size_t>(std::clamp(rang, 1, 9) - 1);
     for (int x = 1; x <= n; ++x)
         for (int y = 1; y <= n; ++y) {
+            if (x >= 2 && x <= n - 1 && y >= 2 && y <= n - 1) {
+                // The whole square lies inside the grid.
+                for (int i = 0; i < 3; ++i)
+                    for (int j = 0; j < 3; ++j)
+                        werte[static_cast<std::size_t>(i * 3 + j)] = ct(x - 1 + i, y - 1 + j).Wert;
+                filter(x, y).Wert = Rang9(werte, neun);
+                continue;
+            }
             int anzahl = 0;
             for (int i = std::max(1, x - 1); i <= std::min(n, x + 1); ++i)
                 for (int j = std::max(1, y - 1); j <= std::min(n, y + 1); ++j)
@@ -89,8 +160,17 @@ void NLinFilter2(const Bildfeld& ct, Bildfeld& filter, int n, int rang)
 {
     assert(&ct != &filter);
     std::array<float, 9> werte{};
+    std::array<float, 5> fuenf{};
+    const std::size_t fuenfte = static_cast<std::size_t>(std::clamp(rang, 1, 5) - 1);
     for (int x = 1; x <= n; ++x)
         for (int y = 1; y <= n; ++y) {
+            if (y >= 3 && y <= n - 2) {
+                for (int j = 0; j < 5; ++j)
+                    fuenf[static_cast<std::size_t>(j)] = ct(x, y - 2 + j).Wert;
+                Sortiernetz<Netz5>(fuenf);
+                filter(x, y).Wert = fuenf[fuenfte];
+                continue;
+            }
             int anzahl = 0;
             for (int j = std::max(1, y - 2); j <= std::min(n, y + 2); ++j)
                 werte[static_cast<std::size_t>(anzahl++)] = ct(x, j).Wert;
