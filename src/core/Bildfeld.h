@@ -33,6 +33,15 @@ public:
 
     void Fuellen(const T& wert) { zellen_.fill(wert); }
 
+    // Linear access for tight loops: Stelle(x, y) is the position of cell
+    // (x, y) in the field's storage.
+    static constexpr std::size_t Stelle(int x, int y)
+    {
+        return static_cast<std::size_t>((x - 1) * Feldgroesse + (y - 1));
+    }
+    T& operator[](std::size_t stelle) { return zellen_[stelle]; }
+    const T& operator[](std::size_t stelle) const { return zellen_[stelle]; }
+
     static constexpr bool Gueltig(int x, int y)
     {
         return x >= 1 && x <= Feldgroesse && y >= 1 && y <= Feldgroesse;
@@ -41,11 +50,6 @@ public:
     friend bool operator==(const Feld&, const Feld&) = default;
 
 private:
-    static constexpr std::size_t Stelle(int x, int y)
-    {
-        return static_cast<std::size_t>((x - 1) * Feldgroesse + (y - 1));
-    }
-
     std::array<T, Feldgroesse * Feldgroesse> zellen_{};
 };
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <utility>
 
 namespace ct {
 
@@ -38,7 +39,7 @@ void Addieren(Bildpunkt& p, long double v)
 }
 
 // The same for a float v. The extended sum of two floats is exact unless
-// their magnitudes lie more than 2^40 apart, and then the smaller one is far
+// their exponents lie more than 39 apart, and then the smaller one is far
 // below half a float step of the larger; either way storing it gives the
 // correctly rounded float sum, which the float addition computes directly.
 void Addieren(Bildpunkt& p, float v)
@@ -56,7 +57,8 @@ int Zellindex(float t, std::uint64_t kehrwert)
     return static_cast<int>((ganz * kehrwert) >> 32);
 }
 
-// The grid values a ray walk needs, copied so that they stay in registers.
+// What a ray walk needs of the grid and of the angle, copied so that it
+// stays in registers.
 struct Gitter
 {
     Gitter(int zelle, int von, int bis)
@@ -102,41 +104,105 @@ Kaestchen Kreuzung(const Gitter& g, int linie, float tan, PunktF p)
     return Waagrecht ? Kaestchen{zelle, gerade} : Kaestchen{gerade, zelle};
 }
 
+// Narrows the lines von ... bis that a ray can cross on the grid. Solving
+// "crossing within the grid" for the line position in double precision and
+// widening the result by a margin of 1e-3 pixels and one line on either
+// side keeps every line whose exact crossing lies on the grid: the two
+// differ by far less. `steigung` is the ray's slope tan for horizontal lines
+// and 1 / tan for vertical ones.
+template <bool Waagrecht>
+void Trefferbereich(const Gitter& g, int n, double steigung, PunktF p, int& von, int& bis)
+{
+    const double rand = 1e-3 + 1e-6 * g.max;
+    const double unten = g.min - rand, oben = g.max + rand;
+    const double laengs = Waagrecht ? p.y : p.x, quer = Waagrecht ? p.x : p.y;
+    double a = laengs + (unten - quer) * steigung;
+    double b = laengs + (oben - quer) * steigung;
+    if (!(std::isfinite(a) && std::isfinite(b)))
+        return;
+    if (a > b)
+        std::swap(a, b);
+    const double mVon = std::ceil(a / g.c) - 1.0, mBis = std::floor(b / g.c) + 1.0;
+    von = mVon < 0.0 ? 0 : (mVon > n ? n + 1 : static_cast<int>(mVon));
+    bis = mBis > n ? n : (mBis < 0.0 ? -1 : static_cast<int>(mBis));
+}
+
 // Walks the grid lines m = 0 ... n (at m * c, all on the grid) and records,
 // for each line, the two cells on either side of it in the crossed row (or
 // column). When consecutive lines are crossed in the same row the shared
 // cell is already the last entry and is not listed again. A line the ray
 // misses gives (0, 0), recorded the same way, which yields only entries
 // outside the grid. Returns the number of entries after the sentinel
-// eintrag[0].
+// eintrag[0]; `stellen` receives the field positions of the entries inside
+// the grid, in list order, and `imRaster` their number.
 template <bool Waagrecht>
-int Strahlweg(const Gitter& g, int n, float tan, PunktF p, Kaestchen* eintrag)
+int Strahlweg(const Gitter& g, int n, float tan, double steigung, PunktF p, Kaestchen* eintrag,
+              std::uint16_t* stellen, int& imRaster)
 {
-    int anzahl = 0;
+    int von = 0, bis = n;
+    Trefferbereich<Waagrecht>(g, n, steigung, p, von, bis);
+
+    int anzahl = 0, zahl = 0;
     Kaestchen letzter = eintrag[0];
     for (int m = 0; m <= n; ++m) {
-        const float quer = Querlage<Waagrecht>(m * g.c, tan, p);
-        Kaestchen z;
+        int zelle = 0;   // 0: the ray misses this line
+        const float quer = m >= von && m <= bis ? Querlage<Waagrecht>(m * g.c, tan, p) : -1.0f;
         if (quer >= g.minF && quer <= g.maxF) {
-            const int zelle = Zellindex(quer, g.kehrwert) + 1;
+            zelle = Zellindex(quer, g.kehrwert) + 1;
             // A crossing exactly on the far edge (cell n + 1) is dropped.
             if (zelle > n)
                 continue;
-            z = Waagrecht ? Kaestchen{zelle, m} : Kaestchen{m, zelle};
         }
+        const int gerade = zelle != 0 ? m : 0;
+        const Kaestchen z = Waagrecht ? Kaestchen{zelle, gerade} : Kaestchen{gerade, zelle};
+        const Kaestchen nachbar = Waagrecht ? Kaestchen{zelle, gerade + 1} : Kaestchen{gerade + 1, zelle};
         // Without a branch: the cell is written after the last entry and
         // kept only when it differs from it; otherwise its neighbour
-        // overwrites it.
+        // overwrites it. The same for the positions of cells inside the grid:
+        // z is inside when the line was crossed and is not line 0, its
+        // neighbour when the line was crossed and is not line n.
         const bool neu = !(letzter == z);
         eintrag[anzahl + 1] = z;
         anzahl += neu ? 1 : 0;
-        letzter = Waagrecht ? Kaestchen{z.Spalte, z.Zeile + 1} : Kaestchen{z.Spalte + 1, z.Zeile};
-        eintrag[++anzahl] = letzter;
+        eintrag[++anzahl] = nachbar;
+        letzter = nachbar;
+        stellen[zahl] = static_cast<std::uint16_t>(Bildfeld::Stelle(z.Spalte, z.Zeile));
+        zahl += (neu && zelle != 0 && gerade >= 1) ? 1 : 0;
+        stellen[zahl] = static_cast<std::uint16_t>(Bildfeld::Stelle(nachbar.Spalte, nachbar.Zeile));
+        zahl += (zelle != 0 && gerade + 1 <= n) ? 1 : 0;
     }
+    imRaster = zahl;
     return anzahl;
 }
 
+PunktF Drehen(const std::array<float, 181>& sinTab, const std::array<float, 181>& cosTab, int a, long double cx,
+              long double cy, long double x, long double y)
+{
+    const long double s = sinTab[static_cast<std::size_t>(a)];
+    const long double co = cosTab[static_cast<std::size_t>(a)];
+    return {AlsFloat(cx + (x - cx) * co - (y - cy) * s), AlsFloat(cy + (x - cx) * s + (y - cy) * co)};
+}
+
+bool Senkrechtwinkel(int a)
+{
+    return (a >= 1 && a <= 45) || (a >= 135 && a <= 179);
+}
+
+bool Waagrechtwinkel(int a)
+{
+    return a >= 46 && a <= 134 && a != 90;
+}
+
 }  // namespace
+
+// The direction of the oblique rays at one angle.
+struct Simulator::Richtung
+{
+    int a;
+    bool waagrecht;   // walk the horizontal grid lines
+    float tan;        // SinTab[a] / CosTab[a], stored as a float
+    double steigung;  // for narrowing the lines a ray can cross
+};
 
 void Strahlliste::Anfuegen(Kaestchen k)
 {
@@ -266,11 +332,9 @@ bool Simulator::AlleStrahlSchnitt(Scanbeobachter& b)
         return GeradeSchnitt(b, false);
     if (a == 90)
         return GeradeSchnitt(b, true);
-    if ((a >= 1 && a <= 45) || (a >= 135 && a <= 179))
-        return SchiefSchnitt(b, false);
-    if (a >= 46 && a <= 134)
-        return SchiefSchnitt(b, true);
-    return true;  // no projection outside 0 ... 179
+    if (Senkrechtwinkel(a) || Waagrechtwinkel(a))
+        return SchiefSchnitt(b);
+    return true;   // no projection outside 0 ... 179
 }
 
 // Rows at 0 degrees (ray L + y is row y), columns at 90 degrees (ray L + j is
@@ -331,78 +395,86 @@ bool Simulator::GeradeSchnitt(Scanbeobachter& b, bool spalten)
     return true;
 }
 
+Simulator::Richtung Simulator::RichtungBei(int a) const
+{
+    const bool waagrecht = Waagrechtwinkel(a);
+    const float tan = AlsFloat(static_cast<long double>(SinTab[static_cast<std::size_t>(a)])
+                               / CosTab[static_cast<std::size_t>(a)]);
+    return {a, waagrecht, tan, waagrecht ? static_cast<double>(tan) : 1.0 / static_cast<double>(tan)};
+}
+
 // Oblique rays: each ray's cells are found, counted and given the ray value;
 // with convolution the centre term once more. Every ray starts without a
 // previous ray, so no neighbour term reaches the picture at these angles.
-bool Simulator::SchiefSchnitt(Scanbeobachter& b, bool waagrecht)
+bool Simulator::SchiefSchnitt(Scanbeobachter& b)
 {
-    const int a = Drehwinkel;
-    const int n = Raster;
-    auto imRaster = [n](const Kaestchen& k) {
-        return static_cast<unsigned>(k.Spalte - 1) < static_cast<unsigned>(n)
-               && static_cast<unsigned>(k.Zeile - 1) < static_cast<unsigned>(n);
-    };
-
+    const Richtung r = RichtungBei(Drehwinkel);
+    std::array<std::uint16_t, Strahlliste::Platz + 1> stellen;
     for (int k = 1; k <= Strahlzahl; ++k) {
         if (b.Abbruch())
             return false;
         VorigerStrahlwert = 0.0f;
         VorigeStrahlkaestchen.Leeren();
-        StrahlkaestchenSuchen(a, k, waagrecht);
 
         // The list's cells inside the grid; each occurs once.
-        std::array<Bildpunkt*, Strahlliste::Platz> zellen;
-        int zahl = 0;
+        const int zahl = StrahlkaestchenSuchen(r, k, stellen.data());
         int anzahl = 0;
-        for (int e = 1; e <= Strahlkaestchen.Anzahl; ++e) {
-            const Kaestchen& z = Strahlkaestchen.Eintrag[static_cast<std::size_t>(e)];
-            if (imRaster(z)) {
-                Bildpunkt& p = CTBild(z.Spalte, z.Zeile);
-                zellen[static_cast<std::size_t>(zahl++)] = &p;
-                anzahl += p.Belegt ? 1 : 0;
-            }
-        }
-        if (b.SchrittGezeigt(a)) {
-            b.CTZeichnen(a);
-            b.RoentgenZeichnen(a, k, anzahl);
+        for (int i = 0; i < zahl; ++i)
+            anzahl += CTBild[stellen[static_cast<std::size_t>(i)]].Belegt ? 1 : 0;
+        if (b.SchrittGezeigt(r.a)) {
+            b.CTZeichnen(r.a);
+            b.RoentgenZeichnen(r.a, k, anzahl);
         }
 
         const float strahlwert = AlsFloat(static_cast<long double>(anzahl) * Zellschwaechung);
-        for (int i = 0; i < zahl; ++i)
-            Addieren(*zellen[static_cast<std::size_t>(i)], strahlwert);
-        if (Faltung && strahlwert != 0.0f) {
-            const long double mitte = static_cast<long double>(strahlwert) / Faltungsmitte;
+        const long double mitte = static_cast<long double>(strahlwert) / Faltungsmitte;
+        if (!Faltung || strahlwert == 0.0f) {
             for (int i = 0; i < zahl; ++i)
-                Addieren(*zellen[static_cast<std::size_t>(i)], mitte);
+                Addieren(CTBild[stellen[static_cast<std::size_t>(i)]], strahlwert);
+        } else if (static_cast<long double>(AlsFloat(mitte)) == mitte) {
+            // The centre term is a float (always with the divisor 1): both
+            // additions in float, one after the other.
+            const float m = AlsFloat(mitte);
+            for (int i = 0; i < zahl; ++i) {
+                Bildpunkt& p = CTBild[stellen[static_cast<std::size_t>(i)]];
+                Addieren(p, strahlwert);
+                Addieren(p, m);
+            }
+        } else {
+            for (int i = 0; i < zahl; ++i) {
+                Bildpunkt& p = CTBild[stellen[static_cast<std::size_t>(i)]];
+                Addieren(p, strahlwert);
+                Addieren(p, mitte);
+            }
         }
     }
-    if (b.SchrittGezeigt(a))
+    if (b.SchrittGezeigt(r.a))
         b.Faerben(CTBild);
     return true;
 }
 
 const Strahlliste& Simulator::StrahlkaestchenFuellen(int a, int k)
 {
-    if ((a >= 1 && a <= 45) || (a >= 135 && a <= 179))
-        StrahlkaestchenSuchen(a, k, false);
-    else if (a >= 46 && a <= 134 && a != 90)
-        StrahlkaestchenSuchen(a, k, true);
+    std::array<std::uint16_t, Strahlliste::Platz + 1> stellen;
+    if (Senkrechtwinkel(a) || Waagrechtwinkel(a))
+        StrahlkaestchenSuchen(RichtungBei(a), k, stellen.data());
     else
         Strahlkaestchen.Leeren();
     return Strahlkaestchen;
 }
 
-void Simulator::StrahlkaestchenSuchen(int a, int k, bool waagrecht)
+int Simulator::StrahlkaestchenSuchen(const Richtung& r, int k, std::uint16_t* stellen)
 {
-    const PunktF mitte = DrehenB(a, Halbraster, Strahlposition[static_cast<std::size_t>(k)]);
-    const float tan = AlsFloat(static_cast<long double>(SinTab[static_cast<std::size_t>(a)])
-                               / CosTab[static_cast<std::size_t>(a)]);
+    const PunktF mitte = DrehenB(r.a, Halbraster, Strahlposition[static_cast<std::size_t>(k)]);
     const Gitter gitter{Kaestchengroesse, RasterMin, RasterMax};
     Kaestchen* eintrag = Strahlkaestchen.Eintrag.data();
-    const int anzahl = waagrecht ? Strahlweg<true>(gitter, Raster, tan, mitte, eintrag)
-                                 : Strahlweg<false>(gitter, Raster, tan, mitte, eintrag);
+    int imRaster = 0;
+    const int anzahl = r.waagrecht
+                           ? Strahlweg<true>(gitter, Raster, r.tan, r.steigung, mitte, eintrag, stellen, imRaster)
+                           : Strahlweg<false>(gitter, Raster, r.tan, r.steigung, mitte, eintrag, stellen, imRaster);
     assert(anzahl < Strahlliste::Platz);
     Strahlkaestchen.Anzahl = anzahl;
+    return imRaster;
 }
 
 Kaestchen Simulator::SchiefSenkrecht(int x, float tan, PunktF p) const
@@ -414,18 +486,6 @@ Kaestchen Simulator::SchiefWaagrecht(int y, float tan, PunktF p) const
 {
     return Kreuzung<true>(Gitter{Kaestchengroesse, RasterMin, RasterMax}, y, tan, p);
 }
-
-namespace {
-
-PunktF Drehen(const std::array<float, 181>& sinTab, const std::array<float, 181>& cosTab, int a, long double cx,
-              long double cy, long double x, long double y)
-{
-    const long double s = sinTab[static_cast<std::size_t>(a)];
-    const long double co = cosTab[static_cast<std::size_t>(a)];
-    return {AlsFloat(cx + (x - cx) * co - (y - cy) * s), AlsFloat(cy + (x - cx) * s + (y - cy) * co)};
-}
-
-}  // namespace
 
 PunktF Simulator::DrehenB(int a, long double x, long double y) const
 {

@@ -292,11 +292,13 @@ public:
     Punkt Zeigerspitze(int a, int h) const;
 
 private:
+    struct Richtung;
+
     bool GeradeSchnitt(Scanbeobachter& b, bool spalten);
-    bool SchiefSchnitt(Scanbeobachter& b, bool waagrecht);
-    void StrahlkaestchenSuchen(int a, int k, bool waagrecht);
-    Viereck Vierecksecken(int a, long double links, long double rechts, long double oben,
-                          long double unten) const;
+    bool SchiefSchnitt(Scanbeobachter& b);
+    Richtung RichtungBei(int a) const;
+    int StrahlkaestchenSuchen(const Richtung& r, int k, std::uint16_t* stellen);
+    Viereck Vierecksecken(int a, long double x1, long double x2, long double oben, long double unten) const;
     Punkt Gerundet(PunktF p) const;
 };
 
