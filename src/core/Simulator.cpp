@@ -204,12 +204,6 @@ struct Simulator::Richtung
     double steigung;  // for narrowing the lines a ray can cross
 };
 
-void Strahlliste::Anfuegen(Kaestchen k)
-{
-    assert(Anzahl + 1 < Platz);
-    Eintrag[static_cast<std::size_t>(++Anzahl)] = k;
-}
-
 bool SchrittWirdGezeigt(Darstellung d, int drehwinkel, int winkelschritt)
 {
     switch (d) {

@@ -38,8 +38,6 @@ struct Strahlliste
     int Anzahl = 0;
 
     void Leeren() { Anzahl = 0; }
-    const Kaestchen& Letzter() const { return Eintrag[static_cast<std::size_t>(Anzahl)]; }
-    void Anfuegen(Kaestchen k);
 };
 
 // A point after a rotation, stored as floats.
