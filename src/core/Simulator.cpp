@@ -127,52 +127,70 @@ void Trefferbereich(const Gitter& g, int n, double steigung, PunktF p, int& von,
     bis = mBis > n ? n : (mBis < 0.0 ? -1 : static_cast<int>(mBis));
 }
 
-// Walks the grid lines m = 0 ... n (at m * c, all on the grid) and records,
+// Walks the grid lines m = 0 ... n (at m * c, all on the grid) and lists,
 // for each line, the two cells on either side of it in the crossed row (or
 // column). When consecutive lines are crossed in the same row the shared
 // cell is already the last entry and is not listed again. A line the ray
-// misses gives (0, 0), recorded the same way, which yields only entries
+// misses gives (0, 0), listed the same way, which yields only entries
 // outside the grid. Returns the number of entries after the sentinel
-// eintrag[0]; `stellen` receives the field positions of the entries inside
-// the grid, in list order, and `imRaster` their number.
+// eintrag[0].
 template <bool Waagrecht>
-int Strahlweg(const Gitter& g, int n, float tan, double steigung, PunktF p, Kaestchen* eintrag,
-              std::uint16_t* stellen, int& imRaster)
+int Listenweg(const Gitter& g, int n, float tan, PunktF p, Kaestchen* eintrag)
+{
+    int anzahl = 0;
+    for (int m = 0; m <= n; ++m) {
+        const Kaestchen z = Kreuzung<Waagrecht>(g, m * g.c, tan, p);
+        // A crossing exactly on the far edge (cell n + 1) is dropped.
+        if (z.Spalte > n || z.Zeile > n)
+            continue;
+        if (!(eintrag[anzahl] == z))
+            eintrag[++anzahl] = z;
+        eintrag[++anzahl] = Waagrecht ? Kaestchen{z.Spalte, z.Zeile + 1} : Kaestchen{z.Spalte + 1, z.Zeile};
+    }
+    return anzahl;
+}
+
+// The same walk as the scan needs it: only the field positions of the
+// listed cells that lie inside the grid, in list order. Lines the ray misses
+// list nothing inside the grid and are skipped. On a vertical line m the
+// crossed row r gives the cells (m, r) and (m + 1, r); (m, r) is already the
+// last entry exactly when line m - 1 was crossed in the same row (any other
+// last entry lies in another row or is a miss's, outside the grid).
+// Horizontal lines likewise with columns. Returns the number of positions.
+template <bool Waagrecht>
+int Strahlweg(const Gitter& g, int n, float tan, double steigung, PunktF p, std::uint16_t* stellen)
 {
     int von = 0, bis = n;
     Trefferbereich<Waagrecht>(g, n, steigung, p, von, bis);
 
-    int anzahl = 0, zahl = 0;
-    Kaestchen letzter = eintrag[0];
-    for (int m = 0; m <= n; ++m) {
-        int zelle = 0;   // 0: the ray misses this line
-        const float quer = m >= von && m <= bis ? Querlage<Waagrecht>(m * g.c, tan, p) : -1.0f;
-        if (quer >= g.minF && quer <= g.maxF) {
-            zelle = Zellindex(quer, g.kehrwert) + 1;
-            // A crossing exactly on the far edge (cell n + 1) is dropped.
-            if (zelle > n)
-                continue;
+    // From a cell to its neighbour across the line: one row or one column
+    // further in the field's storage.
+    constexpr int schritt = Waagrecht ? 1 : Feldgroesse;
+    int zahl = 0;
+    int vorige = -1;   // the cell crossed on the previous line, -1 for none
+    for (int m = von; m <= bis; ++m) {
+        const float quer = Querlage<Waagrecht>(m * g.c, tan, p);
+        if (!(quer >= g.minF && quer <= g.maxF)) {
+            vorige = -1;
+            continue;
         }
-        const int gerade = zelle != 0 ? m : 0;
-        const Kaestchen z = Waagrecht ? Kaestchen{zelle, gerade} : Kaestchen{gerade, zelle};
-        const Kaestchen nachbar = Waagrecht ? Kaestchen{zelle, gerade + 1} : Kaestchen{gerade + 1, zelle};
-        // Without a branch: the cell is written after the last entry and
-        // kept only when it differs from it; otherwise its neighbour
-        // overwrites it. The same for the positions of cells inside the grid:
-        // z is inside when the line was crossed and is not line 0, its
-        // neighbour when the line was crossed and is not line n.
-        const bool neu = !(letzter == z);
-        eintrag[anzahl + 1] = z;
-        anzahl += neu ? 1 : 0;
-        eintrag[++anzahl] = nachbar;
-        letzter = nachbar;
-        stellen[zahl] = static_cast<std::uint16_t>(Bildfeld::Stelle(z.Spalte, z.Zeile));
-        zahl += (neu && zelle != 0 && gerade >= 1) ? 1 : 0;
-        stellen[zahl] = static_cast<std::uint16_t>(Bildfeld::Stelle(nachbar.Spalte, nachbar.Zeile));
-        zahl += (zelle != 0 && gerade + 1 <= n) ? 1 : 0;
+        const int zelle = Zellindex(quer, g.kehrwert) + 1;
+        // A crossing exactly on the far edge (cell n + 1) is dropped.
+        if (zelle > n) {
+            vorige = -1;
+            continue;
+        }
+        // Position of the cell before the line (column m or row m), which
+        // lies inside the grid unless m is 0; its neighbour beyond the line
+        // lies inside unless m is n.
+        const int stelle = static_cast<int>(Waagrecht ? Bildfeld::Stelle(zelle, m) : Bildfeld::Stelle(m, zelle));
+        stellen[zahl] = static_cast<std::uint16_t>(stelle);
+        zahl += (zelle != vorige) & (m >= 1);
+        stellen[zahl] = static_cast<std::uint16_t>(stelle + schritt);
+        zahl += m < n;
+        vorige = zelle;
     }
-    imRaster = zahl;
-    return anzahl;
+    return zahl;
 }
 
 PunktF Drehen(const std::array<float, 181>& sinTab, const std::array<float, 181>& cosTab, int a, long double cx,
@@ -411,7 +429,7 @@ bool Simulator::SchiefSchnitt(Scanbeobachter& b)
         VorigeStrahlkaestchen.Leeren();
 
         // The list's cells inside the grid; each occurs once.
-        const int zahl = StrahlkaestchenSuchen(r, k, stellen.data());
+        const int zahl = Strahlzellen(r, k, stellen.data());
         int anzahl = 0;
         for (int i = 0; i < zahl; ++i)
             anzahl += CTBild[stellen[static_cast<std::size_t>(i)]].Belegt ? 1 : 0;
@@ -449,26 +467,25 @@ bool Simulator::SchiefSchnitt(Scanbeobachter& b)
 
 const Strahlliste& Simulator::StrahlkaestchenFuellen(int a, int k)
 {
-    std::array<std::uint16_t, Strahlliste::Platz + 1> stellen;
-    if (Senkrechtwinkel(a) || Waagrechtwinkel(a))
-        StrahlkaestchenSuchen(RichtungBei(a), k, stellen.data());
-    else
-        Strahlkaestchen.Leeren();
+    Strahlkaestchen.Leeren();
+    if (!Senkrechtwinkel(a) && !Waagrechtwinkel(a))
+        return Strahlkaestchen;
+    const Richtung r = RichtungBei(a);
+    const PunktF mitte = DrehenB(a, Halbraster, Strahlposition[static_cast<std::size_t>(k)]);
+    const Gitter gitter{Kaestchengroesse, RasterMin, RasterMax};
+    Kaestchen* eintrag = Strahlkaestchen.Eintrag.data();
+    Strahlkaestchen.Anzahl = r.waagrecht ? Listenweg<true>(gitter, Raster, r.tan, mitte, eintrag)
+                                         : Listenweg<false>(gitter, Raster, r.tan, mitte, eintrag);
+    assert(Strahlkaestchen.Anzahl < Strahlliste::Platz);
     return Strahlkaestchen;
 }
 
-int Simulator::StrahlkaestchenSuchen(const Richtung& r, int k, std::uint16_t* stellen)
+int Simulator::Strahlzellen(const Richtung& r, int k, std::uint16_t* stellen) const
 {
     const PunktF mitte = DrehenB(r.a, Halbraster, Strahlposition[static_cast<std::size_t>(k)]);
     const Gitter gitter{Kaestchengroesse, RasterMin, RasterMax};
-    Kaestchen* eintrag = Strahlkaestchen.Eintrag.data();
-    int imRaster = 0;
-    const int anzahl = r.waagrecht
-                           ? Strahlweg<true>(gitter, Raster, r.tan, r.steigung, mitte, eintrag, stellen, imRaster)
-                           : Strahlweg<false>(gitter, Raster, r.tan, r.steigung, mitte, eintrag, stellen, imRaster);
-    assert(anzahl < Strahlliste::Platz);
-    Strahlkaestchen.Anzahl = anzahl;
-    return imRaster;
+    return r.waagrecht ? Strahlweg<true>(gitter, Raster, r.tan, r.steigung, mitte, stellen)
+                       : Strahlweg<false>(gitter, Raster, r.tan, r.steigung, mitte, stellen);
 }
 
 Kaestchen Simulator::SchiefSenkrecht(int x, float tan, PunktF p) const

@@ -215,8 +215,13 @@ public:
     float Faltungsmitte = 1.0f;      // divisor of the centre term
     float Faltungsnachbar = 2.0f;    // divisor of the neighbour term
     float VorigerStrahlwert = 0.0f;  // the previous ray's value
-    Strahlliste Strahlkaestchen;         // cells of the current oblique ray
-    Strahlliste VorigeStrahlkaestchen;   // cells of the previous one
+    // The cells of an oblique ray as listed by StrahlkaestchenFuellen. A
+    // projection finds the same cells by the same rules but keeps only the
+    // positions of those inside the grid; the previous ray's list is empty
+    // at the start of every oblique ray, so oblique rays have no neighbour
+    // term.
+    Strahlliste Strahlkaestchen;
+    Strahlliste VorigeStrahlkaestchen;
 
     // --- Results and tool state -------------------------------------------
     float Bildmaximum = 0.0f, Bildminimum = 0.0f;
@@ -262,8 +267,9 @@ public:
     PunktF DrehenG(int a, long double x, long double y) const;
 
     // The crossing of a ray (middle point p, slope tan) with the vertical
-    // grid line at x, or with the horizontal one at y: the crossed cell's
-    // (column, row), or (0, 0) when the crossing lies off the grid.
+    // grid line at x: (x div c, crossed row), the cell left of the line; or
+    // with the horizontal line at y: (crossed column, y div c), the cell
+    // above it. (0, 0) when the crossing lies off the grid.
     Kaestchen SchiefSenkrecht(int x, float tan, PunktF p) const;
     Kaestchen SchiefWaagrecht(int y, float tan, PunktF p) const;
 
@@ -295,7 +301,7 @@ private:
     bool GeradeSchnitt(Scanbeobachter& b, bool spalten);
     bool SchiefSchnitt(Scanbeobachter& b);
     Richtung RichtungBei(int a) const;
-    int StrahlkaestchenSuchen(const Richtung& r, int k, std::uint16_t* stellen);
+    int Strahlzellen(const Richtung& r, int k, std::uint16_t* stellen) const;
     Viereck Vierecksecken(int a, long double x1, long double x2, long double oben, long double unten) const;
     Punkt Gerundet(PunktF p) const;
 };

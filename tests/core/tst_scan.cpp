@@ -358,12 +358,17 @@ void TestScan::scanWieReferenz_data()
     QTest::addColumn<int>("breite");
     QTest::addColumn<int>("schritt");
     QTest::addColumn<bool>("faltung");
+    QTest::addColumn<int>("dichte");
 
-    for (int n : {4, 20, 38, 56})
+    for (int n : {4, 20, 38, 56}) {
         for (bool faltung : {false, true}) {
-            QTest::addRow("%d%s step 1", n, faltung ? " conv" : "") << n << 800 << 1 << faltung;
-            QTest::addRow("%d%s step 2 at 1024", n, faltung ? " conv" : "") << n << 1024 << 2 << faltung;
+            QTest::addRow("%d%s step 1", n, faltung ? " conv" : "") << n << 800 << 1 << faltung << 40;
+            QTest::addRow("%d%s step 2 at 1024", n, faltung ? " conv" : "") << n << 1024 << 2 << faltung << 40;
         }
+        // Every ray that touches the grid has a value: no cell can go missing unseen.
+        QTest::addRow("%d full", n) << n << 800 << 1 << false << 100;
+        QTest::addRow("%d full at 1024", n) << n << 1024 << 1 << false << 100;
+    }
 }
 
 // Whole scans of a scattered pattern agree value for value with the literal
@@ -374,13 +379,14 @@ void TestScan::scanWieReferenz()
     QFETCH(int, breite);
     QFETCH(int, schritt);
     QFETCH(bool, faltung);
+    QFETCH(int, dichte);
 
     ct::Simulator s;
     s.RasterEinrichten(n, breite, 100, 100);
     std::uint32_t z = 12345;
     for (int x = 1; x <= n; ++x)
         for (int y = 1; y <= n; ++y)
-            s.CTBild(x, y).Belegt = ((z = z * 1103515245u + 12345u) >> 16) % 100 < 40;
+            s.CTBild(x, y).Belegt = int(((z = z * 1103515245u + 12345u) >> 16) % 100) < dichte;
     s.Winkelschritt = schritt;
     s.Faltung = faltung;
     const ct::Bildfeld erwartet = Referenzscan(s);
