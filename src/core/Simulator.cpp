@@ -57,8 +57,7 @@ int Zellindex(float t, std::uint64_t kehrwert)
     return static_cast<int>((ganz * kehrwert) >> 32);
 }
 
-// What a ray walk needs of the grid and of the angle, copied so that it
-// stays in registers.
+// What a ray walk needs of the grid, copied so that it stays in registers.
 struct Gitter
 {
     Gitter(int zelle, int von, int bis)
@@ -155,7 +154,7 @@ int Listenweg(const Gitter& g, int n, float tan, PunktF p, Kaestchen* eintrag)
 // list nothing inside the grid and are skipped. On a vertical line m the
 // crossed row r gives the cells (m, r) and (m + 1, r); (m, r) is already the
 // last entry exactly when line m - 1 was crossed in the same row (any other
-// last entry lies in another row or is a miss's, outside the grid).
+// last entry is another cell, or a miss's entry outside the grid).
 // Horizontal lines likewise with columns. Returns the number of positions.
 template <bool Waagrecht>
 int Strahlweg(const Gitter& g, int n, float tan, double steigung, PunktF p, std::uint16_t* stellen)
@@ -228,7 +227,7 @@ bool SchrittWirdGezeigt(Darstellung d, int drehwinkel, int winkelschritt)
     case Darstellung::Alles:
         return true;
     case Darstellung::Zwischenstufe:
-        return drehwinkel % (10 * winkelschritt) == 0;
+        return winkelschritt > 0 && drehwinkel % (10 * winkelschritt) == 0;
     case Darstellung::Endergebnis:
         return false;
     }

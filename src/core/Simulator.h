@@ -172,6 +172,12 @@ public:
 // above those 24 bits (the alpha of a 32-bit pixel) is ignored.
 using Pixelleser = std::function<std::uint32_t(int x, int y)>;
 
+// The simulator's state and its arithmetic. A scan in the window runs:
+// CTBildLoeschen (as part of deleting the CT picture), Einlesen from the
+// pattern image, and unless Weisszahl is n * n (an empty pattern)
+// Tomographie with the window as Scanbeobachter, then BildgrenzenSetzen.
+// The public values carry the names the rest of the program knows them by;
+// the window sets Winkelschritt, Faltung and Laeuft from its settings.
 class Simulator
 {
 public:
