@@ -47,7 +47,8 @@ float Maximum(const Bildfeld& bild, int n);
 float Minimum(const Bildfeld& bild, int n);
 
 // Default colouring: the gray level of a value in a picture whose values run
-// from `min` to `max`: 255 - Round((wert - min) * 255 / (max - min + 1)).
+// from `min` to `max` (min <= wert <= max):
+// 255 - Round((wert - min) * 255 / (max - min + 1)).
 // The smallest value is white; the added 1 keeps the largest from black
 // (max - min = 10 gives 23).
 int FaerbenGrau(float wert, float min, float max);

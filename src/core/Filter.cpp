@@ -26,7 +26,7 @@ constexpr std::array<Filterangabe, 13> Tabelle{{
     {62, "DilatationMaske2", "Filter: Dilatationsfilter 2.Maske", Filterart::Rang, {}, 1, 2, 5},
 }};
 
-// The rang-th smallest of the first `anzahl` values (at most 9); the largest
+// The rang-th smallest of the first `anzahl` values (1 to 9); the largest
 // when there are fewer values than the rank. The values are sorted in place.
 float Rangwert(std::array<float, 9>& werte, int anzahl, int rang)
 {
@@ -51,10 +51,6 @@ void EckenKopieren(const Bildfeld& ct, Bildfeld& filter, int n)
     filter(n, n).Wert = ct(n, n).Wert;
 }
 
-// Sorts a few values ascending with a fixed sequence of compare-exchanges
-// (a sorting network): no branches that depend on the picture, which keeps
-// the full masks inside the picture fast. Values are only moved, never
-// changed.
 // Sorts a few values ascending with a fixed sequence of compare-exchanges
 // (a sorting network), unrolled at compile time: no branches that depend on
 // the picture, which keeps the full masks inside the picture fast. Values are
