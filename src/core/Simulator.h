@@ -1,0 +1,315 @@
+#pragma once
+
+// The scan simulator without its window: grid and layout values, the sine
+// and ray tables, the CT picture, the scan geometry with projection and
+// back-projection, and the angle loop of a scan. Drawing and stopping reach
+// it through a Scanbeobachter (below), so the same model runs in the
+// simulator window, in a test and in a benchmark.
+
+#include "core/Bildfeld.h"
+#include "core/Farben.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace ct {
+
+// A cell of the grid as (column, row); (0, 0) stands for "no cell".
+struct Kaestchen
+{
+    int Spalte = 0;
+    int Zeile = 0;
+
+    friend bool operator==(const Kaestchen&, const Kaestchen&) = default;
+};
+
+// The cells an oblique ray touches. Entry 0 is a sentinel (0, 0) that is
+// never filled, so "the last entry" always exists; entries 1 ... Anzahl are
+// the cells in the order they were found. Entries outside the grid (column
+// or row outside 1 ... n) stay in the list and every use skips them. Each of
+// the n + 1 grid lines a ray crosses adds at most two entries, so the room
+// of 2 * (56 + 1) + 1 entries always suffices.
+struct Strahlliste
+{
+    static constexpr int Platz = 2 * (Feldgroesse + 1) + 1;
+
+    std::array<Kaestchen, Platz> Eintrag{};
+    int Anzahl = 0;
+
+    void Leeren() { Anzahl = 0; }
+};
+
+// A point after a rotation, stored as floats.
+struct PunktF
+{
+    float x = 0.0f, y = 0.0f;
+};
+
+// A point in whole pixels of a drawing surface.
+struct Punkt
+{
+    int x = 0, y = 0;
+
+    friend bool operator==(const Punkt&, const Punkt&) = default;
+};
+
+using Viereck = std::array<Punkt, 4>;
+
+// The three outlines that CTZeichnen draws: source bar, first and second
+// detector bar, each as four corners (the outline closes back to the first).
+struct Geraeteumriss
+{
+    Viereck Sender, Detektor1, Detektor2;
+};
+
+// What RoentgenZeichnen draws for one ray: the emitting segment of the source
+// (red), the first detector bar's segment in the beam colour, the second
+// detector bar's segment in the reading colour, and the red ray line.
+struct Strahlbild
+{
+    Viereck Sender, Detektor1, Detektor2;
+    Farbe Strahl, Anzeige;
+    Punkt Anfang, Ende;
+};
+
+// The display choice of the settings dialog ("Every step", "Every 10
+// steps", "At the end"), named after its radio buttons.
+enum class Darstellung { Alles, Zwischenstufe, Endergebnis };
+
+// Whether the projection at `drehwinkel` is drawn: always with Alles, with
+// Zwischenstufe when the angle is divisible by 10 * winkelschritt, never with
+// Endergebnis.
+bool SchrittWirdGezeigt(Darstellung d, int drehwinkel, int winkelschritt);
+
+// ---------------------------------------------------------------------------
+// Scanbeobachter: how a scan draws and how it is stopped.
+//
+// The model calls these in the order of the scan and never waits itself.
+// The simulator window implements them like this:
+//
+//   Abbruch()                 the stop test before every ray (and every empty
+//                             ray beside the grid at 0 and 90 degrees): true
+//                             when the exit flag is set or StopButton has the
+//                             tag 1. The running projection then returns at
+//                             once. Do not reset the tag here.
+//   SchrittGezeigt(a)         true when the projection at angle a is drawn;
+//                             answer from the display radio buttons as they
+//                             are checked now (SchrittWirdGezeigt). It is
+//                             asked again at every point the scan needs it,
+//                             so "Speed" takes effect within a projection.
+//   CTZeichnen(a)             outlines of source and detector into Image1
+//                             (Simulator::CTUmrisse).
+//   RoentgenZeichnen(a,k,n)   ray k with its reading for n pattern cells
+//                             (Simulator::RoentgenTeile), the outlines again,
+//                             and with progression the copy onto Sichtbild
+//                             followed by pause(100).
+//   Faerben(bild)             colour the picture area from `bild` (the CT
+//                             picture) with the default colouring (ct::Faerben)
+//                             and draw its frame; called after every shown
+//                             projection and once at the end of the scan.
+//
+//   The angle loop (Simulator::Tomographie) adds:
+//   SchleifeBeginn(p)         before the loop: hide the still pictures and
+//                             Image1, show Sichtbild and the angle gauge, copy
+//                             the pattern onto Sichtbild; progress bar maximum
+//                             p + 1 (p projections follow), position 0.
+//   SchleifeAbbruch()         the loop's own stop test at the start of every
+//                             angle: when the exit flag is set or StopButton's
+//                             tag is not 0, reset the tag to 0 and return
+//                             true; the scan then ends without colouring.
+//   WinkelBeginn(a)           advance the progress bar, draw the angle gauge
+//                             for a, fill Image1 white; with progression and a
+//                             shown step also clear Sichtbild and copy the
+//                             pattern onto it. The model then calls
+//                             CTZeichnen(a) and projects.
+//   WinkelEnde(a)             without progression and for a shown step: the
+//                             outlines again and the whole of Image1 onto a
+//                             fresh Sichtbild with the pattern; then pause(10)
+//                             in every case.
+//   SchleifeEnde()            after the last angle, once the CT picture has
+//                             been coloured: hide the gauge and Sichtbild, fill
+//                             Sichtbild white, show the still pictures.
+//
+// A test or a benchmark uses StillerBeobachter, which draws nothing and never
+// stops, or derives from it to record what it needs.
+// ---------------------------------------------------------------------------
+class Scanbeobachter
+{
+public:
+    virtual ~Scanbeobachter() = default;
+
+    virtual bool Abbruch() = 0;
+    virtual bool SchrittGezeigt(int drehwinkel) = 0;
+    virtual void CTZeichnen(int drehwinkel) = 0;
+    virtual void RoentgenZeichnen(int drehwinkel, int strahl, int anzahl) = 0;
+    virtual void Faerben(const Bildfeld& bild) = 0;
+
+    virtual void SchleifeBeginn(int projektionen) = 0;
+    virtual bool SchleifeAbbruch() = 0;
+    virtual void WinkelBeginn(int drehwinkel) = 0;
+    virtual void WinkelEnde(int drehwinkel) = 0;
+    virtual void SchleifeEnde() = 0;
+};
+
+class StillerBeobachter : public Scanbeobachter
+{
+public:
+    bool Abbruch() override { return false; }
+    bool SchrittGezeigt(int) override { return false; }
+    void CTZeichnen(int) override {}
+    void RoentgenZeichnen(int, int, int) override {}
+    void Faerben(const Bildfeld&) override {}
+
+    void SchleifeBeginn(int) override {}
+    bool SchleifeAbbruch() override { return false; }
+    void WinkelBeginn(int) override {}
+    void WinkelEnde(int) override {}
+    void SchleifeEnde() override {}
+};
+
+// Reads the colour of one pixel of the pattern image as 0xRRGGBB; a byte
+// above those 24 bits (the alpha of a 32-bit pixel) is ignored.
+using Pixelleser = std::function<std::uint32_t(int x, int y)>;
+
+// The simulator's state and its arithmetic. A scan in the window runs:
+// CTBildLoeschen (as part of deleting the CT picture), Einlesen from the
+// pattern image, and unless Weisszahl is n * n (an empty pattern)
+// Tomographie with the window as Scanbeobachter, then BildgrenzenSetzen.
+// The public values carry the names the rest of the program knows them by;
+// the window sets Winkelschritt, Faltung and Laeuft from its settings.
+class Simulator
+{
+public:
+    // Initial values; lays out the default grid of 38 cells for a layout
+    // width of 800 with no offset, so the state is complete at once. The
+    // window lays it out again with its own width and offsets.
+    Simulator();
+
+    // --- Grid and layout --------------------------------------------------
+    int Raster = 38;            // n, cells per side: 4, 20, 38 or 56
+    int Kaestchengroesse = 0;   // c, cell size in pixels
+    int RasterMin = 0;          // grid bounds in grid pixels: 0 ...
+    int RasterMax = 0;          // ... n * c
+    int Strahlzahl = 0;         // parallel rays per projection
+
+    // Scan-drawing geometry, in pixels of the scan drawing.
+    float VersatzX = 0.0f, VersatzY = 0.0f;   // pattern image within the scan drawing
+    float Halbraster = 0.0f;                  // n * c * 0.5
+    float MitteX = 0.0f, MitteY = 0.0f;       // grid centre in the scan drawing
+    float Diagonale = 0.0f;                   // n * sqrt(2) * c
+    float Balkendicke = 0.0f;                 // layout width * 10 div 800
+
+    // Sine and cosine of whole degrees 0 ... 180.
+    std::array<float, 181> SinTab{}, CosTab{};
+    // Centre of ray k across the beam before rotation, k = 1 ... Strahlzahl;
+    // 0 up to index 80. Index 0 is unused.
+    std::array<float, 81> Strahlposition{};
+
+    // --- Pictures ---------------------------------------------------------
+    Bildfeld CTBild;            // pattern flags and accumulated values
+    Bildfeld FilterBild;        // the result of the last filter
+    bool FilterAktiv = false;   // FilterBild rather than CTBild is shown
+    int Weisszahl = 0;          // white cells when the pattern was last read
+
+    // --- Scan state -------------------------------------------------------
+    int Drehwinkel = 0;         // current projection angle
+    int Winkelschritt = 2;      // 1, 2, 10, 45 or 90
+    bool Laeuft = false;        // a scan is running
+    bool Faltung = false;       // convolution switched on
+    float Zellschwaechung = 10.0f;   // what one pattern cell adds to a ray
+    float Faltungsmitte = 1.0f;      // divisor of the centre term
+    float Faltungsnachbar = 2.0f;    // divisor of the neighbour term
+    float VorigerStrahlwert = 0.0f;  // the previous ray's value
+    // The cells of an oblique ray as listed by StrahlkaestchenFuellen. A
+    // projection finds the same cells by the same rules but keeps only the
+    // positions of those inside the grid; the previous ray's list is empty
+    // at the start of every oblique ray, so oblique rays have no neighbour
+    // term.
+    Strahlliste Strahlkaestchen;
+    Strahlliste VorigeStrahlkaestchen;
+
+    // --- Results and tool state -------------------------------------------
+    float Bildmaximum = 0.0f, Bildminimum = 0.0f;
+    int Filternummer = 0;
+
+    // --- Operations -------------------------------------------------------
+
+    // Lays out the grid for n cells per side (4, 20, 38 or 56) and a layout
+    // width of 800 or 1024, with the pattern image at (versatzX, versatzY)
+    // in the scan drawing: cell size and ray count, grid bounds, the drawing
+    // geometry, the ray positions, and a fresh CT picture. For another width
+    // the cell size keeps its previous value. Another n changes nothing and
+    // gives false.
+    bool RasterEinrichten(int n, int breite, float versatzX, float versatzY);
+
+    // Every cell of the whole field: value 0, part of the pattern.
+    void CTBildLoeschen();
+
+    // Reads the pattern from the pattern image: a cell whose centre pixel
+    // ((x-1)*c + c div 2, (y-1)*c + c div 2) is exactly white is empty and
+    // counted in Weisszahl; any other colour makes it a pattern cell.
+    void Einlesen(const Pixelleser& pixel);
+
+    // Bildmaximum and Bildminimum from the n x n cells of CTBild.
+    void BildgrenzenSetzen();
+
+    // The scan's angle loop: projections at 0, s, 2s, ... below 180 for the
+    // angle step s = Winkelschritt, then the colouring. False when it was
+    // stopped (SchleifeAbbruch); the values added so far stay in CTBild.
+    bool Tomographie(Scanbeobachter& b);
+
+    // One projection at Drehwinkel, dispatched by angle: rows at 0, columns
+    // at 90, oblique rays across the vertical grid lines at 1 ... 45 and
+    // 135 ... 179, across the horizontal ones at 46 ... 134. False when a
+    // stop test ended it.
+    bool AlleStrahlSchnitt(Scanbeobachter& b);
+
+    // --- Geometry ---------------------------------------------------------
+
+    // Rotation by a whole degrees about the grid centre (DrehenB, grid
+    // pixels) or about the grid centre in the scan drawing (DrehenG).
+    PunktF DrehenB(int a, long double x, long double y) const;
+    PunktF DrehenG(int a, long double x, long double y) const;
+
+    // The crossing of a ray (middle point p, slope tan) with the vertical
+    // grid line at x: (x div c, crossed row), the cell left of the line; or
+    // with the horizontal line at y: (crossed column, y div c), the cell
+    // above it. (0, 0) when the crossing lies off the grid.
+    Kaestchen SchiefSenkrecht(int x, float tan, PunktF p) const;
+    Kaestchen SchiefWaagrecht(int y, float tan, PunktF p) const;
+
+    // Fills Strahlkaestchen with the cells that oblique ray k touches at
+    // angle a (1 ... 179 without 90) and returns it. Rows and columns at 0
+    // and 90 degrees need no list; the list stays empty there.
+    const Strahlliste& StrahlkaestchenFuellen(int a, int k);
+
+    // The edges of the bars, before rotation, in scan-drawing pixels: the
+    // source's inner edge X0, the detector's inner edge X1, and the top and
+    // bottom of the beam.
+    long double SenderKante() const;
+    long double DetektorKante() const;
+    long double BalkenOben() const;
+    long double BalkenUnten() const;
+
+    // What CTZeichnen and RoentgenZeichnen draw at angle a, every corner
+    // rotated with DrehenG and rounded to whole pixels.
+    Geraeteumriss CTUmrisse(int a) const;
+    Strahlbild RoentgenTeile(int a, int k, int anzahl) const;
+
+    // The angle gauge of height h: the needle's outer end for angle a (it
+    // runs to (h, h)).
+    Punkt Zeigerspitze(int a, int h) const;
+
+private:
+    struct Richtung;
+
+    bool GeradeSchnitt(Scanbeobachter& b, bool spalten);
+    bool SchiefSchnitt(Scanbeobachter& b);
+    Richtung RichtungBei(int a) const;
+    int Strahlzellen(const Richtung& r, int k, std::uint16_t* stellen) const;
+    Viereck Vierecksecken(int a, long double x1, long double x2, long double oben, long double unten) const;
+    Punkt Gerundet(PunktF p) const;
+};
+
+}  // namespace ct
