@@ -20,11 +20,7 @@ TFormAnfang::TFormAnfang()
     setObjectName(QStringLiteral("FormAnfang"));
     fensterart(this, Rahmen::Ohne, true);
     setFont(arial(13));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    weissHinterlegen(this);
 
     Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));
     Bild1->setGeometry(50, 50, 252, 300);

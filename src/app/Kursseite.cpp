@@ -14,11 +14,7 @@ Kursseite::Kursseite(const QString& name)
     setObjectName(name);
     fensterart(this, Rahmen::Ohne, true);
     setFont(arial(13));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    weissHinterlegen(this);
     resize(800, 520);
     WeiterButton = knopf(this, QStringLiteral("WeiterButton"), QStringLiteral("Continue"), 0, 0, 75, 25);
 }

@@ -20,6 +20,15 @@ QFont arial(int pixel, bool fett)
     return f;
 }
 
+void weissHinterlegen(QWidget* w)
+{
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    w->setPalette(pal);
+    w->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
 Panel::Panel(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe, QColor farbe)
     : QWidget(eltern), m_farbe(farbe)
 {

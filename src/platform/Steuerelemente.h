@@ -16,6 +16,10 @@ class QRadioButton;
 
 QFont arial(int pixel, bool fett = false);
 
+// A window or control with a white background and no context menu, as the
+// course pages and the start window are.
+void weissHinterlegen(QWidget* w);
+
 // A panel: a coloured area with optional bevels, an optional single border and
 // a centred caption; a click on it emits geklickt().
 class Panel : public QWidget

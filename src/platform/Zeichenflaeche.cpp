@@ -5,6 +5,18 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+// Puts the corners of a box in order; false when the box holds no pixel.
+bool ordnen(int& x1, int& y1, int& x2, int& y2)
+{
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    return x2 - x1 >= 1 && y2 - y1 >= 1;
+}
+}  // namespace
+
 Zeichenflaeche::Zeichenflaeche(int breite, int hoehe, QRgb hintergrund)
     : m_bild(std::max(breite, 0), std::max(hoehe, 0), QImage::Format_RGB32)
 {
@@ -64,10 +76,7 @@ void Zeichenflaeche::setPixel(int x, int y, QRgb farbe)
 
 void Zeichenflaeche::fillRect(int x1, int y1, int x2, int y2)
 {
-    if (x1 > x2)
-        std::swap(x1, x2);
-    if (y1 > y2)
-        std::swap(y1, y2);
+    ordnen(x1, y1, x2, y2);
     x1 = std::max(x1, 0);
     y1 = std::max(y1, 0);
     x2 = std::min(x2, m_bild.width());
@@ -80,11 +89,7 @@ void Zeichenflaeche::fillRect(int x1, int y1, int x2, int y2)
 
 void Zeichenflaeche::rectangle(int x1, int y1, int x2, int y2)
 {
-    if (x1 > x2)
-        std::swap(x1, x2);
-    if (y1 > y2)
-        std::swap(y1, y2);
-    if (x2 - x1 < 1 || y2 - y1 < 1)
+    if (!ordnen(x1, y1, x2, y2))
         return;
     fillRect(x1, y1, x2, y2);
     for (int x = x1; x < x2; ++x) {
@@ -186,11 +191,7 @@ void Zeichenflaeche::polygon(const std::vector<QPoint>& punkte)
 
 void Zeichenflaeche::ellipse(int x1, int y1, int x2, int y2)
 {
-    if (x1 > x2)
-        std::swap(x1, x2);
-    if (y1 > y2)
-        std::swap(y1, y2);
-    if (x2 - x1 < 1 || y2 - y1 < 1)
+    if (!ordnen(x1, y1, x2, y2))
         return;
     QPainter maler(&m_bild);
     maler.setRenderHint(QPainter::Antialiasing, false);
@@ -201,11 +202,7 @@ void Zeichenflaeche::ellipse(int x1, int y1, int x2, int y2)
 
 void Zeichenflaeche::chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    if (x1 > x2)
-        std::swap(x1, x2);
-    if (y1 > y2)
-        std::swap(y1, y2);
-    if (x2 - x1 < 1 || y2 - y1 < 1)
+    if (!ordnen(x1, y1, x2, y2))
         return;
     const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
     // Angles on the screen, counter-clockwise, with y pointing up.
