@@ -58,12 +58,23 @@ private:
 class Mausdruck : public QObject
 {
 public:
-    Mausdruck(QObject* eltern, std::function<void()> aktion) : QObject(eltern), m_aktion(std::move(aktion)) {}
+    Mausdruck(QObject* eltern, std::function<bool()> bedingung, std::function<void()> aktion)
+        : QObject(eltern), m_bedingung(std::move(bedingung)), m_aktion(std::move(aktion))
+    {
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
-        switch (e->type()) {
+        const QEvent::Type t = e->type();
+        if (t != QEvent::MouseButtonPress && t != QEvent::MouseButtonDblClick && t != QEvent::MouseButtonRelease
+            && t != QEvent::MouseMove)
+            return false;
+        if (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick)
+            m_aktiv = !m_bedingung || m_bedingung();
+        if (!m_aktiv)
+            return false;
+        switch (t) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             m_aktion();
@@ -77,7 +88,9 @@ protected:
     }
 
 private:
+    std::function<bool()> m_bedingung;
     std::function<void()> m_aktion;
+    bool m_aktiv = true;
 };
 
 class Fokuswaechter : public QObject
@@ -134,7 +147,12 @@ void ziffernfilter(QLineEdit* feld, const QString& zusaetzlich)
 
 void beiMausdruck(QWidget* element, std::function<void()> aktion)
 {
-    auto* filter = new Mausdruck(element, std::move(aktion));
+    beiMausdruckWenn(element, {}, std::move(aktion));
+}
+
+void beiMausdruckWenn(QWidget* element, std::function<bool()> bedingung, std::function<void()> aktion)
+{
+    auto* filter = new Mausdruck(element, std::move(bedingung), std::move(aktion));
     element->installEventFilter(filter);
     if (auto* text = qobject_cast<QPlainTextEdit*>(element)) {
         text->viewport()->installEventFilter(filter);

@@ -43,6 +43,8 @@ void ziffernfilter(QLineEdit* feld, const QString& zusaetzlich = {});
 // Calls `aktion` whenever the mouse is pressed on the control (the press goes
 // no further: no caret, no selection).
 void beiMausdruck(QWidget* element, std::function<void()> aktion);
+// The same, but only while `bedingung` holds; otherwise the press acts as usual.
+void beiMausdruckWenn(QWidget* element, std::function<bool()> bedingung, std::function<void()> aktion);
 // Calls `aktion` whenever the control receives the keyboard focus.
 void beiFokus(QWidget* element, std::function<void()> aktion);
 // A focused button is pressed with Enter as well as with the space bar.
