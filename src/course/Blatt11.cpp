@@ -57,7 +57,7 @@ TForm11::TForm11()
     : Kursseite(QStringLiteral("Form11"))
 {
     Memo1 = textfeld(this, QStringLiteral("Memo1"), 14, 14, 459, 83,
-                     ressourcentext(QStringLiteral(":/course/texte/blatt11_memo1.txt")));
+                     Kurs::text(QStringLiteral(":/course/texte/blatt11_memo1.txt")));
     StartHoriButton = bildknopf(this, QStringLiteral("StartHoriButton"), 22, 96);
     HorizontalButton = bildknopf(this, QStringLiteral("HorizontalButton"), 22, 132);
     StartVertiButton = bildknopf(this, QStringLiteral("StartVertiButton"), 22, 168);
@@ -100,11 +100,11 @@ TForm11::TForm11()
     for (QPushButton* k : {CheckButton, LeerButton, PfeilButton})
         k->hide();
     Memo3 = textfeld(this, QStringLiteral("Memo3"), 14, 272, 323, 65,
-                     ressourcentext(QStringLiteral(":/course/texte/blatt11_memo3.txt")));
+                     Kurs::text(QStringLiteral(":/course/texte/blatt11_memo3.txt")));
     Memo3->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo3->hide();
     Memo2 = textfeld(this, QStringLiteral("Memo2"), 14, 392, 459, 113,
-                     ressourcentext(QStringLiteral(":/course/texte/blatt11_memo2.txt")));
+                     Kurs::text(QStringLiteral(":/course/texte/blatt11_memo2.txt")));
     Memo2->hide();
 
     Panel2 = new Panel(this, QStringLiteral("Panel2"), 472, -24, 328, 505);

@@ -23,9 +23,9 @@ TForm6::TForm6()
     : Kursseite(QStringLiteral("Form6"))
 {
     Memo1 = textfeld(this, QStringLiteral("Memo1"), 14, 14, 395, 315,
-                     ressourcentext(QStringLiteral(":/course/texte/blatt6_memo1.txt")));
+                     Kurs::text(QStringLiteral(":/course/texte/blatt6_memo1.txt")));
     Memo2 = textfeld(this, QStringLiteral("Memo2"), 14, 271, 409, 250,
-                     ressourcentext(QStringLiteral(":/course/texte/blatt6_memo2.txt")));
+                     Kurs::text(QStringLiteral(":/course/texte/blatt6_memo2.txt")));
     Schattenwurf1 = new Bildanzeige(this, QStringLiteral("Schattenwurf1"));
     Schattenwurf1->setGeometry(456, 22, 140, 140);
     Schattenwurf2 = new Bildanzeige(this, QStringLiteral("Schattenwurf2"));

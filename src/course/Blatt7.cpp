@@ -37,7 +37,7 @@ TForm7::TForm7()
     : Kursseite(QStringLiteral("Form7"))
 {
     Memo1 = textfeld(this, QStringLiteral("Memo1"), 6, 6, 466, 499,
-                     ressourcentext(QStringLiteral(":/course/texte/blatt7_memo1.txt")));
+                     Kurs::text(QStringLiteral(":/course/texte/blatt7_memo1.txt")));
     Start1Button = knopf(this, QStringLiteral("Start1Button"), QStringLiteral("Start"), 390, 33, 75, 25);
     HorizontalButton = knopf(this, QStringLiteral("HorizontalButton"), QStringLiteral("Distribution"), 390, 145, 81, 25);
     Start2Button = knopf(this, QStringLiteral("Start2Button"), QStringLiteral("Start"), 390, 224, 75, 25);

@@ -37,11 +37,11 @@ TForm8::TForm8()
     : Kursseite(QStringLiteral("Form8"))
 {
     Memo1 = textfeld(this, QStringLiteral("Memo1"), 14, 30, 465, 75,
-                     ressourcentext(QStringLiteral(":/course/texte/blatt8_memo1.txt")));
+                     Kurs::text(QStringLiteral(":/course/texte/blatt8_memo1.txt")));
     Memo2 = textfeld(this, QStringLiteral("Memo2"), 14, 120, 434, 281,
-                     ressourcentext(QStringLiteral(":/course/texte/blatt8_memo2.txt")));
+                     Kurs::text(QStringLiteral(":/course/texte/blatt8_memo2.txt")));
     Memo3 = textfeld(this, QStringLiteral("Memo3"), 14, 406, 465, 115,
-                     ressourcentext(QStringLiteral(":/course/texte/blatt8_memo3.txt")));
+                     Kurs::text(QStringLiteral(":/course/texte/blatt8_memo3.txt")));
     Start1Button = knopf(this, QStringLiteral("Start1Button"), QStringLiteral("Start"), 390, 50, 75, 25);
     HorizontalButton = knopf(this, QStringLiteral("HorizontalButton"), {}, 390, 196, 75, 25);
     Start2Button = knopf(this, QStringLiteral("Start2Button"), QStringLiteral("Start"), 390, 244, 75, 25);

@@ -75,7 +75,7 @@ TForm9::TForm9()
     : Kursseite(QStringLiteral("Form9"))
 {
     Memo1 = textfeld(this, QStringLiteral("Memo1"), 30, 14, 465, 531,
-                     ressourcentext(QStringLiteral(":/course/texte/blatt9_memo1.txt")));
+                     Kurs::text(QStringLiteral(":/course/texte/blatt9_memo1.txt")));
     Start1Button = knopf(this, QStringLiteral("Start1Button"), QStringLiteral("Start"), 390, 18, 75, 25);
     D1Button = knopf(this, QStringLiteral("D1Button"), {}, 390, 161, 75, 25);
     Start2Button = knopf(this, QStringLiteral("Start2Button"), QStringLiteral("Start"), 390, 210, 75, 25);

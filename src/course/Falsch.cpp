@@ -47,6 +47,14 @@ TFormFalsch::TFormFalsch()
     Skalierung::fensterSkalieren(this, Bildschirm::breite(), Bildschirm::hoehe());
     if (Bildschirmbreite == 1024)
         setzeAussengroesse(this, 349, 213);
+    // A verdict is never cut off: a label narrower than its text grows to the
+    // right (the centred one on both sides).
+    for (QLabel* l : {Falsch1, Falsch2, Richtig}) {
+        const int fehlt = l->sizeHint().width() - l->width();
+        if (fehlt > 0)
+            l->setGeometry(l->alignment() & Qt::AlignHCenter ? l->x() - fehlt / 2 : l->x(), l->y(),
+                           l->width() + fehlt, std::max(l->height(), l->sizeHint().height()));
+    }
     setzeZweitesSymbol(this);
     aufBildschirmZentrieren(this);
 }

@@ -1,6 +1,7 @@
 #include "course/Kurshilfen.h"
 
 #include "app/Programmbilder.h"
+#include "platform/Steuerelemente.h"
 #include "platform/Zeichenflaeche.h"
 
 #include <QApplication>
@@ -18,6 +19,14 @@ const QImage& kopf()
     // Three times the dialogs' picture size: sharp when stretched at 1024 x 768 too.
     static const QImage bild = Programmbilder::kopfRoentgen(234, 339);
     return bild;
+}
+
+QString text(const QString& pfad)
+{
+    QString t = ressourcentext(pfad);
+    while (t.endsWith(QLatin1Char('\n')))
+        t.chop(1);
+    return t;
 }
 
 namespace {

@@ -26,6 +26,9 @@ inline const QString Pfeil = QStringLiteral(":/course/pfeil.svg");
 // The side X-ray of a head ("Kopf"), computed once from the head phantom.
 const QImage& kopf();
 
+// A page text from the resources, without its closing line break.
+QString text(const QString& pfad);
+
 // Colours of the beams and of the gray levels.
 constexpr QRgb Rot = 0xFF0000;
 constexpr QRgb Blau = 0x0000FF;
