@@ -16,8 +16,8 @@ namespace Kurs {
 
 const QImage& kopf()
 {
-    // Three times the dialogs' picture size: sharp when stretched at 1024 x 768 too.
-    static const QImage bild = Programmbilder::kopfRoentgen(234, 339);
+    // Twice the dialogs' picture size: sharp when stretched at 1024 x 768 too.
+    static const QImage bild = Programmbilder::kopfRoentgen(156, 226);
     return bild;
 }
 
