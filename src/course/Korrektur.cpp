@@ -35,6 +35,7 @@ TFormKorrektur::TFormKorrektur()
     Skalierung::fensterSkalieren(this, Bildschirm::breite(), Bildschirm::hoehe());
     if (Bildschirmbreite == 1024)
         setzeAussengroesse(this, 451, 217);
+    m_breite = width();
     setzeZweitesSymbol(this);
     aufBildschirmZentrieren(this);
 }
@@ -44,6 +45,20 @@ void TFormKorrektur::Meldung(const QString& z1, const QString& z2, const QString
     for (auto [zeile, text] : {std::pair{Zeile1, z1}, std::pair{Zeile2, z2}, std::pair{Zeile3, z3}}) {
         zeile->setText(text);
         zeile->adjustSize();
+    }
+    // The message must be readable in full: a line longer than the dialog
+    // (the fixed size of the large layout is narrow for its larger font)
+    // widens it, and the OK button keeps its margin to the right edge.
+    const int okRand = Skalierung::mulDivRund(19, Bildschirm::breite() > 800 ? Bildschirmbreite : 800, 800);
+    int noetig = m_breite;
+    for (QLabel* zeile : {Zeile1, Zeile2, Zeile3})
+        noetig = std::max(noetig, zeile->x() + zeile->width() + okRand);
+    if (!isVisible()) {
+        if (noetig != width()) {
+            setzeClientgroesse(this, noetig, height());
+            aufBildschirmZentrieren(this);
+        }
+        OKButton->move(width() - okRand - OKButton->width(), OKButton->y());
     }
     if (lob) {
         Bild1->setzeBildquelle(Kurs::Portrait);

@@ -22,4 +22,7 @@ public:
     // Shows the message modally with the head X-ray, or with the portrait
     // when `lob` is set; returns when the dialog is closed.
     void Meldung(const QString& z1, const QString& z2, const QString& z3, bool lob = false);
+
+private:
+    int m_breite = 0;  // the client width the layout gives
 };
