@@ -50,9 +50,10 @@ void TFormKorrektur::Meldung(const QString& z1, const QString& z2, const QString
     // (the fixed size of the large layout is narrow for its larger font)
     // widens it, and the OK button keeps its margin to the right edge.
     const int okRand = Skalierung::mulDivRund(19, Bildschirm::breite() > 800 ? Bildschirmbreite : 800, 800);
+    const int textrand = Skalierung::mulDivRund(3, okRand, 19);
     int noetig = m_breite;
     for (QLabel* zeile : {Zeile1, Zeile2, Zeile3})
-        noetig = std::max(noetig, zeile->x() + zeile->width() + okRand);
+        noetig = std::max(noetig, zeile->x() + zeile->width() + textrand);
     if (!isVisible()) {
         if (noetig != width()) {
             setzeClientgroesse(this, noetig, height());
