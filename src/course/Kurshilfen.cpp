@@ -166,6 +166,7 @@ void beiMausdruckWenn(QWidget* element, std::function<bool()> bedingung, std::fu
     if (auto* text = qobject_cast<QPlainTextEdit*>(element)) {
         text->viewport()->installEventFilter(filter);
         text->setFocusPolicy(Qt::NoFocus);
+        text->setContextMenuPolicy(Qt::NoContextMenu);
     }
 }
 
