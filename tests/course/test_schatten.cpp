@@ -195,7 +195,7 @@ private slots:
         QVERIFY(FormKorrektur->OKButton->x() + FormKorrektur->OKButton->width() <= FormKorrektur->width());
         QVERIFY(FormKorrektur->width() >= korrektur.width());
         if (breite == 800) {
-            // at the small layout the message fits the design size and OK keeps its place
+            // at the small layout the message fits the dialog as laid out and OK keeps its place
             QCOMPARE(FormKorrektur->size(), korrektur);
             QCOMPARE(FormKorrektur->OKButton->pos(), QPoint(297, 104));
         }
