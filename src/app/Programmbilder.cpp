@@ -2,6 +2,9 @@
 
 #include "core/Phantom.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace Programmbilder {
 
 QImage ausGrau(int breite, int hoehe, const unsigned char* grau)
@@ -26,8 +29,21 @@ QImage kopfschnitt(int breite, int hoehe)
 
 QImage kopfRoentgen(int breite, int hoehe)
 {
-    const phantom::Graubild g = phantom::seitenaufnahme(phantom::kopf(), breite, hoehe, 1.0, 1.0 * hoehe / breite);
-    return ausGrau(breite, hoehe, g.grau.data());
+    // The film shows the head from the crown to the upper neck: 1.8 units
+    // wide, centred a little below the middle of the head. The projection is
+    // symmetric about z = 0, so a taller picture is computed and its top cut off.
+    if (breite <= 0 || hoehe <= 0)
+        return {};
+    const double halbbreite = 0.9;
+    const double halbhoehe = halbbreite * hoehe / breite;
+    const double mitte = -0.25;
+    const double oben = mitte + halbhoehe;
+    const double voll = std::max(oben, halbhoehe - mitte);
+    const int gesamthoehe = int(std::ceil(hoehe * voll / halbhoehe));
+    const int weg = std::clamp(int(std::lround((voll - oben) / (2.0 * voll) * gesamthoehe)), 0, gesamthoehe - hoehe);
+    const phantom::Graubild g =
+        phantom::seitenaufnahme(phantom::kopf(), breite, gesamthoehe, halbbreite, halbhoehe * gesamthoehe / hoehe);
+    return ausGrau(breite, hoehe, g.grau.data() + std::size_t(weg) * std::size_t(breite));
 }
 
 }  // namespace Programmbilder

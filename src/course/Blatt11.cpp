@@ -1,21 +1,680 @@
 #include "course/Blatt11.h"
 
 #include "app/HauptBlatt.h"
+#include "course/Korrektur.h"
+#include "course/Kurshilfen.h"
+#include "platform/Bildanzeige.h"
+#include "platform/Pause.h"
+#include "platform/Steuerelemente.h"
 
 #include <QAction>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+int strichzahl(int breite)
+{
+    if (breite == 800)
+        return 28;
+    if (breite == 1024)
+        return 36;
+    return breite * 28 / 800;
+}
+
+QPushButton* bildknopf(QWidget* eltern, const QString& name, int x, int y, const QString& bild = {})
+{
+    QPushButton* k = knopf(eltern, name, {}, x, y, 20, 20);
+    k->setIconSize(QSize(16, 16));
+    if (!bild.isEmpty())
+        k->setIcon(QIcon(bild));
+    return k;
+}
+
+QIcon farbfeld(QColor farbe)
+{
+    QPixmap p(16, 16);
+    p.fill(farbe);
+    QPainter maler(&p);
+    maler.setPen(Qt::black);
+    maler.drawRect(0, 0, 15, 15);
+    return QIcon(p);
+}
+
+int wert(const QLineEdit* feld)
+{
+    int w = 0;
+    return Kurs::ganzzahl(feld, w) ? w : -1;
+}
+}  // namespace
 
 TForm11::TForm11()
     : Kursseite(QStringLiteral("Form11"))
 {
-    seiteEinrichten();
-}
+    Memo1 = textfeld(this, QStringLiteral("Memo1"), 14, 14, 459, 83,
+                     Kurs::text(QStringLiteral(":/course/texte/blatt11_memo1.txt")));
+    StartHoriButton = bildknopf(this, QStringLiteral("StartHoriButton"), 22, 96);
+    HorizontalButton = bildknopf(this, QStringLiteral("HorizontalButton"), 22, 132);
+    StartVertiButton = bildknopf(this, QStringLiteral("StartVertiButton"), 22, 168);
+    VertikalButton = bildknopf(this, QStringLiteral("VertikalButton"), 22, 204);
+    SummenButton = bildknopf(this, QStringLiteral("SummenButton"), 22, 240);
+    Label2 = bezeichnung(this, QStringLiteral("Label2"),
+                         QStringLiteral("Attenuation factors after the horizontal x-ray pass."), 48, 100);
+    Label3 = bezeichnung(this, QStringLiteral("Label3"), QStringLiteral("Distribution of the horizontal attenuation factors."),
+                         48, 136);
+    Label4 = bezeichnung(this, QStringLiteral("Label4"), QStringLiteral("Attenuation factors after the vertical pass."), 48,
+                         172);
+    Label5 = bezeichnung(this, QStringLiteral("Label5"), QStringLiteral("Distribution of the vertical attenuation factors."),
+                         48, 208);
+    Label6 = bezeichnung(this, QStringLiteral("Label6"), QStringLiteral("Add"), 48, 244);
+    FertigButton = knopf(this, QStringLiteral("FertigButton"), QStringLiteral("Korrektur"), 56, 352, 75, 25);
+    FertigButton->setEnabled(false);
+    Panel3 = new Panel(this, QStringLiteral("Panel3"), 352, 284, 105, 41);
+    const QColor farben[3] = {QColor(0x80, 0x80, 0x80), QColor(0xC0, 0xC0, 0xC0), Qt::white};
+    auto* gruppe = new QButtonGroup(this);
+    gruppe->setExclusive(true);
+    std::array<QToolButton*, 3> farbknoepfe{};
+    for (int i = 0; i < 3; ++i) {
+        auto* k = new QToolButton(Panel3);
+        k->setObjectName(QStringLiteral("Farbe%1").arg(i + 1));
+        k->setGeometry(8 + 32 * i, 8, 25, 25);
+        k->setCheckable(true);
+        k->setIcon(farbfeld(farben[i]));
+        k->setToolTip(i == 0 ? QStringLiteral("Dark gray") : i == 1 ? QStringLiteral("Light gray") : QStringLiteral("White"));
+        gruppe->addButton(k);
+        farbknoepfe[std::size_t(i)] = k;
+    }
+    Farbe1 = farbknoepfe[0];
+    Farbe2 = farbknoepfe[1];
+    Farbe3 = farbknoepfe[2];
+    Farbe1->setChecked(true);
+    Panel3->hide();
+    CheckButton = bildknopf(this, QStringLiteral("CheckButton"), 136, 552, Kurs::Haken);
+    LeerButton = bildknopf(this, QStringLiteral("LeerButton"), 168, 552, Kurs::Leer);
+    PfeilButton = bildknopf(this, QStringLiteral("PfeilButton"), 200, 552, Kurs::Pfeil);
+    for (QPushButton* k : {CheckButton, LeerButton, PfeilButton})
+        k->hide();
+    Memo3 = textfeld(this, QStringLiteral("Memo3"), 14, 272, 323, 65,
+                     Kurs::text(QStringLiteral(":/course/texte/blatt11_memo3.txt")));
+    Memo3->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo3->hide();
+    Memo2 = textfeld(this, QStringLiteral("Memo2"), 14, 392, 459, 113,
+                     Kurs::text(QStringLiteral(":/course/texte/blatt11_memo2.txt")));
+    Memo2->hide();
 
-void TForm11::NeuStart()
-{
+    Panel2 = new Panel(this, QStringLiteral("Panel2"), 472, -24, 328, 505);
+    Bild1 = new Bildanzeige(Panel2, QStringLiteral("Bild1"));
+    Bild1->setGeometry(5, 0, 270, 270);
+    Bild2 = new Bildanzeige(Panel2, QStringLiteral("Bild2"));
+    Bild2->setGeometry(5, 253, 270, 270);
+    const auto feld = [this](const QString& name, int x, int y, QColor farbe) {
+        QLineEdit* f = eingabefeld(Panel2, name, x, y, 33, 24);
+        f->setMaxLength(3);
+        Kurs::ziffernfilter(f);
+        Kurs::setzeSchriftfarbe(f, farbe);
+        Kurs::schliessen(f);
+        return f;
+    };
+    for (int k = 1; k <= 3; ++k) {
+        Int[k] = feld(QStringLiteral("Int%1").arg(k), 260, 72 + 54 * (k - 1), Qt::red);
+        Int[3 + k] = feld(QStringLiteral("Int%1").arg(3 + k), 80 + 52 * (k - 1) + (k == 3 ? 2 : 0), 260, Qt::blue);
+    }
+    for (int n = 1; n <= 9; ++n) {
+        const int r = (n - 1) / 3 + 1, j = (n - 1) % 3 + 1;
+        Hor[n] = feld(QStringLiteral("Hor%1").arg(n), 79 + 54 * (j - 1), 312 + 54 * (r - 1), Qt::red);
+    }
+    for (int n = 1; n <= 9; ++n) {
+        const int r = (n - 1) / 3 + 1, j = (n - 1) % 3 + 1;
+        Ver[n] = feld(QStringLiteral("Ver%1").arg(n), 62 + 54 * (j - 1), 336 + 54 * (r - 1), Qt::blue);
+    }
+    for (int n = 1; n <= 9; ++n) {
+        const int r = (n - 1) / 3 + 1, j = (n - 1) % 3 + 1;
+        Summe[n] = bezeichnung(Panel2, QStringLiteral("Summe%1").arg(n), {}, 81 + 54 * (j - 1), 327 + 54 * (r - 1));
+        Kurs::setzeHintergrund(Summe[n], Qt::white);
+        Summe[n]->setCursor(Qt::PointingHandCursor);
+        Summe[n]->hide();
+    }
+
+    seiteEinrichten();
+
+    if (Bildschirmbreite == 1024)
+        Memo2->move(Memo2->x(), 518);
+    Zelle = Bildschirmbreite * 54 / 800;
+    StartXh = Bildschirmbreite * 25 / 800;
+    StartYh = Bildschirmbreite * 81 / 800;
+    StartXv = Bildschirmbreite * 80 / 800;
+    StartYv = Bildschirmbreite * 25 / 800;
+    Strichzahl = strichzahl(Bildschirmbreite);
+    Schritt = 2;
+    Malfarbe = Qt::white;
+    Eingetragen.fill(false);
+    FormHaupt->ImageZeichnen(Bild1, Zelle, 3, 3, 0);
+    summengitter();
+    Bild2->flaeche().setzePinsel(Kurs::Grau);
+    for (QPushButton* k : {StartHoriButton, HorizontalButton, StartVertiButton, VertikalButton, SummenButton})
+        bild(k, LeerButton);
+    tabfolgeNach(StartHoriButton);
+
+    for (QPlainTextEdit* m : {Memo1, Memo2, Memo3})
+        Kurs::beiMausdruck(m, [this] { Memo1MouseDown(); });
+    for (QLineEdit* f : felder(HorFaktoren))
+        Kurs::beiFokus(f, [this, f] { FeldEnter(f); });
+    for (Gruppe g : {HorAnteile, VerFaktoren, VerAnteile})
+        for (QLineEdit* f : felder(g))
+            Kurs::beiFokus(f, [this, f] { FeldEnter(f); });
+    for (int n = 1; n <= 9; ++n)
+        Kurs::beiMausdruck(Summe[n], [this, n] { SummeClick(n); });
+    for (QPushButton* k : {StartHoriButton, HorizontalButton, StartVertiButton, VertikalButton, SummenButton, FertigButton})
+        Kurs::enterKlickt(k);
+    connect(StartHoriButton, &QPushButton::clicked, this, &TForm11::StartHoriButtonClick);
+    connect(HorizontalButton, &QPushButton::clicked, this, &TForm11::HorizontalButtonClick);
+    connect(StartVertiButton, &QPushButton::clicked, this, &TForm11::StartVertiButtonClick);
+    connect(VertikalButton, &QPushButton::clicked, this, &TForm11::VertikalButtonClick);
+    connect(SummenButton, &QPushButton::clicked, this, &TForm11::SummenButtonClick);
+    connect(FertigButton, &QPushButton::clicked, this, &TForm11::FertigButtonClick);
+    connect(Farbe1, &QToolButton::clicked, this, &TForm11::Farbe1Click);
+    connect(Farbe2, &QToolButton::clicked, this, &TForm11::Farbe2Click);
+    connect(Farbe3, &QToolButton::clicked, this, &TForm11::Farbe3Click);
+    connect(Bild2, &Bildanzeige::mausGedrueckt, this,
+            [this](Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, QPoint p) { Bild2MouseDown(p); });
 }
 
 void TForm11::FormShow()
 {
     FormHaupt->Neu->setEnabled(true);
+}
+
+void TForm11::summengitter()
+{
+    const QRgb pinsel = Bild2->flaeche().pinsel();
+    FormHaupt->ImageZeichnen(Bild2, Zelle, 3, 0, 0);
+    Bild2->flaeche().setzePinsel(pinsel);
+}
+
+void TForm11::bild(QPushButton* knopf, QPushButton* vorlage)
+{
+    knopf->setIcon(vorlage->icon());
+    knopf->setProperty("Bild", vorlage->objectName());
+}
+
+std::vector<QLineEdit*> TForm11::felder(Gruppe g) const
+{
+    switch (g) {
+    case HorFaktoren: return {Int[1], Int[2], Int[3]};
+    case VerFaktoren: return {Int[4], Int[5], Int[6]};
+    case HorAnteile: return {Hor.begin() + 1, Hor.end()};
+    case VerAnteile: return {Ver.begin() + 1, Ver.end()};
+    }
+    return {};
+}
+
+void TForm11::gruppeOeffnen(Gruppe g)
+{
+    for (QLineEdit* f : felder(g)) {
+        f->show();
+        Kurs::oeffnen(f);
+    }
+}
+
+void TForm11::gruppeSchliessen(Gruppe g)
+{
+    for (QLineEdit* f : felder(g))
+        Kurs::schliessen(f);
+}
+
+void TForm11::alleSchliessen()
+{
+    for (Gruppe g : {HorFaktoren, HorAnteile, VerFaktoren, VerAnteile})
+        gruppeSchliessen(g);
+}
+
+void TForm11::tabfolgeNach(QWidget* knopf)
+{
+    // The step buttons keep their order; the fields follow the given step's
+    // button; the colour choice and "Korrektur" come last.
+    std::vector<QWidget*> folge{WeiterButton};
+    for (QWidget* k : std::initializer_list<QWidget*>{StartHoriButton, HorizontalButton, StartVertiButton,
+                                                      VertikalButton, SummenButton}) {
+        folge.push_back(k);
+        if (k == knopf) {
+            for (Gruppe g : {HorFaktoren, VerFaktoren, HorAnteile})
+                for (QLineEdit* f : felder(g))
+                    folge.push_back(f);
+            for (int j = 1; j <= 3; ++j)
+                for (int r = 1; r <= 3; ++r)
+                    folge.push_back(Ver[3 * (r - 1) + j]);
+        }
+    }
+    folge.insert(folge.end(), {Farbe1, Farbe2, Farbe3, FertigButton});
+    Kurs::tabfolge(folge);
+}
+
+bool TForm11::unterbrochen() const
+{
+    return Programmende() || Abbruch == 1;
+}
+
+bool TForm11::StrahlenHorizontal()
+{
+    Zeichenflaeche& f = Bild1->flaeche();
+    f.setzeStift(Kurs::Rot);
+    int x = StartXh;
+    for (int m = 1; m <= Strichzahl; ++m) {
+        if (unterbrochen()) {
+            f.setzeStift(Kurs::Schwarz);
+            return false;
+        }
+        for (int k = 1; k <= 3; ++k)
+            Kurs::strich(f, x, StartYh + (k - 1) * Zelle, 5, 0);
+        Bild1->aktualisieren();
+        pause(10);
+        x += 8;
+    }
+    for (int k = 1; k <= 3; ++k) {
+        const int y = StartYh + (k - 1) * Zelle;
+        f.moveTo(x - 5, y - 5);
+        f.lineTo(x, y);
+        f.lineTo(x - 6, y + 6);
+    }
+    f.setzeStift(Kurs::Schwarz);
+    Bild1->aktualisieren();
+    return true;
+}
+
+bool TForm11::StrahlenVertikal()
+{
+    Zeichenflaeche& f = Bild1->flaeche();
+    f.setzeStift(Kurs::Blau);
+    int y = StartYv;
+    for (int m = 1; m <= Strichzahl; ++m) {
+        if (unterbrochen()) {
+            f.setzeStift(Kurs::Schwarz);
+            return false;
+        }
+        for (int k = 1; k <= 3; ++k)
+            Kurs::strich(f, StartXv + (k - 1) * Zelle, y, 0, 5);
+        Bild1->aktualisieren();
+        pause(10);
+        y += 8;
+    }
+    for (int k = 1; k <= 3; ++k) {
+        const int x = StartXv + (k - 1) * Zelle;
+        f.moveTo(x - 5, y - 5);
+        f.lineTo(x, y);
+        f.lineTo(x + 6, y - 6);
+    }
+    f.setzeStift(Kurs::Schwarz);
+    Bild1->aktualisieren();
+    return true;
+}
+
+void TForm11::Bearbeitet()
+{
+    const std::pair<Gruppe, QPushButton*> gruppen[] = {{HorFaktoren, StartHoriButton},
+                                                       {HorAnteile, HorizontalButton},
+                                                       {VerFaktoren, StartVertiButton},
+                                                       {VerAnteile, VertikalButton}};
+    for (auto [g, knopf] : gruppen) {
+        bool voll = true;
+        for (QLineEdit* f : felder(g))
+            voll = voll && !f->text().isEmpty();
+        if (voll)
+            Eingetragen[g] = true;
+        else
+            bild(knopf, LeerButton);
+    }
+}
+
+bool TForm11::eingetragen(Gruppe g) const
+{
+    // A field emptied after its group was marked counts as not entered: no
+    // check ever reads an empty field.
+    if (!Eingetragen[g])
+        return false;
+    for (QLineEdit* f : felder(g))
+        if (f->text().isEmpty())
+            return false;
+    return true;
+}
+
+bool TForm11::Korrektur(int nummer) const
+{
+    const auto w = [](const QLineEdit* f) { return wert(f); };
+    switch (nummer) {
+    case 1:
+        return w(Int[2]) == 0 && w(Int[3]) == 0 && w(Int[1]) > 0;
+    case 2:
+        for (int n = 4; n <= 9; ++n)
+            if (w(Hor[n]) != 0)
+                return false;
+        return w(Hor[1]) == w(Int[1]) && w(Hor[2]) == w(Hor[1]) && w(Hor[3]) == w(Hor[1]);
+    case 3:
+        return w(Int[5]) == 0 && w(Int[6]) == 0 && w(Int[4]) == w(Int[1]);
+    case 4:
+        for (int n : {2, 3, 5, 6, 8, 9})
+            if (w(Ver[n]) != 0)
+                return false;
+        return w(Ver[1]) == w(Int[4]) && w(Ver[4]) == w(Ver[1]) && w(Ver[7]) == w(Ver[1]);
+    case 5: {
+        const QColor dunkel(0x80, 0x80, 0x80), hell(0xC0, 0xC0, 0xC0), weiss(Qt::white);
+        if (Kurs::hintergrund(Summe[1]) != dunkel)
+            return false;
+        for (int n : {2, 3, 4, 7})
+            if (Kurs::hintergrund(Summe[n]) != hell)
+                return false;
+        for (int n : {5, 6, 8, 9})
+            if (Kurs::hintergrund(Summe[n]) != weiss)
+                return false;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void TForm11::Korrekturmeldung(const QString& z1, const QString& z2, const QString& z3)
+{
+    FormKorrektur->Meldung(z1, z2, z3);
+}
+
+bool TForm11::Korrekturkette(int stufen)
+{
+    for (int stufe = 1; stufe <= stufen; ++stufe) {
+        switch (stufe) {
+        case 1:
+            if (eingetragen(HorFaktoren))
+                continue;
+            Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Schwächungs-"),
+                             QStringLiteral("faktoren nach der horizontalen Durch-"), QStringLiteral("leuchtung ein !"));
+            Kurs::fokus(StartHoriButton);
+            return false;
+        case 2:
+            if (Korrektur(1))
+                continue;
+            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Schwächungs-"),
+                             QStringLiteral("faktoren nach der horizontalen Durch-"),
+                             QStringLiteral("leuchtung noch einmal an !"));
+            Eingetragen[HorFaktoren] = false;
+            StartHoriButtonClick();
+            Kurs::fokus(Int[1]);
+            return false;
+        case 3:
+            if (eingetragen(HorAnteile))
+                continue;
+            Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Verteilung der"),
+                             QStringLiteral("horizontalen Schwächungsfaktoren ein !"), {});
+            Kurs::fokus(HorizontalButton);
+            return false;
+        case 4:
+            if (Korrektur(2))
+                continue;
+            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Verteilung"),
+                             QStringLiteral("der horizontalen Schwächungsfaktoren"), QStringLiteral("noch einmal an !"));
+            HorizontalButtonClick();
+            return false;
+        case 5:
+            if (eingetragen(VerFaktoren))
+                continue;
+            Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Schwächungs-"),
+                             QStringLiteral("faktoren nach der vertikalen Durch-"), QStringLiteral("leuchtung ein !"));
+            Kurs::fokus(StartVertiButton);
+            return false;
+        case 6:
+            if (Korrektur(3))
+                continue;
+            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Schwächungs-"),
+                             QStringLiteral("faktoren nach der vertikalen Durch-"),
+                             QStringLiteral("leuchtung noch einmal an !"));
+            StartVertiButtonClick();
+            return false;
+        case 7:
+            if (eingetragen(VerAnteile))
+                continue;
+            Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Verteilung der"),
+                             QStringLiteral("vertikalen Schwächungsfaktoren ein !"), {});
+            Kurs::fokus(VertikalButton);
+            return false;
+        case 8:
+            if (Korrektur(4))
+                continue;
+            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Verteilung"),
+                             QStringLiteral("der vertikalen Schwächungsfaktoren"), QStringLiteral("noch einmal an !"));
+            VertikalButtonClick();
+            return false;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+void TForm11::StartHoriButtonClick()
+{
+    Schritt = 2;
+    bild(StartHoriButton, PfeilButton);
+    alleSchliessen();
+    tabfolgeNach(StartHoriButton);
+    if (tag(StartHoriButton) != 1) {
+        Abbruch = 0;
+        setzeTag(StartHoriButton, 1);
+        const bool fertig = StrahlenHorizontal();
+        // Stopped by the exit, or by a restart that has already reset the page.
+        if (!fertig || Programmende() || Abbruch == 1)
+            return;
+    }
+    gruppeOeffnen(HorFaktoren);
+    Int[1]->setFocus();
+    Schritt = 10;
+}
+
+void TForm11::HorizontalButtonClick()
+{
+    Bearbeitet();
+    if (!Korrekturkette(2))
+        return;
+    bild(StartHoriButton, CheckButton);
+    StartHoriButton->setEnabled(false);
+    bild(HorizontalButton, PfeilButton);
+    gruppeSchliessen(HorFaktoren);
+    gruppeSchliessen(VerFaktoren);
+    gruppeSchliessen(VerAnteile);
+    summengitter();
+    Bild2->flaeche().setzePinsel(Kurs::Weiss);
+    for (int n = 1; n <= 9; ++n) {
+        Summe[n]->hide();
+        Ver[n]->show();
+    }
+    gruppeOeffnen(HorAnteile);
+    tabfolgeNach(HorizontalButton);
+    Hor[1]->setFocus();
+    Schritt = 12;
+}
+
+void TForm11::StartVertiButtonClick()
+{
+    Bearbeitet();
+    if (!Korrekturkette(4))
+        return;
+    bild(HorizontalButton, CheckButton);
+    HorizontalButton->setEnabled(false);
+    bild(StartVertiButton, PfeilButton);
+    Schritt = 3;
+    alleSchliessen();
+    tabfolgeNach(StartVertiButton);
+    if (tag(StartVertiButton) != 1) {
+        Abbruch = 0;
+        setzeTag(StartVertiButton, 1);
+        const bool fertig = StrahlenVertikal();
+        if (!fertig || Programmende() || Abbruch == 1)
+            return;
+    }
+    gruppeOeffnen(VerFaktoren);
+    Int[4]->setFocus();
+    Schritt = 11;
+}
+
+void TForm11::VertikalButtonClick()
+{
+    Bearbeitet();
+    if (!Korrekturkette(6))
+        return;
+    bild(StartVertiButton, CheckButton);
+    StartVertiButton->setEnabled(false);
+    bild(VertikalButton, PfeilButton);
+    gruppeSchliessen(HorFaktoren);
+    gruppeSchliessen(VerFaktoren);
+    gruppeSchliessen(HorAnteile);
+    summengitter();
+    Bild2->flaeche().setzePinsel(Kurs::Weiss);
+    for (int n = 1; n <= 9; ++n) {
+        Summe[n]->hide();
+        Hor[n]->show();
+    }
+    gruppeOeffnen(VerAnteile);
+    tabfolgeNach(VertikalButton);
+    Ver[1]->setFocus();
+    Schritt = 13;
+}
+
+void TForm11::SummenButtonClick()
+{
+    Bearbeitet();
+    if (!Korrekturkette(8))
+        return;
+    bild(VertikalButton, CheckButton);
+    VertikalButton->setEnabled(false);
+    for (int n = 1; n <= 9; ++n) {
+        Hor[n]->hide();
+        Ver[n]->hide();
+        Kurs::setzeHintergrund(Summe[n], Qt::white);
+        Summe[n]->setText(QString::number(wert(Hor[n]) + wert(Ver[n])));
+        Summe[n]->adjustSize();
+        Summe[n]->show();
+    }
+    alleSchliessen();
+    bild(SummenButton, CheckButton);
+    Panel3->show();
+    FertigButton->setEnabled(true);
+    Memo3->show();
+    Farbe1->setChecked(true);
+    Farbe1Click();
+    SummenButton->setEnabled(false);
+    tabfolgeNach(SummenButton);
+    FertigButton->setFocus();
+    Schritt = 8;
+}
+
+void TForm11::Farbe1Click()
+{
+    Malfarbe = QColor(0x80, 0x80, 0x80);
+    Bild2->flaeche().setzePinsel(Malfarbe.rgb());
+}
+
+void TForm11::Farbe2Click()
+{
+    Malfarbe = QColor(0xC0, 0xC0, 0xC0);
+    Bild2->flaeche().setzePinsel(Malfarbe.rgb());
+}
+
+void TForm11::Farbe3Click()
+{
+    Malfarbe = Qt::white;
+    Bild2->flaeche().setzePinsel(Malfarbe.rgb());
+}
+
+void TForm11::malen(int spalte, int zeile, QPoint punkt)
+{
+    Bild2->flaeche().floodFill(punkt.x(), punkt.y(), Kurs::Schwarz, Zeichenflaeche::Fuellart::Rand);
+    Bild2->aktualisieren();
+    if (spalte >= 1 && spalte <= 3 && zeile >= 1 && zeile <= 3)
+        Kurs::setzeHintergrund(Summe[3 * (zeile - 1) + spalte], Malfarbe);
+}
+
+void TForm11::Bild2MouseDown(QPoint p)
+{
+    if (p.x() > Zelle && p.x() < 4 * Zelle && p.y() > Zelle && p.y() < 4 * Zelle)
+        malen(p.x() / Zelle, p.y() / Zelle, p);
+}
+
+void TForm11::SummeClick(int n)
+{
+    const int r = (n - 1) / 3 + 1, j = (n - 1) % 3 + 1;
+    malen(j, r, QPoint(j * Zelle + Zelle / 2, r * Zelle + Zelle / 2));
+}
+
+void TForm11::FertigButtonClick()
+{
+    if (Korrektur(5)) {
+        FormKorrektur->Meldung(QStringLiteral("Alles richtig !"), QStringLiteral("Sehr gut !"), {}, true);
+        Memo2->show();
+    } else
+        Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Graukodie-"),
+                         QStringLiteral("rung noch einmal an !"), {});
+}
+
+QWidget* TForm11::schrittziel() const
+{
+    switch (Schritt) {
+    case 2: return StartHoriButton;
+    case 3: return StartVertiButton;
+    case 4: return HorizontalButton;
+    case 5: return VertikalButton;
+    case 6: return SummenButton;
+    case 8: return FertigButton;
+    case 10: return Int[1];
+    case 11: return Int[4];
+    case 12: return Hor[1];
+    case 13: return Ver[1];
+    default: return WeiterButton;
+    }
+}
+
+void TForm11::Memo1MouseDown()
+{
+    Kurs::fokus(schrittziel(), WeiterButton);
+}
+
+void TForm11::FeldEnter(QLineEdit* feld)
+{
+    if (feld->isReadOnly() && schrittziel() != feld)
+        Kurs::fokus(schrittziel(), WeiterButton);
+}
+
+void TForm11::NeuStart()
+{
+    Abbruch = 1;
+    setzeTag(StartHoriButton, 0);
+    setzeTag(StartVertiButton, 0);
+    FormHaupt->ImageZeichnen(Bild1, Zelle, 3, 3, 0);
+    summengitter();
+    for (Gruppe g : {HorFaktoren, HorAnteile, VerFaktoren, VerAnteile})
+        for (QLineEdit* f : felder(g)) {
+            Kurs::schliessen(f);
+            f->clear();
+        }
+    for (int n = 1; n <= 9; ++n) {
+        Summe[n]->hide();
+        Summe[n]->clear();
+        Kurs::setzeHintergrund(Summe[n], Qt::white);
+        Hor[n]->show();
+        Ver[n]->show();
+    }
+    for (QPushButton* k : {StartHoriButton, HorizontalButton, StartVertiButton, VertikalButton, SummenButton}) {
+        k->setEnabled(true);
+        bild(k, LeerButton);
+    }
+    tabfolgeNach(StartHoriButton);
+    StartHoriButton->setFocus();
+    Schritt = 2;
+    Panel3->hide();
+    Memo2->hide();
+    Memo3->hide();
+    FertigButton->setEnabled(false);
+    Eingetragen.fill(false);
+    Bild2->flaeche().setzePinsel(Kurs::Grau);
 }

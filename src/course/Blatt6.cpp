@@ -1,17 +1,185 @@
 #include "course/Blatt6.h"
 
 #include "app/HauptBlatt.h"
+#include "course/Kurshilfen.h"
+#include "platform/Bildanzeige.h"
+#include "platform/Steuerelemente.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+QPushButton* lampe(QWidget* eltern, const QString& name, int x, int y)
+{
+    QPushButton* k = knopf(eltern, name, {}, x, y, 25, 25);
+    k->setIconSize(QSize(16, 16));
+    return k;
+}
+}  // namespace
 
 TForm6::TForm6()
     : Kursseite(QStringLiteral("Form6"))
 {
+    Memo1 = textfeld(this, QStringLiteral("Memo1"), 14, 14, 395, 315,
+                     Kurs::text(QStringLiteral(":/course/texte/blatt6_memo1.txt")));
+    Memo2 = textfeld(this, QStringLiteral("Memo2"), 14, 271, 409, 250,
+                     Kurs::text(QStringLiteral(":/course/texte/blatt6_memo2.txt")));
+    Schattenwurf1 = new Bildanzeige(this, QStringLiteral("Schattenwurf1"));
+    Schattenwurf1->setGeometry(456, 22, 140, 140);
+    Schattenwurf2 = new Bildanzeige(this, QStringLiteral("Schattenwurf2"));
+    Schattenwurf2->setGeometry(648, 22, 140, 140);
+    Lampe11 = lampe(this, QStringLiteral("Lampe11"), 421, 80);
+    Lampe12 = lampe(this, QStringLiteral("Lampe12"), 514, 172);
+    Lampe21 = lampe(this, QStringLiteral("Lampe21"), 613, 80);
+    Lampe22 = lampe(this, QStringLiteral("Lampe22"), 706, 172);
+    LampeAus = lampe(this, QStringLiteral("LampeAus"), 72, 552);
+    LampeAus->setIcon(QIcon(Kurs::LampeAus));
+    LampeAus->hide();
+    LampeAn = lampe(this, QStringLiteral("LampeAn"), 104, 552);
+    LampeAn->setIcon(QIcon(Kurs::LampeAn));
+    LampeAn->hide();
+    Bild = new Bildanzeige(this, QStringLiteral("Bild"));
+    Bild->setGeometry(480, 232, 275, 275);
+    for (QPushButton* l : {Lampe11, Lampe12, Lampe21, Lampe22})
+        l->setToolTip(QStringLiteral("Lamp on / off"));
+
     seiteEinrichten();
+
+    Halbseite = Bildschirmbreite * 25 / 800;
+    Halbachse = Bildschirmbreite * 15 / 800;
+    Randkorrektur = Bildschirmbreite == 1024 ? 1 : 0;
+    for (Bildanzeige* b : {Schattenwurf1, Schattenwurf2})
+        b->flaecheAnpassen();
+    Schatten1Loeschen();
+    Schatten2Loeschen();
+    Lampe1Zustand = 0;
+    Lampe2Zustand = 0;
+    for (QPushButton* l : {Lampe11, Lampe12, Lampe21, Lampe22})
+        l->setIcon(LampeAus->icon());
+    FormHaupt->ImageZeichnen(Bild, Bildschirmbreite * 45 / 800, 4, 1, 0);
+
+    for (QPlainTextEdit* m : {Memo1, Memo2})
+        Kurs::beiMausdruck(m, [this] { WeiterButton->setFocus(Qt::MouseFocusReason); });
+    connect(Lampe11, &QPushButton::clicked, this, &TForm6::Lampe11Click);
+    connect(Lampe12, &QPushButton::clicked, this, &TForm6::Lampe12Click);
+    connect(Lampe21, &QPushButton::clicked, this, &TForm6::Lampe21Click);
+    connect(Lampe22, &QPushButton::clicked, this, &TForm6::Lampe22Click);
 }
 
 void TForm6::FormShow()
 {
     FormHaupt->Neu->setEnabled(false);
+}
+
+void TForm6::Lampe11Click()
+{
+    Lampe1Zustand = Lampe1Zustand == 11 ? 10 : 11;
+    Lampen1Check();
+}
+
+void TForm6::Lampe12Click()
+{
+    Lampe1Zustand = Lampe1Zustand == 12 ? 10 : 12;
+    Lampen1Check();
+}
+
+void TForm6::Lampe21Click()
+{
+    Lampe2Zustand = Lampe2Zustand == 21 ? 20 : 21;
+    Lampen2Check();
+}
+
+void TForm6::Lampe22Click()
+{
+    Lampe2Zustand = Lampe2Zustand == 22 ? 20 : 22;
+    Lampen2Check();
+}
+
+void TForm6::Lampen1Check()
+{
+    Schatten1Loeschen();
+    if (Lampe1Zustand == 11 || Lampe1Zustand == 12) {
+        Schatten(Lampe1Zustand);
+        (Lampe1Zustand == 11 ? Lampe11 : Lampe12)->setIcon(LampeAn->icon());
+    }
+}
+
+void TForm6::Lampen2Check()
+{
+    Schatten2Loeschen();
+    if (Lampe2Zustand == 21 || Lampe2Zustand == 22) {
+        Schatten(Lampe2Zustand);
+        (Lampe2Zustand == 21 ? Lampe21 : Lampe22)->setIcon(LampeAn->icon());
+    }
+}
+
+void TForm6::Schatten1Loeschen()
+{
+    Zeichenflaeche& f = Schattenwurf1->flaeche();
+    const int w = f.breite(), cx = w / 2, s = Halbseite;
+    f.setzePinsel(Kurs::Weiss);
+    f.fillRect(0, 0, w, f.hoehe());
+    f.setzeStift(Kurs::Schwarz);
+    f.polyline({{0, 0}, {w - 1, 0}, {w - 1, w - 1}, {0, w - 1}, {0, 0}});
+    f.setzePinsel(Kurs::Schwarz);
+    f.rectangle(cx - s, cx - s, cx + s, cx + s);
+    f.setzePinsel(Kurs::Weiss);
+    Schattenwurf1->aktualisieren();
+    Lampe11->setIcon(LampeAus->icon());
+    Lampe12->setIcon(LampeAus->icon());
+}
+
+void TForm6::Schatten2Loeschen()
+{
+    Zeichenflaeche& f = Schattenwurf2->flaeche();
+    const int w = f.breite(), cx = w / 2, s = Halbseite, e = Halbachse;
+    f.setzePinsel(Kurs::Weiss);
+    f.fillRect(0, 0, w, f.hoehe());
+    f.setzeStift(Kurs::Schwarz);
+    f.polyline({{0, 0}, {w - 1, 0}, {w - 1, w - 2}, {0, w - 2}, {0, 0}});
+    f.setzePinsel(Kurs::Schwarz);
+    f.ellipse(cx - e, cx - s, cx + e, cx + s);
+    f.setzePinsel(Kurs::Weiss);
+    Schattenwurf2->aktualisieren();
+    Lampe21->setIcon(LampeAus->icon());
+    Lampe22->setIcon(LampeAus->icon());
+}
+
+void TForm6::Schatten(int lampe)
+{
+    Bildanzeige* bild = lampe < 20 ? Schattenwurf1 : Schattenwurf2;
+    Zeichenflaeche& f = bild->flaeche();
+    const int w = f.breite(), cx = w / 2, cy = f.hoehe() / 2;
+    const int s = Halbseite, e = Halbachse, k = Randkorrektur;
+    f.setzeStift(Kurs::Grau);
+    f.setzePinsel(Kurs::Grau);
+    switch (lampe) {
+    case 11:
+        f.polygon({{cx + s, cy - s}, {w - 2, cy - s}, {w - 2, cy + s - 1}, {cx + s, cy + s - 1}});
+        break;
+    case 12:
+        f.polygon({{cx - s, cy - s - 1}, {cx - s, 1}, {cx + s - 1, 1}, {cx + s - 1, cy - s - 1}});
+        break;
+    case 21:
+        f.polygon({{cx, cy - s}, {w - 2, cy - s}, {w - 2, cy + s + k - 1}, {cx, cy + s + k - 1}});
+        break;
+    case 22:
+        f.polygon({{cx - e, cy - 1}, {cx - e, 1}, {cx + e - 1, 1}, {cx + e - 1, cy - 1}});
+        break;
+    default:
+        return;
+    }
+    if (lampe < 20) {
+        f.setzePinsel(Kurs::Weiss);
+        f.setzeStift(Kurs::Schwarz);
+    } else {
+        // The shadow starts at the ellipse's centre: the figure is drawn again over it.
+        f.setzeStift(Kurs::Schwarz);
+        f.setzePinsel(Kurs::Schwarz);
+        f.ellipse(cx - e, cx - s, cx + e, cx + s);
+        f.setzePinsel(Kurs::Weiss);
+    }
+    bild->aktualisieren();
 }

@@ -1,0 +1,260 @@
+#include "course/Kurshilfen.h"
+
+#include "app/Programmbilder.h"
+#include "platform/Steuerelemente.h"
+#include "platform/Zeichenflaeche.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace Kurs {
+
+const QImage& kopf()
+{
+    // Twice the dialogs' picture size: sharp when stretched at 1024 x 768 too.
+    static const QImage bild = Programmbilder::kopfRoentgen(156, 226);
+    return bild;
+}
+
+QString text(const QString& pfad)
+{
+    QString t = ressourcentext(pfad);
+    while (t.endsWith(QLatin1Char('\n')))
+        t.chop(1);
+    return t;
+}
+
+namespace {
+
+class Ziffernfilter : public QObject
+{
+public:
+    Ziffernfilter(QObject* eltern, QString zusaetzlich) : QObject(eltern), m_zusaetzlich(std::move(zusaetzlich)) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        auto* taste = static_cast<QKeyEvent*>(e);
+        auto* feld = static_cast<QWidget*>(o);
+        if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
+            // Moves on as Tab does, through the field's own focus chain.
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(feld, &tab);
+            return true;
+        }
+        if (taste->matches(QKeySequence::Paste))
+            return true;
+        if (taste->key() == Qt::Key_Backspace)
+            return false;
+        const QString text = taste->text();
+        if (text.isEmpty() || !text.at(0).isPrint())
+            return false;
+        const QChar z = text.at(0);
+        return !(z.isDigit() && z.unicode() < 128) && !m_zusaetzlich.contains(z);
+    }
+
+private:
+    QString m_zusaetzlich;
+};
+
+class Mausdruck : public QObject
+{
+public:
+    Mausdruck(QObject* eltern, std::function<bool()> bedingung, std::function<void()> aktion)
+        : QObject(eltern), m_bedingung(std::move(bedingung)), m_aktion(std::move(aktion))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        const QEvent::Type t = e->type();
+        if (t != QEvent::MouseButtonPress && t != QEvent::MouseButtonDblClick && t != QEvent::MouseButtonRelease
+            && t != QEvent::MouseMove)
+            return false;
+        if (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick)
+            m_aktiv = !m_bedingung || m_bedingung();
+        if (!m_aktiv)
+            return false;
+        switch (t) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            m_aktion();
+            return true;
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseMove:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    std::function<bool()> m_bedingung;
+    std::function<void()> m_aktion;
+    bool m_aktiv = true;
+};
+
+class Fokuswaechter : public QObject
+{
+public:
+    Fokuswaechter(QObject* eltern, std::function<void()> aktion) : QObject(eltern), m_aktion(std::move(aktion)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::FocusIn)
+            m_aktion();
+        return false;
+    }
+
+private:
+    std::function<void()> m_aktion;
+};
+
+class Entertaste : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const int k = static_cast<QKeyEvent*>(e)->key();
+        if (k != Qt::Key_Return && k != Qt::Key_Enter)
+            return false;
+        auto* knopf = static_cast<QPushButton*>(o);
+        if (knopf->isEnabled())
+            knopf->click();
+        return true;
+    }
+};
+
+}  // namespace
+
+void ziffernfilter(QLineEdit* feld, const QString& zusaetzlich)
+{
+    feld->installEventFilter(new Ziffernfilter(feld, zusaetzlich));
+    QString klasse = QStringLiteral("0-9");
+    for (QChar z : zusaetzlich)
+        klasse += QRegularExpression::escape(QString(z));
+    const int laenge = feld->maxLength();
+    feld->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[%1]{0,%2}").arg(klasse).arg(laenge)), feld));
+    feld->setContextMenuPolicy(Qt::NoContextMenu);
+    feld->setAcceptDrops(false);
+}
+
+void beiMausdruck(QWidget* element, std::function<void()> aktion)
+{
+    beiMausdruckWenn(element, {}, std::move(aktion));
+}
+
+void beiMausdruckWenn(QWidget* element, std::function<bool()> bedingung, std::function<void()> aktion)
+{
+    auto* filter = new Mausdruck(element, std::move(bedingung), std::move(aktion));
+    element->installEventFilter(filter);
+    if (auto* text = qobject_cast<QPlainTextEdit*>(element)) {
+        text->viewport()->installEventFilter(filter);
+        text->setFocusPolicy(Qt::NoFocus);
+        text->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+}
+
+void beiFokus(QWidget* element, std::function<void()> aktion)
+{
+    element->installEventFilter(new Fokuswaechter(element, std::move(aktion)));
+}
+
+void enterKlickt(QPushButton* knopf)
+{
+    knopf->installEventFilter(new Entertaste(knopf));
+}
+
+void oeffnen(QLineEdit* feld)
+{
+    feld->setFrame(true);
+    feld->setReadOnly(false);
+    feld->setFocusPolicy(Qt::StrongFocus);
+}
+
+void schliessen(QLineEdit* feld)
+{
+    feld->setFrame(false);
+    feld->setReadOnly(true);
+    feld->setFocusPolicy(Qt::ClickFocus);
+    feld->deselect();
+}
+
+void setzeSchriftfarbe(QWidget* element, QColor farbe)
+{
+    QPalette pal = element->palette();
+    pal.setColor(QPalette::WindowText, farbe);
+    pal.setColor(QPalette::Text, farbe);
+    element->setPalette(pal);
+}
+
+QColor schriftfarbe(const QWidget* element)
+{
+    if (qobject_cast<const QLineEdit*>(element))
+        return element->palette().color(QPalette::Text);
+    return element->palette().color(QPalette::WindowText);
+}
+
+void setzeHintergrund(QLabel* label, QColor farbe)
+{
+    label->setAutoFillBackground(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, farbe);
+    label->setPalette(pal);
+}
+
+QColor hintergrund(const QLabel* label)
+{
+    return label->palette().color(QPalette::Window);
+}
+
+bool ganzzahl(const QLineEdit* feld, int& wert)
+{
+    const QString text = feld->text();
+    if (text.isEmpty())
+        return false;
+    for (QChar z : text)
+        if (!(z.isDigit() && z.unicode() < 128))
+            return false;
+    bool ok = false;
+    wert = text.toInt(&ok);
+    return ok;
+}
+
+void fokus(QWidget* ziel, QWidget* ersatz)
+{
+    const auto kann = [](QWidget* w) { return w && w->isEnabled() && w->focusPolicy() != Qt::NoFocus; };
+    if (kann(ziel))
+        ziel->setFocus(Qt::OtherFocusReason);
+    else if (kann(ersatz))
+        ersatz->setFocus(Qt::OtherFocusReason);
+}
+
+void tabfolge(const std::vector<QWidget*>& folge)
+{
+    for (std::size_t i = 1; i < folge.size(); ++i)
+        QWidget::setTabOrder(folge[i - 1], folge[i]);
+}
+
+void strich(Zeichenflaeche& f, int x, int y, int dx, int dy)
+{
+    f.moveTo(x, y);
+    f.lineTo(x + dx, y + dy);
+}
+
+}  // namespace Kurs

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+class Zeichenflaeche;
+
+// What the exercise pages share: their pictures, the entry fields with their
+// key filter, the focus return to the current step, and the beams.
+namespace Kurs {
+
+// The pictures of the exercise pages and answer dialogs.
+inline const QString Portrait = QStringLiteral(":/course/portrait.svg");
+inline const QString LampeAus = QStringLiteral(":/course/lampe_aus.svg");
+inline const QString LampeAn = QStringLiteral(":/course/lampe_an.svg");
+inline const QString Haken = QStringLiteral(":/course/haken.svg");
+inline const QString Leer = QStringLiteral(":/course/leer.svg");
+inline const QString Pfeil = QStringLiteral(":/course/pfeil.svg");
+// The side X-ray of a head ("Kopf"), computed once from the head phantom.
+const QImage& kopf();
+
+// A page text from the resources, without its closing line break.
+QString text(const QString& pfad);
+
+// Colours of the beams and of the gray levels.
+constexpr QRgb Rot = 0xFF0000;
+constexpr QRgb Blau = 0x0000FF;
+constexpr QRgb Schwarz = 0x000000;
+constexpr QRgb Weiss = 0xFFFFFF;
+constexpr QRgb Grau = 0x808080;
+
+// Key filter of an entry field: Enter moves the focus to the next control of
+// the tab order and is swallowed; Backspace, the digits and the characters of
+// `zusaetzlich` pass; every other character is swallowed. Keys without a
+// character (arrows, Delete, Tab) keep their usual meaning. The field also
+// refuses pasted and dropped text it could not have been typed.
+void ziffernfilter(QLineEdit* feld, const QString& zusaetzlich = {});
+
+// Calls `aktion` whenever the mouse is pressed on the control (the press goes
+// no further: no caret, no selection).
+void beiMausdruck(QWidget* element, std::function<void()> aktion);
+// The same, but only while `bedingung` holds; otherwise the press acts as usual.
+void beiMausdruckWenn(QWidget* element, std::function<bool()> bedingung, std::function<void()> aktion);
+// Calls `aktion` whenever the control receives the keyboard focus.
+void beiFokus(QWidget* element, std::function<void()> aktion);
+// A focused button is pressed with Enter as well as with the space bar.
+void enterKlickt(QPushButton* knopf);
+
+// Entry field states of the exercises: open (single border, editable, tab
+// stop) and closed (no border, read-only, no tab stop).
+void oeffnen(QLineEdit* feld);
+void schliessen(QLineEdit* feld);
+// Font colour of a field or label.
+void setzeSchriftfarbe(QWidget* element, QColor farbe);
+QColor schriftfarbe(const QWidget* element);
+// Background colour of a label (its own colour; labels are opaque).
+void setzeHintergrund(QLabel* label, QColor farbe);
+QColor hintergrund(const QLabel* label);
+
+// Integer value of a field's text; false for an empty field or one that holds
+// anything but digits.
+bool ganzzahl(const QLineEdit* feld, int& wert);
+
+// Puts the focus on `ziel` if it can take it, else on `ersatz`.
+void fokus(QWidget* ziel, QWidget* ersatz = nullptr);
+
+// Sets the tab order to the given sequence.
+void tabfolge(const std::vector<QWidget*>& folge);
+
+// One dash of a beam on a surface, from (x, y) towards (x + dx, y + dy), the
+// end point excluded.
+void strich(Zeichenflaeche& f, int x, int y, int dx, int dy);
+
+}  // namespace Kurs
