@@ -169,8 +169,6 @@ TForm11::TForm11()
             Kurs::beiFokus(f, [this, f] { FeldEnter(f); });
     for (int n = 1; n <= 9; ++n)
         Kurs::beiMausdruck(Summe[n], [this, n] { SummeClick(n); });
-    for (QPushButton* k : {StartHoriButton, HorizontalButton, StartVertiButton, VertikalButton, SummenButton, FertigButton})
-        Kurs::enterKlickt(k);
     connect(StartHoriButton, &QPushButton::clicked, this, &TForm11::StartHoriButtonClick);
     connect(HorizontalButton, &QPushButton::clicked, this, &TForm11::HorizontalButtonClick);
     connect(StartVertiButton, &QPushButton::clicked, this, &TForm11::StartVertiButtonClick);

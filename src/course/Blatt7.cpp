@@ -106,8 +106,6 @@ TForm7::TForm7()
     for (int n = 1; n <= 16; ++n)
         for (QLineEdit* f : {Hor[n], Ver[n]})
             Kurs::beiMausdruck(f, [this] { Memo1MouseDown(); });
-    for (QPushButton* k : {Start1Button, HorizontalButton, Start2Button, VertikalButton, SummenButton, FaerbeButton})
-        Kurs::enterKlickt(k);
     connect(Start1Button, &QPushButton::clicked, this, &TForm7::Start1ButtonClick);
     connect(HorizontalButton, &QPushButton::clicked, this, &TForm7::HorizontalButtonClick);
     connect(Start2Button, &QPushButton::clicked, this, &TForm7::Start2ButtonClick);

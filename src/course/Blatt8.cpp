@@ -133,8 +133,6 @@ TForm8::TForm8()
     for (int n = 1; n <= 16; ++n)
         for (QLineEdit* f : {Hor[n], Ver[n]})
             Kurs::beiMausdruckWenn(f, [f] { return f->isReadOnly(); }, [this] { Memo1MouseDown(); });
-    for (QPushButton* k : {Start1Button, HorizontalButton, Start2Button, VertikalButton, SummenButton, FaerbeButton})
-        Kurs::enterKlickt(k);
     connect(Start1Button, &QPushButton::clicked, this, &TForm8::Start1ButtonClick);
     connect(HorizontalButton, &QPushButton::clicked, this, &TForm8::HorizontalButtonClick);
     connect(Loeschen1Button, &QPushButton::clicked, this, &TForm8::Loeschen1ButtonClick);

@@ -166,9 +166,6 @@ TForm9::TForm9()
         Kurs::beiFokus(d1, [this, d1] { D1_1Enter(d1); });
         Kurs::beiFokus(d2, [this, d2] { D2_1Enter(d2); });
     }
-    for (QPushButton* k : {Start1Button, D1Button, Start2Button, D2Button, Summen1Button, ZeigeButton, Summen2Button,
-                           FaerbeButton})
-        Kurs::enterKlickt(k);
     connect(Start1Button, &QPushButton::clicked, this, &TForm9::Start1ButtonClick);
     connect(D1Button, &QPushButton::clicked, this, &TForm9::D1ButtonClick);
     connect(Loeschen1Button, &QPushButton::clicked, this, &TForm9::Loeschen1ButtonClick);

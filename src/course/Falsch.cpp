@@ -41,7 +41,6 @@ TFormFalsch::TFormFalsch()
     Richtig = urteilsfeld(this, QStringLiteral("Richtig"), QStringLiteral("Very good! Correct!"), 125, 32, 107, 16);
     OKButton = knopf(this, QStringLiteral("OKButton"), QStringLiteral("OK"), 151, 80, 55, 25);
     OKButton->setDefault(true);
-    Kurs::enterKlickt(OKButton);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
 
     Skalierung::fensterSkalieren(this, Bildschirm::breite(), Bildschirm::hoehe());

@@ -29,7 +29,6 @@ TFormKorrektur::TFormKorrektur()
     Zeile3 = bezeichnung(this, QStringLiteral("Zeile3"), {}, 128, 80);
     OKButton = knopf(this, QStringLiteral("OKButton"), QStringLiteral("OK"), 297, 104, 55, 25);
     OKButton->setDefault(true);
-    Kurs::enterKlickt(OKButton);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
 
     Skalierung::fensterSkalieren(this, Bildschirm::breite(), Bildschirm::hoehe());

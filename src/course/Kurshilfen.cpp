@@ -119,26 +119,6 @@ private:
     std::function<void()> m_aktion;
 };
 
-class Entertaste : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() != QEvent::KeyPress)
-            return false;
-        const int k = static_cast<QKeyEvent*>(e)->key();
-        if (k != Qt::Key_Return && k != Qt::Key_Enter)
-            return false;
-        auto* knopf = static_cast<QPushButton*>(o);
-        if (knopf->isEnabled())
-            knopf->click();
-        return true;
-    }
-};
-
 }  // namespace
 
 void ziffernfilter(QLineEdit* feld, const QString& zusaetzlich)
@@ -173,11 +153,6 @@ void beiMausdruckWenn(QWidget* element, std::function<bool()> bedingung, std::fu
 void beiFokus(QWidget* element, std::function<void()> aktion)
 {
     element->installEventFilter(new Fokuswaechter(element, std::move(aktion)));
-}
-
-void enterKlickt(QPushButton* knopf)
-{
-    knopf->installEventFilter(new Entertaste(knopf));
 }
 
 void oeffnen(QLineEdit* feld)

@@ -50,8 +50,6 @@ void beiMausdruck(QWidget* element, std::function<void()> aktion);
 void beiMausdruckWenn(QWidget* element, std::function<bool()> bedingung, std::function<void()> aktion);
 // Calls `aktion` whenever the control receives the keyboard focus.
 void beiFokus(QWidget* element, std::function<void()> aktion);
-// A focused button is pressed with Enter as well as with the space bar.
-void enterKlickt(QPushButton* knopf);
 
 // Entry field states of the exercises: open (single border, editable, tab
 // stop) and closed (no border, read-only, no tab stop).

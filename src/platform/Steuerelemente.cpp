@@ -152,7 +152,9 @@ QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, in
     auto* k = new QPushButton(text, eltern);
     k->setObjectName(name);
     k->setGeometry(x, y, breite, hoehe);
-    k->setAutoDefault(false);
+    // Enter presses the focused button, as the pages expect when they move
+    // the focus on to the next step.
+    k->setAutoDefault(true);
     return k;
 }
 
@@ -188,6 +190,7 @@ QPlainTextEdit* textfeld(QWidget* eltern, const QString& name, int x, int y, int
     t->setFocusPolicy(Qt::ClickFocus);
     t->viewport()->setCursor(Qt::ArrowCursor);
     t->setTextInteractionFlags(Qt::NoTextInteraction);
+    t->setContextMenuPolicy(Qt::NoContextMenu);
     QPalette pal = t->palette();
     pal.setColor(QPalette::Base, Qt::white);
     pal.setColor(QPalette::Text, Qt::black);
