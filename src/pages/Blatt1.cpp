@@ -1,12 +1,60 @@
 #include "pages/Blatt1.h"
 
 #include "app/HauptBlatt.h"
+#include "pages/Bausteine.h"
+#include "platform/Bildanzeige.h"
+#include "platform/Fokusfalle.h"
+#include "platform/Skalierung.h"
+#include "platform/Steuerelemente.h"
 
-#include <QAction>
-#include <QMenu>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+// The subscript "0" of the initial intensity, over the place the text leaves for it.
+QLineEdit* tiefgestellt(QWidget* seite, const QString& name, const QRect& stelle)
+{
+    return Bausteine::zeichenfeld(seite, name, stelle.left(), stelle.bottom() - 9, 8, 13, QStringLiteral("0"), 11);
+}
+}  // namespace
 
 TForm1::TForm1()
     : Kursseite(QStringLiteral("Form1"))
 {
+    Memo1 = Bausteine::memo(this, QStringLiteral("Memo1"), 22, 14, 499, 259, QStringLiteral("blatt1_memo1"));
+    Memo2 = Bausteine::memo(this, QStringLiteral("Memo2"), 14, 294, 467, 211, QStringLiteral("blatt1_memo2"));
+    const QList<QRect> oben = Bausteine::markenErsetzen(Memo1, QChar(0x2080));
+    const QList<QRect> unten = Bausteine::markenErsetzen(Memo2, QChar(0x2080));
+    const QRect leer(0, 0, 8, 13);
+    Edit1 = tiefgestellt(this, QStringLiteral("Edit1"), oben.value(0, leer));
+    Edit2 = tiefgestellt(this, QStringLiteral("Edit2"), unten.value(0, leer));
+    Edit3 = tiefgestellt(this, QStringLiteral("Edit3"), unten.value(1, leer));
+    BildGesetz1 = Bausteine::bild(this, QStringLiteral("BildGesetz1"), 520, 30, 250, 170,
+                                  QStringLiteral(":/pages/bilder/gesetz_bild1.svg"),
+                                  QStringLiteral("An X-ray beam loses intensity in a body"));
+    BildProfile = Bausteine::bild(this, QStringLiteral("BildProfile"), 528, 208, 270, 150,
+                                  QStringLiteral(":/pages/bilder/profile.svg"), QStringLiteral("Attenuation profiles"));
+    BildIdentischeProfile = Bausteine::bild(this, QStringLiteral("BildIdentischeProfile"), 512, 360, 275, 150,
+                                            QStringLiteral(":/pages/bilder/identische_profile.svg"),
+                                            QStringLiteral("Different bodies, identical profiles"));
+    Panel1 = new Panel(this, QStringLiteral("Panel1"), 78, 248, 381, 40);
+    Gesetz1 = Bausteine::bild(Panel1, QStringLiteral("Gesetz1"), 78, 0, 225, 40, {},
+                              QStringLiteral("The attenuation law"));
     seiteEinrichten();
+    if (Bildschirmbreite == 800) {
+        Gesetz1->setzeBildquelle(QStringLiteral(":/pages/bilder/gesetz1_klein.svg"));
+    } else {
+        Panel1->setGeometry((Memo1->width() - Panel1->width()) / 2, 308, Panel1->width(), 45);
+        Gesetz1->resize(245, 45);
+        Gesetz1->setzeBildquelle(QStringLiteral(":/pages/bilder/gesetz1_gross.svg"));
+        const QPoint orte[] = {{514, 158}, {48, 403}, {488, 461}};
+        QLineEdit* const felder[] = {Edit1, Edit2, Edit3};
+        for (int i = 0; i < 3; ++i) {
+            felder[i]->setFont(arial(Skalierung::pixelAusPunkten(8)));
+            felder[i]->setGeometry(orte[i].x(), orte[i].y(), felder[i]->width(), 13);
+        }
+    }
+    for (QLineEdit* f : {Edit1, Edit2, Edit3})
+        f->raise();
+    fokusfalleFuerAlleTexte(this, WeiterButton);
 }

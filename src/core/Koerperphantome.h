@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/Phantom.h"
+
+#include <vector>
+
+// Further attenuation phantoms for the pictures of the reading pages and the
+// reference windows, built like the head (ellipsoids in Hounsfield units, the
+// same coordinates: x from the body's right to its left, y from the back to
+// the front, z upwards), and a coarse sampling that imitates the small
+// picture matrices of the first CT scanners.
+namespace phantom {
+
+// A slice of the chest at the level of the heart: skin, fat and muscles,
+// ribs, spine, shoulder blades and sternum, both lungs with their vessels and
+// bronchi, the heart in its fat, aorta and oesophagus. One unit is about 17 cm.
+const Phantom& brustkorb();
+// Height of the slice that the lung pictures show.
+constexpr double BrustkorbSchnitthoehe = 0.0;
+// The two gray-scale windows of the lung pictures, in Hounsfield units.
+constexpr double LungenfensterZentrum = -720.0;
+constexpr double LungenfensterBreite = 750.0;
+constexpr double WeichteilfensterZentrum = 35.0;
+constexpr double WeichteilfensterBreite = 400.0;
+
+// A left hand lying flat, palm down, fingers upwards in the top view (x to
+// the right, y upwards): soft tissue over the wrist, the carpal bones, the
+// metacarpals and the phalanges, every bone with a dense cortex round a
+// lighter marrow. One unit is about 10 cm.
+const Phantom& hand();
+
+// CT numbers of a cross-section at height z on a coarse matrix of
+// spalten x zeilen picture elements over [-halbbreite, halbbreite] x
+// [-halbhoehe, halbhoehe] (front at the top), each the mean of unter x unter
+// points inside it, as a detector averages over its beam. Row by row from the
+// top.
+std::vector<double> grobschnitt(const Phantom& p, int spalten, int zeilen, double z, double halbbreite,
+                                double halbhoehe, int unter);
+
+// A coarse matrix enlarged to breite x hoehe pixels (every matrix element
+// becomes a block) and shown through a gray-scale window, with a repeatable
+// grain of `rauschen` Hounsfield units per matrix element.
+Graubild mosaik(const std::vector<double>& hu, int spalten, int zeilen, int breite, int hoehe, double zentrum,
+                double fensterbreite, double rauschen);
+
+}  // namespace phantom

@@ -1,0 +1,190 @@
+#include "pages/Bausteine.h"
+
+#include "platform/Bildanzeige.h"
+#include "platform/Steuerelemente.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QUrl>
+
+namespace Bausteine {
+
+const QString Webadresse = QStringLiteral("https://www.example.org/ct-course/");
+const QString Mailadresse = QStringLiteral("ct-course@example.org");
+const QString Mailverweis = QStringLiteral("mailto:ct-course@example.org");
+
+QPlainTextEdit* memo(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe, const QString& datei)
+{
+    QString text = ressourcentext(QStringLiteral(":/pages/texte/%1.txt").arg(datei));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return textfeld(eltern, name, x, y, breite, hoehe, text);
+}
+
+QLineEdit* zeichenfeld(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe, const QString& text,
+                       int pixel)
+{
+    QLineEdit* f = eingabefeld(eltern, name, x, y, breite, hoehe, text);
+    f->setReadOnly(true);
+    setzeRahmen(f, false);
+    f->setFocusPolicy(Qt::NoFocus);
+    f->setFont(arial(pixel));
+    f->setCursor(Qt::ArrowCursor);
+    f->setContentsMargins(0, 0, 0, 0);
+    f->setTextMargins(0, 0, 0, 0);
+    f->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    f->setAttribute(Qt::WA_TranslucentBackground, true);
+    QPalette pal = f->palette();
+    pal.setColor(QPalette::Base, Qt::transparent);
+    pal.setColor(QPalette::Window, Qt::transparent);
+    f->setPalette(pal);
+    f->setAutoFillBackground(false);
+    return f;
+}
+
+QLineEdit* ueberschrift(QWidget* eltern, const QString& name, const QString& text, int x, int y, int breite,
+                        int pixel)
+{
+    QLineEdit* f = eingabefeld(eltern, name, x, y, breite, pixel + 6, text);
+    f->setReadOnly(true);
+    setzeRahmen(f, false);
+    f->setFocusPolicy(Qt::NoFocus);
+    f->setFont(arial(pixel, true));
+    f->setCursor(Qt::ArrowCursor);
+    QPalette pal = f->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    f->setPalette(pal);
+    return f;
+}
+
+Bildanzeige* bild(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe, const QString& quelle,
+                  const QString& hinweis)
+{
+    auto* b = new Bildanzeige(eltern, name);
+    b->setGeometry(x, y, breite, hoehe);
+    b->setzeGestreckt(true);
+    if (!quelle.isEmpty())
+        b->setzeBildquelle(quelle);
+    if (!hinweis.isEmpty())
+        b->setToolTip(hinweis);
+    return b;
+}
+
+QScrollArea* rollkasten(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe, int innenBreite,
+                        int innenHoehe)
+{
+    auto* kasten = new QScrollArea(eltern);
+    kasten->setObjectName(name);
+    kasten->setGeometry(x, y, breite, hoehe);
+    kasten->setWidgetResizable(false);
+    kasten->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    kasten->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    kasten->setFocusPolicy(Qt::NoFocus);
+    auto* innen = new QWidget;
+    innen->setObjectName(name + QStringLiteral("Innen"));
+    innen->setAutoFillBackground(true);
+    QPalette pal = innen->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    innen->setPalette(pal);
+    innen->resize(innenBreite, innenHoehe);
+    kasten->setWidget(innen);
+    kasten->verticalScrollBar()->setSingleStep(15);
+    return kasten;
+}
+
+QTabWidget* notizbuch(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe)
+{
+    auto* buch = new QTabWidget(eltern);
+    buch->setObjectName(name);
+    buch->setGeometry(x, y, breite, hoehe);
+    buch->setFocusPolicy(Qt::NoFocus);
+    buch->tabBar()->setFocusPolicy(Qt::NoFocus);
+    buch->setUsesScrollButtons(false);
+    return buch;
+}
+
+QWidget* seite(QTabWidget* buch, const QString& name, const QString& titel)
+{
+    auto* s = new QWidget;
+    s->setObjectName(name);
+    s->setAutoFillBackground(true);
+    QPalette pal = s->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    s->setPalette(pal);
+    buch->addTab(s, titel);
+    return s;
+}
+
+QPushButton* endeKnopf(QWidget* eltern, int x, int y)
+{
+    return knopf(eltern, QStringLiteral("EndeButton"), QStringLiteral("Close"), x, y, 75, 25);
+}
+
+QList<QRect> markenErsetzen(QPlainTextEdit* memo, QChar marke)
+{
+    QList<QRect> stellen;
+    QTextDocument* dok = memo->document();
+    const QPoint versatz = memo->pos() + memo->viewport()->pos();
+    for (;;) {
+        QTextCursor c = dok->find(QString(marke));
+        if (c.isNull())
+            break;
+        const int anfang = c.selectionStart();
+        c.insertText(QStringLiteral("  "));
+        QTextCursor a(dok);
+        a.setPosition(anfang);
+        QTextCursor e(dok);
+        e.setPosition(anfang + 2);
+        const QRect ra = memo->cursorRect(a);
+        const QRect re = memo->cursorRect(e);
+        stellen.append(QRect(ra.left(), ra.top(), re.left() - ra.left(), ra.height()).translated(versatz));
+    }
+    return stellen;
+}
+
+void adresseOeffnen(const QString& adresse)
+{
+    // A desktop without a browser or mail program simply does nothing.
+    (void)QDesktopServices::openUrl(QUrl(adresse));
+}
+
+namespace {
+class Verweis : public QObject
+{
+public:
+    Verweis(QObject* eltern, QString adresse) : QObject(eltern), m_adresse(std::move(adresse)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseButtonPress) {
+            adresseOeffnen(m_adresse);
+            return true;
+        }
+        return e->type() == QEvent::MouseButtonDblClick || e->type() == QEvent::MouseButtonRelease;
+    }
+
+private:
+    QString m_adresse;
+};
+}  // namespace
+
+void alsVerweis(QWidget* feld, const QString& adresse)
+{
+    feld->installEventFilter(new Verweis(feld, adresse));
+    feld->setCursor(Qt::PointingHandCursor);
+    if (auto* zeile = qobject_cast<QLineEdit*>(feld)) {
+        zeile->setFocusPolicy(Qt::NoFocus);
+        zeile->setReadOnly(true);
+    }
+}
+
+}  // namespace Bausteine

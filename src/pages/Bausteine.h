@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QRect>
+#include <QString>
+
+class Bildanzeige;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+class QWidget;
+
+// The building blocks that the reading pages and the reference windows share:
+// texts from the resources, one-character overlays, headings, pictures,
+// scroll boxes and links.
+namespace Bausteine {
+
+// The text ":/pages/texte/<datei>.txt" in a read-only multi-line text box.
+QPlainTextEdit* memo(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe,
+                     const QString& datei);
+
+// A read-only one-line field without border or tab stop and with a
+// transparent background, as the one-character overlays (subscripts) on the
+// texts use it; pixel is the height of its Arial font.
+QLineEdit* zeichenfeld(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe,
+                       const QString& text, int pixel);
+
+// A heading inside a scroll box: a read-only one-line field in bold Arial.
+QLineEdit* ueberschrift(QWidget* eltern, const QString& name, const QString& text, int x, int y, int breite,
+                        int pixel = 16);
+
+// A picture control; with a source it shows that picture stretched over the
+// control (SVG pictures are rendered at the control's size).
+Bildanzeige* bild(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe,
+                  const QString& quelle = {}, const QString& hinweis = {});
+
+// A scroll box with a white inner area of the given size (its widget()).
+QScrollArea* rollkasten(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe,
+                        int innenBreite, int innenHoehe);
+
+// A tabbed notebook; seite() adds a white tab page.
+QTabWidget* notizbuch(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe);
+QWidget* seite(QTabWidget* buch, const QString& name, const QString& titel);
+
+// The close button of a reference window ("Close", 75 x 25).
+QPushButton* endeKnopf(QWidget* eltern, int x, int y);
+
+// Marks in a text where a one-character overlay belongs: every occurrence of
+// `marke` is replaced by two blanks, and the rectangles of those places (in
+// the coordinates of the text box's parent) are returned in text order.
+QList<QRect> markenErsetzen(QPlainTextEdit* memo, QChar marke);
+
+// Opens a web address or a "mailto:" address through the desktop; nothing is reported if the
+// desktop cannot open it.
+void adresseOeffnen(const QString& adresse);
+// A click (mouse press) on `feld` opens the address; the field shows a
+// pointing hand.
+void alsVerweis(QWidget* feld, const QString& adresse);
+
+// The addresses the program names as its origin.
+extern const QString Webadresse;
+extern const QString Mailadresse;
+// "mailto:" followed by the mail address.
+extern const QString Mailverweis;
+
+}  // namespace Bausteine
