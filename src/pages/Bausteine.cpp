@@ -5,6 +5,8 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFontMetrics>
+#include <algorithm>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,7 +26,7 @@ const QString Mailverweis = QStringLiteral("mailto:ct-course@example.org");
 QPlainTextEdit* memo(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe, const QString& datei)
 {
     QString text = ressourcentext(QStringLiteral(":/pages/texte/%1.txt").arg(datei));
-    if (text.endsWith(QLatin1Char('\n')))
+    while (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     return textfeld(eltern, name, x, y, breite, hoehe, text);
 }
@@ -126,6 +128,17 @@ QWidget* seite(QTabWidget* buch, const QString& name, const QString& titel)
 QPushButton* endeKnopf(QWidget* eltern, int x, int y)
 {
     return knopf(eltern, QStringLiteral("EndeButton"), QStringLiteral("Close"), x, y, 75, 25);
+}
+
+void breiteSichern(QPlainTextEdit* memo)
+{
+    const QFontMetrics fm(memo->font());
+    int breiteste = 0;
+    for (const QString& zeile : memo->toPlainText().split(QLatin1Char('\n')))
+        breiteste = std::max(breiteste, fm.horizontalAdvance(zeile.trimmed().isEmpty() ? QString() : zeile));
+    const int noetig = breiteste + 2 * int(memo->document()->documentMargin()) + 2;
+    if (noetig > memo->viewport()->width())
+        memo->resize(memo->width() + noetig - memo->viewport()->width(), memo->height());
 }
 
 QList<QRect> markenErsetzen(QPlainTextEdit* memo, QChar marke)

@@ -49,6 +49,10 @@ QWidget* seite(QTabWidget* buch, const QString& name, const QString& titel);
 // The close button of a reference window ("Close", 75 x 25).
 QPushButton* endeKnopf(QWidget* eltern, int x, int y);
 
+// Lines are never wrapped; at the larger layout a text box grows to the
+// right where its widest line would otherwise be cut off.
+void breiteSichern(QPlainTextEdit* memo);
+
 // Marks in a text where a one-character overlay belongs: every occurrence of
 // `marke` is replaced by two blanks, and the rectangles of those places (in
 // the coordinates of the text box's parent) are returned in text order.

@@ -22,6 +22,7 @@ TForm0::TForm0()
     Bild1 = Bausteine::bild(this, QStringLiteral("Bild1"), 532, 88, 258, 356, {},
                             QStringLiteral("Wilhelm Conrad Röntgen (1845 - 1923), who discovered X-rays in 1895"));
     seiteEinrichten();
+    Bausteine::breiteSichern(Memo1);
     // The portrait is drawn for the exercise pages as well; one picture serves both.
     Bild1->setzeBildquelle(QStringLiteral(":/course/portrait.svg"));
     fokusfalleFuerAlleTexte(this, WeiterButton);

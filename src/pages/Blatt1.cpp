@@ -41,6 +41,8 @@ TForm1::TForm1()
     Gesetz1 = Bausteine::bild(Panel1, QStringLiteral("Gesetz1"), 78, 0, 225, 40, {},
                               QStringLiteral("The attenuation law"));
     seiteEinrichten();
+    Bausteine::breiteSichern(Memo1);
+    Bausteine::breiteSichern(Memo2);
     if (Bildschirmbreite == 800) {
         Gesetz1->setzeBildquelle(QStringLiteral(":/pages/bilder/gesetz1_klein.svg"));
     } else {

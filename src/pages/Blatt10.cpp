@@ -37,6 +37,8 @@ TForm10::TForm10()
     BilderButton = knopf(this, QStringLiteral("BilderButton"), QStringLiteral("Picture..."), 376, 488, 75, 25);
     connect(BilderButton, &QPushButton::clicked, this, &TForm10::BilderButtonClick);
     seiteEinrichten();
+    Bausteine::breiteSichern(Memo1);
+    Bausteine::breiteSichern(Memo2);
     // The scale and the gray bar beside it keep their pixel size at every layout.
     Bild2->setzeBild(ladeBild(QStringLiteral(":/pages/bilder/skala_relativ.svg")));
     GraukeilZeichnen();

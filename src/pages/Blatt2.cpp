@@ -25,6 +25,8 @@ TForm2::TForm2()
     Gesetz2 = Bausteine::bild(Panel1, QStringLiteral("Gesetz2"), 128, 0, 225, 40, {},
                               QStringLiteral("The attenuation law for several layers"));
     seiteEinrichten();
+    Bausteine::breiteSichern(Memo1);
+    Bausteine::breiteSichern(Memo2);
     if (Bildschirmbreite == 800) {
         Gesetz2->setzeBildquelle(QStringLiteral(":/pages/bilder/gesetz2_klein.svg"));
     } else {

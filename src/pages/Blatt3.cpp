@@ -20,6 +20,8 @@ TForm3::TForm3()
     Bild2 = Bausteine::bild(Panel1, QStringLiteral("Bild2"), 8, 0, 177, 249, {},
                             QStringLiteral("X-ray of a human head."));
     seiteEinrichten();
+    Bausteine::breiteSichern(Memo1);
+    Bausteine::breiteSichern(Memo2);
     // Both pictures are computed at the size they are shown at.
     Bild1->setzeBild(Koerperbilder::handRoentgen(Bild1->width(), Bild1->height()));
     Bild2->setzeBild(Programmbilder::kopfRoentgen(Bild2->width(), Bild2->height()));

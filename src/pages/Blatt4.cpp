@@ -30,5 +30,7 @@ TForm4::TForm4()
                                  QStringLiteral(":/pages/bilder/raster.svg"),
                                  QStringLiteral("The layer divided into volume elements"));
     seiteEinrichten();
+    Bausteine::breiteSichern(Memo1);
+    Bausteine::breiteSichern(Memo2);
     fokusfalleFuerAlleTexte(this, WeiterButton);
 }

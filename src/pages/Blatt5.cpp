@@ -46,6 +46,7 @@ TForm5::TForm5()
     BilderButton = knopf(this, QStringLiteral("BilderButton"), QStringLiteral("Picture..."), 664, 472, 75, 25);
     connect(BilderButton, &QPushButton::clicked, this, &TForm5::BilderButtonClick);
     seiteEinrichten();
+    Bausteine::breiteSichern(Memo1);
     fokusfalleFuerAlleTexte(this, WeiterButton);
 }
 
