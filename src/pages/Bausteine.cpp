@@ -152,13 +152,14 @@ QList<QRect> markenErsetzen(QPlainTextEdit* memo, QChar marke)
             break;
         const int anfang = c.selectionStart();
         c.insertText(QStringLiteral("  "));
-        QTextCursor a(dok);
-        a.setPosition(anfang);
-        QTextCursor e(dok);
-        e.setPosition(anfang + 2);
-        const QRect ra = memo->cursorRect(a);
-        const QRect re = memo->cursorRect(e);
-        stellen.append(QRect(ra.left(), ra.top(), re.left() - ra.left(), ra.height()).translated(versatz));
+        // The place from the font's metrics: the text box's lines all have the same height.
+        const QFontMetrics fm(memo->font());
+        const QTextBlock block = dok->findBlock(anfang);
+        const int rand = int(dok->documentMargin());
+        const int links = rand + fm.horizontalAdvance(block.text().left(anfang - block.position()));
+        const int oben = rand + block.blockNumber() * fm.lineSpacing();
+        const QRect ra(links, oben, fm.horizontalAdvance(QStringLiteral("  ")), fm.lineSpacing());
+        stellen.append(ra.translated(versatz));
     }
     return stellen;
 }
