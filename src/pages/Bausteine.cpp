@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -136,9 +137,17 @@ void breiteSichern(QPlainTextEdit* memo)
     int breiteste = 0;
     for (const QString& zeile : memo->toPlainText().split(QLatin1Char('\n')))
         breiteste = std::max(breiteste, fm.horizontalAdvance(zeile.trimmed().isEmpty() ? QString() : zeile));
+    // The viewport is not laid out before the window is first shown, so the
+    // room for the text comes from the box's own size: no frame, and a
+    // vertical scroll bar only where the lines do not fit the height.
     const int noetig = breiteste + 2 * int(memo->document()->documentMargin()) + 2;
-    if (noetig > memo->viewport()->width())
-        memo->resize(memo->width() + noetig - memo->viewport()->width(), memo->height());
+    const int zeilen = memo->document()->blockCount();
+    const int hoehe = zeilen * fm.lineSpacing() + 2 * int(memo->document()->documentMargin());
+    int platz = memo->width() - 2 * memo->frameWidth();
+    if (hoehe > memo->height() - 2 * memo->frameWidth())
+        platz -= memo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, memo);
+    if (noetig > platz)
+        memo->resize(memo->width() + noetig - platz, memo->height());
 }
 
 QList<QRect> markenErsetzen(QPlainTextEdit* memo, QChar marke)
