@@ -35,7 +35,22 @@ double korn(int x, int y)
     return (h & 0xFFFFu) / 32767.5 - 1.0;
 }
 
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("avx"))) void obereHaelftenLeeren()
+{
+    __builtin_ia32_vzeroupper();
+}
+#endif
+
 }  // namespace
+
+void vektorzustandLeeren()
+{
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (__builtin_cpu_supports("avx"))
+        obereHaelftenLeeren();
+#endif
+}
 
 const Phantom& brustkorb()
 {

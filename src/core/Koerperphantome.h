@@ -43,4 +43,12 @@ std::vector<double> grobschnitt(const Phantom& p, int spalten, int zeilen, doubl
 Graubild mosaik(const std::vector<double>& hu, int spalten, int zeilen, int breite, int hoehe, double zentrum,
                 double fensterbreite, double rauschen);
 
+// Some library routines (QImage::fill among them) use the wide vector
+// registers of the processor and leave their upper halves in use. Until that
+// state is cleared every scalar floating-point instruction waits on it, and
+// the phantom arithmetic runs more than ten times slower. Call this before a
+// long computation; it costs nothing and does nothing where there is no such
+// state.
+void vektorzustandLeeren();
+
 }  // namespace phantom

@@ -75,10 +75,23 @@ Bildanzeige* bild(QWidget* eltern, const QString& name, int x, int y, int breite
     b->setGeometry(x, y, breite, hoehe);
     b->setzeGestreckt(true);
     if (!quelle.isEmpty())
-        b->setzeBildquelle(quelle);
+        quelleSetzen(b, quelle);
     if (!hinweis.isEmpty())
         b->setToolTip(hinweis);
     return b;
+}
+
+void quelleSetzen(Bildanzeige* bild, const QString& quelle)
+{
+    // A picture control draws its source at its size at once, and again
+    // whenever it is resized. A control that has not been shown yet receives
+    // its resize only when it is first shown; so with no size while the
+    // source is set, the picture is drawn once, when it is first seen, at the
+    // size the layout has given it by then.
+    const QSize groesse = bild->size();
+    bild->resize(0, 0);
+    bild->setzeBildquelle(quelle);
+    bild->resize(groesse);
 }
 
 QScrollArea* rollkasten(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe, int innenBreite,

@@ -38,6 +38,10 @@ QLineEdit* ueberschrift(QWidget* eltern, const QString& name, const QString& tex
 Bildanzeige* bild(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe,
                   const QString& quelle = {}, const QString& hinweis = {});
 
+// Gives a picture control its source; the picture is drawn when the control
+// is first shown (until then the control is empty), at its size by then.
+void quelleSetzen(Bildanzeige* bild, const QString& quelle);
+
 // A scroll box with a white inner area of the given size (its widget()).
 QScrollArea* rollkasten(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe,
                         int innenBreite, int innenHoehe);

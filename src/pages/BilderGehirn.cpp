@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 TFormBilderGehirn::TFormBilderGehirn()
 {
@@ -26,7 +27,6 @@ TFormBilderGehirn::TFormBilderGehirn()
     Label1 = bezeichnung(Panel1, QStringLiteral("Label1"), QStringLiteral("Images of heads"), 166, 8, 16, true);
     BildGehirnalt = Bausteine::bild(Panel1, QStringLiteral("BildGehirnalt"), 16, 32, 207, 245, {},
                                     QStringLiteral("A head scanned in 1974: a coarse matrix of about 3 mm elements"));
-    BildGehirnalt->setzeBild(Koerperbilder::kopf1974(207, 245));
     BildGehirnneu = Bausteine::bild(Panel1, QStringLiteral("BildGehirnneu"), 248, 32, 207, 245, {},
                                     QStringLiteral("A head scanned in 1996: a fine matrix of 512 x 512 elements"));
     BildGehirnneu->setzeBild(FormAnfang->Bild1->flaeche().bild());
@@ -38,4 +38,14 @@ TFormBilderGehirn::TFormBilderGehirn()
     LabelJahrneu = bezeichnung(Panel1, QStringLiteral("LabelJahrneu"), QStringLiteral("1996"), 248, 296);
     EndeButton = Bausteine::endeKnopf(this, 213, 360);
     connect(EndeButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TFormBilderGehirn::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // The head of 1974 is computed when the window is first shown.
+    if (m_bilderDa)
+        return;
+    m_bilderDa = true;
+    BildGehirnalt->setzeBild(Koerperbilder::kopf1974(BildGehirnalt->width(), BildGehirnalt->height()));
 }

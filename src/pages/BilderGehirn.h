@@ -23,4 +23,10 @@ public:
     QLabel* LabelJahralt;
     QLabel* LabelJahrneu;
     QPushButton* EndeButton;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    bool m_bilderDa = false;
 };

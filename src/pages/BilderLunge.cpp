@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 TFormBilderLunge::TFormBilderLunge()
 {
@@ -26,9 +27,6 @@ TFormBilderLunge::TFormBilderLunge()
                                  QStringLiteral("The chest in the lung window"));
     BildLunge2 = Bausteine::bild(Panel1, QStringLiteral("BildLunge2"), 226, 8, 198, 198, {},
                                  QStringLiteral("The same slice in the soft tissue window"));
-    BildLunge1->setzeBild(Koerperbilder::lunge(198, 198, phantom::LungenfensterZentrum, phantom::LungenfensterBreite));
-    BildLunge2->setzeBild(
-        Koerperbilder::lunge(198, 198, phantom::WeichteilfensterZentrum, phantom::WeichteilfensterBreite));
     Label1 = bezeichnung(Panel1, QStringLiteral("Label1"), QStringLiteral("Lung Window"), 62, 212);
     Label2 = bezeichnung(Panel1, QStringLiteral("Label2"), QStringLiteral("C = - 720 HU"), 18, 232);
     Label3 = bezeichnung(Panel1, QStringLiteral("Label3"), QStringLiteral("W = 750 HU"), 120, 232);
@@ -37,4 +35,17 @@ TFormBilderLunge::TFormBilderLunge()
     Label6 = bezeichnung(Panel1, QStringLiteral("Label6"), QStringLiteral("W = 400 HU"), 343, 232);
     EndeButton = Bausteine::endeKnopf(this, 195, 288);
     connect(EndeButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TFormBilderLunge::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // The two pictures are computed when the window is first shown.
+    if (m_bilderDa)
+        return;
+    m_bilderDa = true;
+    BildLunge1->setzeBild(Koerperbilder::lunge(BildLunge1->width(), BildLunge1->height(),
+                                               phantom::LungenfensterZentrum, phantom::LungenfensterBreite));
+    BildLunge2->setzeBild(Koerperbilder::lunge(BildLunge2->width(), BildLunge2->height(),
+                                               phantom::WeichteilfensterZentrum, phantom::WeichteilfensterBreite));
 }

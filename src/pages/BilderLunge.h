@@ -25,4 +25,10 @@ public:
     QLabel* Label5;
     QLabel* Label6;
     QPushButton* EndeButton;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    bool m_bilderDa = false;
 };

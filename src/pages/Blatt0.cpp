@@ -24,7 +24,7 @@ TForm0::TForm0()
     seiteEinrichten();
     Bausteine::breiteSichern(Memo1);
     // The portrait is drawn for the exercise pages as well; one picture serves both.
-    Bild1->setzeBildquelle(QStringLiteral(":/course/portrait.svg"));
+    Bausteine::quelleSetzen(Bild1, QStringLiteral(":/course/portrait.svg"));
     fokusfalleFuerAlleTexte(this, WeiterButton);
 }
 

@@ -44,11 +44,11 @@ TForm1::TForm1()
     Bausteine::breiteSichern(Memo1);
     Bausteine::breiteSichern(Memo2);
     if (Bildschirmbreite == 800) {
-        Gesetz1->setzeBildquelle(QStringLiteral(":/pages/bilder/gesetz1_klein.svg"));
+        Bausteine::quelleSetzen(Gesetz1, QStringLiteral(":/pages/bilder/gesetz1_klein.svg"));
     } else {
         Panel1->setGeometry((Memo1->width() - Panel1->width()) / 2, 308, Panel1->width(), 45);
         Gesetz1->resize(245, 45);
-        Gesetz1->setzeBildquelle(QStringLiteral(":/pages/bilder/gesetz1_gross.svg"));
+        Bausteine::quelleSetzen(Gesetz1, QStringLiteral(":/pages/bilder/gesetz1_gross.svg"));
         const QPoint orte[] = {{514, 158}, {48, 403}, {488, 461}};
         QLineEdit* const felder[] = {Edit1, Edit2, Edit3};
         for (int i = 0; i < 3; ++i) {

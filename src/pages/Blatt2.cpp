@@ -28,11 +28,11 @@ TForm2::TForm2()
     Bausteine::breiteSichern(Memo1);
     Bausteine::breiteSichern(Memo2);
     if (Bildschirmbreite == 800) {
-        Gesetz2->setzeBildquelle(QStringLiteral(":/pages/bilder/gesetz2_klein.svg"));
+        Bausteine::quelleSetzen(Gesetz2, QStringLiteral(":/pages/bilder/gesetz2_klein.svg"));
     } else {
         Panel1->setGeometry((Memo1->width() - Panel1->width()) / 2, 223, Panel1->width(), 45);
         Gesetz2->resize(260, 45);
-        Gesetz2->setzeBildquelle(QStringLiteral(":/pages/bilder/gesetz2_gross.svg"));
+        Bausteine::quelleSetzen(Gesetz2, QStringLiteral(":/pages/bilder/gesetz2_gross.svg"));
         Edit1->move(176, 310);
     }
     Edit1->raise();

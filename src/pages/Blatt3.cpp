@@ -1,6 +1,5 @@
 #include "pages/Blatt3.h"
 
-#include "app/Programmbilder.h"
 #include "pages/Bausteine.h"
 #include "pages/Koerperbilder.h"
 #include "platform/Bildanzeige.h"
@@ -22,8 +21,16 @@ TForm3::TForm3()
     seiteEinrichten();
     Bausteine::breiteSichern(Memo1);
     Bausteine::breiteSichern(Memo2);
-    // Both pictures are computed at the size they are shown at.
-    Bild1->setzeBild(Koerperbilder::handRoentgen(Bild1->width(), Bild1->height()));
-    Bild2->setzeBild(Programmbilder::kopfRoentgen(Bild2->width(), Bild2->height()));
     fokusfalleFuerAlleTexte(this, WeiterButton);
+}
+
+void TForm3::FormShow()
+{
+    // Both X-rays are computed when the page is first shown, at the size they
+    // are shown at.
+    if (m_bilderDa)
+        return;
+    m_bilderDa = true;
+    Bild1->setzeBild(Koerperbilder::handRoentgen(Bild1->width(), Bild1->height()));
+    Bild2->setzeBild(Koerperbilder::kopfRoentgen(Bild2->width(), Bild2->height()));
 }

@@ -18,4 +18,10 @@ public:
     Bildanzeige* Bild1;
     Panel* Panel1;
     Bildanzeige* Bild2;
+
+protected:
+    void FormShow() override;
+
+private:
+    bool m_bilderDa = false;
 };

@@ -3,15 +3,36 @@
 #include "app/Programmbilder.h"
 #include "core/Koerperphantome.h"
 
+#include <QHash>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace Koerperbilder {
 
 namespace {
 constexpr double Pi = 3.14159265358979323846;
+
+// Every picture is computed once for each size and kept for the run of the
+// program: the windows that show them are built and rebuilt without waiting.
+QImage gemerkt(const QString& schluessel, const std::function<QImage()>& rechnen)
+{
+    static QHash<QString, QImage> speicher;
+    const auto gefunden = speicher.constFind(schluessel);
+    if (gefunden != speicher.cend())
+        return *gefunden;
+    phantom::vektorzustandLeeren();
+    const QImage bild = rechnen();
+    speicher.insert(schluessel, bild);
+    return bild;
+}
+
+QString groesse(int breite, int hoehe)
+{
+    return QStringLiteral("%1x%2").arg(breite).arg(hoehe);
+}
 
 QImage ausGraubild(const phantom::Graubild& g)
 {
@@ -58,19 +79,20 @@ std::vector<double> falten(const std::vector<double>& w, int breite, int hoehe, 
 }
 }  // namespace
 
-QImage handRoentgen(int breite, int hoehe)
+namespace {
+QImage handRoentgenRechnen(int breite, int hoehe)
 {
     const double halbhoehe = 1.28;
     return ausGraubild(phantom::draufsicht(phantom::hand(), breite, hoehe, halbhoehe * breite / hoehe, halbhoehe, 4.5));
 }
 
-QImage lunge(int breite, int hoehe, double zentrum, double fensterbreite)
+QImage lungeRechnen(int breite, int hoehe, double zentrum, double fensterbreite)
 {
     return ausGraubild(phantom::schnitt(phantom::brustkorb(), breite, hoehe, phantom::BrustkorbSchnitthoehe, 1.0,
                                         1.0 * hoehe / breite, zentrum, fensterbreite, 6.0));
 }
 
-QImage kopf1974(int breite, int hoehe)
+QImage kopf1974Rechnen(int breite, int hoehe)
 {
     // About 80 elements across the scanned circle; each element about 3 mm.
     const int spalten = 60, zeilen = 71;
@@ -79,7 +101,7 @@ QImage kopf1974(int breite, int hoehe)
     return ausGraubild(phantom::mosaik(hu, spalten, zeilen, breite, hoehe, 30.0, 160.0, 9.0));
 }
 
-QImage filterbeispiel(int breite, int hoehe)
+QImage filterbeispielRechnen(int breite, int hoehe)
 {
     const int b = (breite - 16) / 3, h = hoehe;
     const QImage kopf = Programmbilder::kopfschnitt(b, h);
@@ -105,7 +127,7 @@ QImage filterbeispiel(int breite, int hoehe)
     return bild;
 }
 
-QImage rueckprojektion(int breite, int hoehe, bool mitFaltung)
+QImage rueckprojektionRechnen(int breite, int hoehe, bool mitFaltung)
 {
     // The pattern: a ring and a small square on a 64 x 64 grid.
     const int n = 64;
@@ -157,6 +179,41 @@ QImage rueckprojektion(int breite, int hoehe, bool mitFaltung)
     const double unten = mitFaltung ? 0.0 : *tief;
     QImage klein = alsBild(bildwerte, n, n, *hoch, unten);
     return klein.scaled(breite, hoehe, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+}  // namespace
+
+QImage handRoentgen(int breite, int hoehe)
+{
+    return gemerkt(QStringLiteral("hand ") + groesse(breite, hoehe), [=] { return handRoentgenRechnen(breite, hoehe); });
+}
+
+QImage kopfRoentgen(int breite, int hoehe)
+{
+    return gemerkt(QStringLiteral("kopf ") + groesse(breite, hoehe),
+                   [=] { return Programmbilder::kopfRoentgen(breite, hoehe); });
+}
+
+QImage lunge(int breite, int hoehe, double zentrum, double fensterbreite)
+{
+    return gemerkt(QStringLiteral("lunge %1 %2 ").arg(zentrum).arg(fensterbreite) + groesse(breite, hoehe),
+                   [=] { return lungeRechnen(breite, hoehe, zentrum, fensterbreite); });
+}
+
+QImage kopf1974(int breite, int hoehe)
+{
+    return gemerkt(QStringLiteral("1974 ") + groesse(breite, hoehe), [=] { return kopf1974Rechnen(breite, hoehe); });
+}
+
+QImage filterbeispiel(int breite, int hoehe)
+{
+    return gemerkt(QStringLiteral("filter ") + groesse(breite, hoehe),
+                   [=] { return filterbeispielRechnen(breite, hoehe); });
+}
+
+QImage rueckprojektion(int breite, int hoehe, bool mitFaltung)
+{
+    return gemerkt(QStringLiteral("rueck %1 ").arg(mitFaltung) + groesse(breite, hoehe),
+                   [=] { return rueckprojektionRechnen(breite, hoehe, mitFaltung); });
 }
 
 }  // namespace Koerperbilder

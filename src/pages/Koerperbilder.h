@@ -7,8 +7,13 @@
 // arithmetic the course teaches.
 namespace Koerperbilder {
 
+// Each picture is computed on its first request and kept for the run of the
+// program.
+
 // The X-ray of a hand (a projection of the hand phantom).
 QImage handRoentgen(int breite, int hoehe);
+// The side X-ray of the head that the start and answer windows share.
+QImage kopfRoentgen(int breite, int hoehe);
 // The chest slice through a gray-scale window (centre and width in HU).
 QImage lunge(int breite, int hoehe, double zentrum, double fensterbreite);
 // The head as a scanner of 1974 showed it: a coarse matrix, grainy and with

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTabWidget>
 
 TFormLexikonFilter::TFormLexikonFilter()
@@ -31,7 +32,6 @@ TFormLexikonFilter::TFormLexikonFilter()
     Memo1 = Bausteine::memo(s1, QStringLiteral("Memo1"), 8, 8, 540, 196, QStringLiteral("lex_filter_allgemein"));
     Image2 = Bausteine::bild(s1, QStringLiteral("Image2"), 8, 212, 540, 170, {},
                              QStringLiteral("A noisy picture, smoothed by a low pass, and its edges found by a high pass"));
-    Image2->setzeBild(Koerperbilder::filterbeispiel(540, 170));
 
     Memo2 = Bausteine::memo(s2, QStringLiteral("Memo2"), 8, 8, 310, 376, QStringLiteral("lex_filter_linear"));
     BildLineareFilter = Bausteine::bild(s2, QStringLiteral("BildLineareFilter"), 326, 8, 222, 376,
@@ -51,8 +51,6 @@ TFormLexikonFilter::TFormLexikonFilter()
                                       QStringLiteral("Back-projection without convolution"));
     BildmitFaltung = Bausteine::bild(s4, QStringLiteral("BildmitFaltung"), 416, 216, 130, 130, {},
                                      QStringLiteral("Back-projection with convolution"));
-    BildohneFaltung->setzeBild(Koerperbilder::rueckprojektion(130, 130, false));
-    BildmitFaltung->setzeBild(Koerperbilder::rueckprojektion(130, 130, true));
     LabelohneFaltung = bezeichnung(s4, QStringLiteral("LabelohneFaltung"), QStringLiteral("without convolution"), 277,
                                    350);
     LabelmitFaltung = bezeichnung(s4, QStringLiteral("LabelmitFaltung"), QStringLiteral("with convolution"), 432, 350);
@@ -60,4 +58,16 @@ TFormLexikonFilter::TFormLexikonFilter()
     EndeButton = Bausteine::endeKnopf(this, 251, 436);
     connect(EndeButton, &QPushButton::clicked, this, &QWidget::close);
     fokusfalleFuerAlleTexte(this, EndeButton);
+}
+
+void TFormLexikonFilter::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // The computed pictures are made when the window is first shown.
+    if (m_bilderDa)
+        return;
+    m_bilderDa = true;
+    Image2->setzeBild(Koerperbilder::filterbeispiel(Image2->width(), Image2->height()));
+    BildohneFaltung->setzeBild(Koerperbilder::rueckprojektion(BildohneFaltung->width(), BildohneFaltung->height(), false));
+    BildmitFaltung->setzeBild(Koerperbilder::rueckprojektion(BildmitFaltung->width(), BildmitFaltung->height(), true));
 }

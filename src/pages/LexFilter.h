@@ -29,4 +29,10 @@ public:
     QLabel* LabelohneFaltung;
     QLabel* LabelmitFaltung;
     QPushButton* EndeButton;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    bool m_bilderDa = false;
 };

@@ -285,6 +285,8 @@ private slots:
         QCOMPARE(FormInfo->LabelVersion->text(), FormAnfang->LabelVersion->text());
         // outside the body air: dark in both windows; the lung field: gray in the lung
         // window, black in the soft tissue window; fat under the skin: white in the lung window
+        // the lung pictures are computed when their window is first shown
+        zeigenVorn(FormBilderLunge);
         auto* l1 = FormBilderLunge->BildLunge1;
         auto* l2 = FormBilderLunge->BildLunge2;
         const QPoint lunge(40, 90), fett(99, 40);
