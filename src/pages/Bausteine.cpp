@@ -163,27 +163,36 @@ void breiteSichern(QPlainTextEdit* memo)
         memo->resize(memo->width() + noetig - platz, memo->height());
 }
 
-QList<QRect> markenErsetzen(QPlainTextEdit* memo, QChar marke)
+QList<int> markenErsetzen(QPlainTextEdit* memo, QChar marke)
 {
-    QList<QRect> stellen;
+    QList<int> stellen;
     QTextDocument* dok = memo->document();
-    const QPoint versatz = memo->pos() + memo->viewport()->pos();
     for (;;) {
         QTextCursor c = dok->find(QString(marke));
         if (c.isNull())
             break;
-        const int anfang = c.selectionStart();
+        stellen.append(c.selectionStart());
         c.insertText(QStringLiteral("  "));
-        // The place from the font's metrics: the text box's lines all have the same height.
-        const QFontMetrics fm(memo->font());
-        const QTextBlock block = dok->findBlock(anfang);
-        const int rand = int(dok->documentMargin());
-        const int links = rand + fm.horizontalAdvance(block.text().left(anfang - block.position()));
-        const int oben = rand + block.blockNumber() * fm.lineSpacing();
-        const QRect ra(links, oben, fm.horizontalAdvance(QStringLiteral("  ")), fm.lineSpacing());
-        stellen.append(ra.translated(versatz));
     }
     return stellen;
+}
+
+QRect ort(const QPlainTextEdit* memo, int stelle)
+{
+    // From the font's metrics, so that the place is right before the box has
+    // been laid out; the box has no frame.
+    const QTextDocument* dok = memo->document();
+    const QFontMetrics fm(memo->font());
+    const QTextBlock block = dok->findBlock(stelle);
+    const int rand = int(dok->documentMargin());
+    const int links = rand + fm.horizontalAdvance(block.text().left(stelle - block.position()));
+    const int oben = rand + block.blockNumber() * fm.lineSpacing();
+    return QRect(memo->pos() + QPoint(links, oben), QSize(fm.horizontalAdvance(QStringLiteral("  ")), fm.lineSpacing()));
+}
+
+int grundlinie(const QPlainTextEdit* memo)
+{
+    return QFontMetrics(memo->font()).ascent();
 }
 
 void adresseOeffnen(const QString& adresse)

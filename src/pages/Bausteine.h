@@ -58,9 +58,15 @@ QPushButton* endeKnopf(QWidget* eltern, int x, int y);
 void breiteSichern(QPlainTextEdit* memo);
 
 // Marks in a text where a one-character overlay belongs: every occurrence of
-// `marke` is replaced by two blanks, and the rectangles of those places (in
-// the coordinates of the text box's parent) are returned in text order.
-QList<QRect> markenErsetzen(QPlainTextEdit* memo, QChar marke);
+// `marke` is replaced by two blanks, and the positions of those places (in
+// characters) are returned in text order.
+QList<int> markenErsetzen(QPlainTextEdit* memo, QChar marke);
+// The place at a character position: two blanks wide, one line high, in the
+// coordinates of the text box's parent, from the metrics of the box's font
+// (every line of a text box has the same height).
+QRect ort(const QPlainTextEdit* memo, int stelle);
+// The height of a line's baseline below the line's top, in the box's font.
+int grundlinie(const QPlainTextEdit* memo);
 
 // Opens a web address or a "mailto:" address through the desktop; nothing is reported if the
 // desktop cannot open it.

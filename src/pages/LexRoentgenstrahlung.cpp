@@ -30,10 +30,9 @@ TFormLexikonRoentgenstrahlung::TFormLexikonRoentgenstrahlung()
 
     // Creation: the tube beside its text, the three spectra below
     Memo1 = Bausteine::memo(s1, QStringLiteral("Memo1"), 8, 8, 336, 206, QStringLiteral("lex_roentgen_memo1"));
-    const QList<QRect> h = Bausteine::markenErsetzen(Memo1, QChar(0x2095));
-    const QList<QRect> a = Bausteine::markenErsetzen(Memo1, QChar(0x2090));
-    const QRect leer(0, 0, 8, 13);
-    const QRect ortH = h.value(0, leer), ortA = a.value(0, leer);
+    const int h = Bausteine::markenErsetzen(Memo1, QChar(0x2095)).value(0);
+    const int a = Bausteine::markenErsetzen(Memo1, QChar(0x2090)).value(0);
+    const QRect ortH = Bausteine::ort(Memo1, h), ortA = Bausteine::ort(Memo1, a);
     Edit1 = Bausteine::zeichenfeld(s1, QStringLiteral("Edit1"), ortH.left(), ortH.bottom() - 9, 9, 13,
                                    QStringLiteral("H"), 10);
     Edit2 = Bausteine::zeichenfeld(s1, QStringLiteral("Edit2"), ortA.left(), ortA.bottom() - 9, 9, 13,
