@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -21,8 +22,8 @@
 namespace Bausteine {
 
 const QString Webadresse = QStringLiteral("https://www.example.org/ct-course/");
-const QString Mailadresse = QStringLiteral("ct-course@example.org");
-const QString Mailverweis = QStringLiteral("mailto:ct-course@example.org");
+const QString Mailadresse = QStringLiteral("course@example.org");
+const QString Mailverweis = QStringLiteral("mailto:course@example.org");
 
 QPlainTextEdit* memo(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe, const QString& datei)
 {
@@ -139,6 +140,49 @@ QWidget* seite(QTabWidget* buch, const QString& name, const QString& titel)
     return s;
 }
 
+namespace {
+// The application's style with other margins beside the tab titles.
+class Reiterstil : public QProxyStyle
+{
+public:
+    Reiterstil(const QString& grundstil, int abstand) : QProxyStyle(grundstil), m_abstand(abstand) {}
+    int pixelMetric(PixelMetric pm, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (pm == PM_TabBarTabHSpace)
+            return m_abstand;
+        return QProxyStyle::pixelMetric(pm, option, widget);
+    }
+
+private:
+    int m_abstand;
+};
+}  // namespace
+
+void reiterEinpassen(QTabWidget* buch)
+{
+    QTabBar* leiste = buch->tabBar();
+    const int platz = buch->width() - 4;
+    const int ueblich = leiste->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, leiste);
+    constexpr int Mindestabstand = 8;
+    for (int pixel : {13, 12, 11}) {
+        const QFontMetrics fm(arial(pixel));
+        int titel = 0;
+        for (int i = 0; i < leiste->count(); ++i)
+            titel += fm.horizontalAdvance(leiste->tabText(i));
+        const int abstand = std::min(ueblich, (platz - titel) / std::max(1, leiste->count()));
+        if (abstand < Mindestabstand && pixel > 11)
+            continue;
+        if (pixel != 13)
+            leiste->setFont(arial(pixel));
+        if (abstand < ueblich) {
+            auto* stil = new Reiterstil(leiste->style()->name(), std::max(abstand, 0));
+            stil->setParent(leiste);
+            leiste->setStyle(stil);
+        }
+        return;
+    }
+}
+
 QPushButton* endeKnopf(QWidget* eltern, int x, int y)
 {
     return knopf(eltern, QStringLiteral("EndeButton"), QStringLiteral("Close"), x, y, 75, 25);
@@ -148,8 +192,12 @@ void breiteSichern(QPlainTextEdit* memo)
 {
     const QFontMetrics fm(memo->font());
     int breiteste = 0;
-    for (const QString& zeile : memo->toPlainText().split(QLatin1Char('\n')))
-        breiteste = std::max(breiteste, fm.horizontalAdvance(zeile.trimmed().isEmpty() ? QString() : zeile));
+    for (QString zeile : memo->toPlainText().split(QLatin1Char('\n'))) {
+        // blanks at the end of a line are not seen
+        while (zeile.endsWith(QLatin1Char(' ')))
+            zeile.chop(1);
+        breiteste = std::max(breiteste, fm.horizontalAdvance(zeile));
+    }
     // The viewport is not laid out before the window is first shown, so the
     // room for the text comes from the box's own size: no frame, and a
     // vertical scroll bar only where the lines do not fit the height.

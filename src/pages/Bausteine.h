@@ -49,6 +49,10 @@ QScrollArea* rollkasten(QWidget* eltern, const QString& name, int x, int y, int 
 // A tabbed notebook; seite() adds a white tab page.
 QTabWidget* notizbuch(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe);
 QWidget* seite(QTabWidget* buch, const QString& name, const QString& titel);
+// Makes all tabs of a notebook fit into one row of its width: narrower
+// margins beside the titles and, where that is not enough, a slightly smaller
+// font for the titles. Call after the last tab has been added.
+void reiterEinpassen(QTabWidget* buch);
 
 // The close button of a reference window ("Close", 75 x 25).
 QPushButton* endeKnopf(QWidget* eltern, int x, int y);

@@ -56,6 +56,9 @@ TFormLexikonComputertomograph::TFormLexikonComputertomograph()
         ++nummer;
     }
 
+    // six tabs in the notebook's width
+    Bausteine::reiterEinpassen(PageControl1);
+
     EndeButton = Bausteine::endeKnopf(this, 269, 492);
     connect(EndeButton, &QPushButton::clicked, this, &QWidget::close);
     fokusfalleFuerAlleTexte(this, EndeButton);

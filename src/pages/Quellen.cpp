@@ -20,6 +20,7 @@ QLineEdit* verweisfeld(QWidget* eltern, const QString& name, int x, int y, int b
     pal.setColor(QPalette::Base, Qt::white);
     f->setPalette(pal);
     Bausteine::alsVerweis(f, ziel);
+    f->setCursorPosition(0);
     return f;
 }
 }  // namespace
