@@ -1,5 +1,6 @@
 #include "core/Koerperphantome.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -23,6 +24,22 @@ Ellipsoid laengs(double x, double y, double l, double dicke, double hoehe, doubl
 {
     const double r = w * Pi / 180.0;
     return {x - std::sin(r) * l / 2.0, y + std::cos(r) * l / 2.0, 0.0, dicke, l / 2.0, hoehe, w, hu};
+}
+
+// A long bone from (x, y), length l, angle w as for laengs: a slender shaft
+// between a wider base and a wider head, each with a dense cortex round a
+// lighter marrow.
+void roehrenknochen(std::vector<Ellipsoid>& t, double x, double y, double l, double dicke, double hoehe, double w,
+                    double rinde, double mark)
+{
+    const double r = w * Pi / 180.0, dx = -std::sin(r), dy = std::cos(r);
+    const auto teil = [&](double von, double laenge, double breite, double wand) {
+        const Ellipsoid e = laengs(x + von * dx, y + von * dy, laenge, breite, hoehe * breite / dicke, w, 0);
+        knochen(t, e.x, e.y, 0.0, e.a, e.b, e.c, e.winkel, rinde, mark, wand);
+    };
+    teil(0.0, 0.24 * l, dicke, 0.25);              // base
+    teil(0.76 * l, 0.24 * l, 0.92 * dicke, 0.25);  // head
+    teil(0.08 * l, 0.84 * l, 0.80 * dicke, 0.45);  // shaft
 }
 
 // Repeatable grain in [-1, 1].
@@ -74,9 +91,10 @@ const Phantom& brustkorb()
         }
         // the chest cavity lined by the pleura
         t.push_back({0.00, 0.00, 0.0, 0.74, 0.45, h, 0, 40});
-        // shoulder blades behind the ribs
-        knochen(t, -0.60, -0.45, 0.0, 0.24, 0.03, h, 28, 800.0, 300.0, 0.4);
-        knochen(t, 0.60, -0.45, 0.0, 0.24, 0.03, h, -28, 800.0, 300.0, 0.4);
+        // shoulder blades behind the ribs, inside the muscles of the back and
+        // lying along its curve
+        knochen(t, -0.55, -0.40, 0.0, 0.15, 0.025, h, -25, 800.0, 300.0, 0.4);
+        knochen(t, 0.55, -0.40, 0.0, 0.15, 0.025, h, 25, 800.0, 300.0, 0.4);
         // the lungs
         t.push_back({-0.38, -0.02, 0.0, 0.33, 0.41, h, -6, -850});
         t.push_back({0.40, -0.04, 0.0, 0.30, 0.39, h, 8, -850});
@@ -134,62 +152,125 @@ const Phantom& hand()
     static const Phantom k = [] {
         Phantom p;
         auto& t = p.teile;
-        // soft tissue: forearm, palm, thumb ball, the fingers
-        t.push_back({0.02, -1.10, 0.0, 0.36, 0.55, 0.16, 0, 40});
-        t.push_back({0.00, -0.32, 0.0, 0.44, 0.42, 0.13, 0, 40});
-        t.push_back({0.34, -0.42, 0.0, 0.18, 0.28, 0.13, -30, 40});
-        // fingers: base point, length, angle; index to little finger, then the thumb
-        struct Finger { double x, y, l, d, w; };
-        const Finger finger[] = {{0.26, 0.02, 0.80, 0.090, -8},
-                                 {0.08, 0.06, 0.88, 0.095, -2},
-                                 {-0.11, 0.03, 0.82, 0.090, 5},
-                                 {-0.29, -0.05, 0.64, 0.080, 13},
-                                 {0.45, -0.42, 0.62, 0.100, -42}};
-        for (const Finger& f : finger)
-            t.push_back(laengs(f.x, f.y, f.l, f.d, 0.09, f.w, 40));
-        // forearm bones: radius (thumb side) and ulna, their ends at the wrist
+        // A hand radiograph is taken with soft X-rays, at which bone attenuates
+        // far more strongly than at the energies of CT: cortex and marrow carry
+        // the values of that energy.
+        constexpr double Rinde = 2800.0, Mark = 700.0, Weich = 40.0;
+        const auto bein = [&t](double x, double y, double l, double dicke, double hoehe, double w) {
+            roehrenknochen(t, x, y, l, dicke, hoehe, w, Rinde, Mark);
+        };
+        // soft tissue: forearm, wrist, palm, the ball of the thumb
+        t.push_back({0.00, -1.05, 0.0, 0.30, 0.45, 0.15, 0, Weich});
+        t.push_back({0.00, -0.30, 0.0, 0.40, 0.47, 0.14, 0, Weich});
+        t.push_back({0.01, -0.06, 0.0, 0.37, 0.17, 0.12, 0, Weich});
+        t.push_back({-0.02, -0.48, 0.0, 0.36, 0.30, 0.14, 0, Weich});
+        t.push_back({0.26, -0.46, 0.0, 0.17, 0.27, 0.13, -25, Weich});
+        // the four fingers: knuckle (head of the metacarpal), direction in
+        // degrees counter-clockwise from straight up, the three phalanges
+        struct Finger
         {
-            const Ellipsoid r = laengs(0.15, -1.60, 0.95, 0.10, 0.08, 2, 0);
-            knochen(t, r.x, r.y, 0.0, r.a, r.b, r.c, r.winkel, 1500.0, 300.0, 0.35);
-            const Ellipsoid u = laengs(-0.16, -1.60, 0.90, 0.065, 0.065, -3, 0);
-            knochen(t, u.x, u.y, 0.0, u.a, u.b, u.c, u.winkel, 1500.0, 300.0, 0.35);
+            double kx, ky, w, p1, p2, p3, bx, by;
+        };
+        const Finger finger[] = {{0.225, 0.000, -7, 0.25, 0.15, 0.11, 0.15, -0.50},
+                                 {0.070, 0.040, -1, 0.28, 0.17, 0.12, 0.05, -0.52},
+                                 {-0.090, 0.010, 5, 0.26, 0.16, 0.11, -0.06, -0.50},
+                                 {-0.240, -0.060, 12, 0.20, 0.11, 0.10, -0.16, -0.46}};
+        constexpr double Gelenk = 0.022;  // the joint spaces
+        for (const Finger& f : finger) {
+            const double r = f.w * Pi / 180.0, dx = -std::sin(r), dy = std::cos(r);
+            const double laenge = f.p1 + f.p2 + f.p3 + 2 * Gelenk;
+            // soft tissue from inside the palm to beyond the finger tip
+            t.push_back(laengs(f.kx - 0.12 * dx, f.ky - 0.12 * dy, laenge + 0.18, 0.085, 0.08, f.w, Weich));
         }
+        // the thumb's soft tissue from the ball of the thumb
+        t.push_back(laengs(0.24, -0.56, 0.80, 0.095, 0.085, -40, Weich));
+        // forearm bones ending at the wrist: radius on the thumb's side, ulna
+        bein(0.12, -1.78, 0.97, 0.095, 0.075, 2);
+        bein(-0.16, -1.78, 0.92, 0.060, 0.055, -2);
         // the eight carpal bones in two rows
-        const double hand1[][4] = {{0.17, -0.62, 0.075, 0.06}, {0.02, -0.63, 0.065, 0.06},
-                                   {-0.11, -0.61, 0.055, 0.05}, {-0.20, -0.58, 0.04, 0.04},
-                                   {0.24, -0.50, 0.06, 0.055}, {0.11, -0.49, 0.05, 0.05},
-                                   {-0.02, -0.48, 0.06, 0.07}, {-0.15, -0.48, 0.065, 0.065}};
-        for (const auto& c : hand1)
-            knochen(t, c[0], c[1], 0.0, c[2], c[3], 0.06, 0, 1100.0, 380.0, 0.25);
-        // metacarpals, then the phalanges of every finger
-        const double mittel[][4] = {{0.24, -0.42, 0.48, -6}, {0.07, -0.42, 0.50, -1},
-                                    {-0.08, -0.42, 0.46, 4}, {-0.21, -0.40, 0.40, 10}, {0.31, -0.45, 0.30, -38}};
-        for (const auto& m : mittel) {
-            const Ellipsoid e = laengs(m[0], m[1], m[2], 0.036, 0.035, m[3], 0);
-            knochen(t, e.x, e.y, 0.0, e.a, e.b, e.c, e.winkel);
-        }
-        const double glieder[][3] = {{0.30, 0.22, 0.16}, {0.34, 0.24, 0.17}, {0.31, 0.22, 0.16},
-                                     {0.25, 0.17, 0.14}, {0.24, 0.0, 0.17}};
-        for (int i = 0; i < 5; ++i) {
-            const double w = mittel[i][3] * Pi / 180.0;
-            double x = mittel[i][0] - std::sin(w) * (mittel[i][2] + 0.02);
-            double y = mittel[i][1] + std::cos(w) * (mittel[i][2] + 0.02);
-            const double fw = i < 4 ? finger[i].w : finger[4].w;
-            const double r = fw * Pi / 180.0;
+        const double handwurzel[][4] = {{0.16, -0.72, 0.070, 0.055}, {0.04, -0.74, 0.060, 0.050},
+                                        {-0.07, -0.72, 0.050, 0.045}, {-0.17, -0.69, 0.038, 0.038},
+                                        {0.21, -0.60, 0.055, 0.050}, {0.10, -0.59, 0.045, 0.050},
+                                        {-0.01, -0.60, 0.055, 0.065}, {-0.13, -0.59, 0.060, 0.060}};
+        for (const auto& c : handwurzel)
+            knochen(t, c[0], c[1], 0.0, c[2], c[3], 0.05, 0, Rinde, Mark, 0.3);
+        // metacarpals from the carpus to the knuckles, then the phalanges
+        for (const Finger& f : finger) {
+            const double mx = f.kx - f.bx, my = f.ky - f.by, ml = std::sqrt(mx * mx + my * my);
+            const double mw = std::atan2(-mx, my) * 180.0 / Pi;
+            bein(f.bx, f.by, ml, 0.040, 0.035, mw);
+            const double r = f.w * Pi / 180.0, dx = -std::sin(r), dy = std::cos(r);
+            double x = f.kx + Gelenk * dx, y = f.ky + Gelenk * dy;
+            const double glied[] = {f.p1, f.p2, f.p3};
+            const double dicke[] = {0.036, 0.031, 0.026};
             for (int g = 0; g < 3; ++g) {
-                const double l = glieder[i][g];
-                if (l <= 0.0)
-                    continue;
-                const double dicke = 0.032 - 0.006 * g;
-                const Ellipsoid e = laengs(x, y, l, dicke, 0.03, fw, 0);
-                knochen(t, e.x, e.y, 0.0, e.a, e.b, e.c, e.winkel);
-                x -= std::sin(r) * (l + 0.025);
-                y += std::cos(r) * (l + 0.025);
+                bein(x, y, glied[g], dicke[g], 0.028, f.w);
+                x += (glied[g] + Gelenk) * dx;
+                y += (glied[g] + Gelenk) * dy;
+            }
+        }
+        // the thumb: metacarpal and two phalanges
+        {
+            const double w = -40.0, r = w * Pi / 180.0, dx = -std::sin(r), dy = std::cos(r);
+            double x = 0.26, y = -0.50;
+            const double glied[] = {0.27, 0.19, 0.14};
+            const double dicke[] = {0.040, 0.035, 0.027};
+            for (int g = 0; g < 3; ++g) {
+                bein(x, y, glied[g], dicke[g], 0.032, w);
+                x += (glied[g] + Gelenk) * dx;
+                y += (glied[g] + Gelenk) * dy;
             }
         }
         return p;
     }();
     return k;
+}
+
+std::vector<double> vonOben(const Phantom& p, int breite, int hoehe, double mitteX, double mitteY, double halbbreite,
+                            double halbhoehe)
+{
+    std::vector<double> d(std::size_t(std::max(breite, 0)) * std::size_t(std::max(hoehe, 0)), 0.0);
+    if (breite <= 0 || hoehe <= 0)
+        return d;
+    // every part's rotation and its reach in the picture plane, worked out once
+    struct Teil
+    {
+        double x, y, c, s, ia, ib, h, mu, reichweite;
+    };
+    std::vector<Teil> teile;
+    teile.reserve(p.teile.size());
+    for (const Ellipsoid& e : p.teile) {
+        const double w = e.winkel * Pi / 180.0;
+        teile.push_back({e.x, e.y, std::cos(w), std::sin(w), 1.0 / e.a, 1.0 / e.b, e.c,
+                         std::max(0.0, 1.0 + e.hu / 1000.0), std::max(e.a, e.b)});
+    }
+    std::vector<double> halb(teile.size());
+    for (int py = 0; py < hoehe; ++py)
+        for (int px = 0; px < breite; ++px) {
+            const double x = mitteX + ((px + 0.5) / breite * 2.0 - 1.0) * halbbreite;
+            const double y = mitteY + (1.0 - (py + 0.5) / hoehe * 2.0) * halbhoehe;
+            // the half length of the vertical line inside every part
+            for (std::size_t i = 0; i < teile.size(); ++i) {
+                const Teil& t = teile[i];
+                const double dx = x - t.x, dy = y - t.y;
+                halb[i] = 0.0;
+                if (std::fabs(dx) > t.reichweite || std::fabs(dy) > t.reichweite)
+                    continue;
+                const double u = (dx * t.c + dy * t.s) * t.ia, v = (-dx * t.s + dy * t.c) * t.ib;
+                const double q = 1.0 - u * u - v * v;
+                if (q > 0.0)
+                    halb[i] = t.h * std::sqrt(q);
+            }
+            // the lines all share their middle; along each, the last part that reaches a point owns it
+            double summe = 0.0, bedeckt = 0.0;
+            for (std::size_t i = teile.size(); i-- > 0;)
+                if (halb[i] > bedeckt) {
+                    summe += teile[i].mu * (halb[i] - bedeckt);
+                    bedeckt = halb[i];
+                }
+            d[std::size_t(py) * std::size_t(breite) + std::size_t(px)] = 2.0 * summe;
+        }
+    return d;
 }
 
 std::vector<double> grobschnitt(const Phantom& p, int spalten, int zeilen, double z, double halbbreite,

@@ -24,10 +24,22 @@ constexpr double WeichteilfensterZentrum = 35.0;
 constexpr double WeichteilfensterBreite = 400.0;
 
 // A left hand lying flat, palm down, fingers upwards in the top view (x to
-// the right, y upwards): soft tissue over the wrist, the carpal bones, the
-// metacarpals and the phalanges, every bone with a dense cortex round a
-// lighter marrow. One unit is about 10 cm.
+// the right, y upwards, the thumb on the right): soft tissue of forearm,
+// wrist, palm and fingers, the forearm bones, the carpal bones, the
+// metacarpals and the phalanges with their joint spaces, every bone with a
+// dense cortex round a lighter marrow. Every part has its middle in the plane
+// z = 0. One unit is about 10 cm.
 const Phantom& hand();
+
+// Attenuation of a top view (projection along z) of a phantom whose parts all
+// have their middle in the plane z = 0, as the hand has: for each of
+// breite x hoehe points over [mitteX - halbbreite, mitteX + halbbreite] x
+// [mitteY - halbhoehe, mitteY + halbhoehe] (row by row from the top) the
+// length of the vertical line through the parts, each stretch weighted with
+// its attenuation relative to water (1 + HU / 1000); the surroundings count as
+// nothing.
+std::vector<double> vonOben(const Phantom& p, int breite, int hoehe, double mitteX, double mitteY, double halbbreite,
+                            double halbhoehe);
 
 // CT numbers of a cross-section at height z on a coarse matrix of
 // spalten x zeilen picture elements over [-halbbreite, halbbreite] x

@@ -82,8 +82,22 @@ std::vector<double> falten(const std::vector<double>& w, int breite, int hoehe, 
 namespace {
 QImage handRoentgenRechnen(int breite, int hoehe)
 {
-    const double halbhoehe = 1.28;
-    return ausGraubild(phantom::draufsicht(phantom::hand(), breite, hoehe, halbhoehe * breite / hoehe, halbhoehe, 4.5));
+    // The hand from the forearm to the finger tips; the radiograph shows the
+    // attenuation along each line as brightness: air black, soft tissue gray,
+    // bone light.
+    const double halbhoehe = 1.12, halbbreite = halbhoehe * breite / hoehe;
+    const std::vector<double> d = phantom::vonOben(phantom::hand(), breite, hoehe, 0.02, -0.13, halbbreite, halbhoehe);
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    constexpr double Hellste = 0.66;  // attenuation that the film shows white
+    for (int y = 0; y < hoehe; ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
+        for (int x = 0; x < breite; ++x) {
+            const double v = std::clamp(d[std::size_t(y) * std::size_t(breite) + std::size_t(x)] / Hellste, 0.0, 1.0);
+            const int g = int(std::nearbyint(255.0 * std::pow(v, 1.35)));
+            zeile[x] = qRgb(g, g, g);
+        }
+    }
+    return bild;
 }
 
 QImage lungeRechnen(int breite, int hoehe, double zentrum, double fensterbreite)
@@ -104,7 +118,10 @@ QImage kopf1974Rechnen(int breite, int hoehe)
 QImage filterbeispielRechnen(int breite, int hoehe)
 {
     const int b = (breite - 16) / 3, h = hoehe;
-    const QImage kopf = Programmbilder::kopfschnitt(b, h);
+    // the whole head in each of the three views
+    const double halbhoehe = 0.86, halbbreite = halbhoehe * b / h;
+    const QImage kopf = ausGraubild(phantom::schnitt(phantom::kopf(), b, h, phantom::KopfSchnitthoehe, halbbreite,
+                                                     halbhoehe, 35.0, 90.0, 3.0));
     std::vector<double> roh = werte(kopf);
     // grain as a measured picture has it
     for (int y = 0; y < h; ++y)
@@ -115,15 +132,22 @@ QImage filterbeispielRechnen(int breite, int hoehe)
     const double tief[9] = {1, 2, 1, 2, 4, 2, 1, 2, 1};
     const double laplace[9] = {0, 1, 0, 1, -4, 1, 0, 1, 0};
     const std::vector<double> glatt = falten(roh, b, h, tief, 16.0);
-    std::vector<double> kanten = falten(falten(roh, b, h, tief, 16.0), b, h, laplace, 1.0);
+    // the edges: the Laplace filter after smoothing twice more, so that the grain stays below them
+    std::vector<double> kanten =
+        falten(falten(falten(glatt, b, h, tief, 16.0), b, h, tief, 16.0), b, h, laplace, 1.0);
     for (double& k : kanten)
         k = std::fabs(k);
+    std::vector<double> sortiert = kanten;
+    const auto stelle = sortiert.begin() + std::ptrdiff_t(sortiert.size() * 97 / 100);
+    std::nth_element(sortiert.begin(), stelle, sortiert.end());
+    const double stark = std::max(1.0, *stelle);
     QImage bild(breite, hoehe, QImage::Format_RGB32);
     bild.fill(Qt::white);
     QPainter maler(&bild);
     maler.drawImage(0, 0, alsBild(roh, b, h, 0, 255));
     maler.drawImage(b + 8, 0, alsBild(glatt, b, h, 0, 255));
-    maler.drawImage(2 * (b + 8), 0, alsBild(kanten, b, h, 30, 0));
+    // strong edges dark on white
+    maler.drawImage(2 * (b + 8), 0, alsBild(kanten, b, h, stark, 0.15 * stark));
     return bild;
 }
 

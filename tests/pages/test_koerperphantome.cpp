@@ -70,18 +70,59 @@ private slots:
         QVERIFY2(w >= weichMin && w <= weichMax, qPrintable(QStringLiteral("%1 HU: %2").arg(hu).arg(w)));
     }
 
-    // In the hand X-ray bone is lighter than the soft tissue, and the soft tissue lighter than the air.
+    // The top view: the line through every part, the last part owning what it reaches.
+    void vonOben_data()
+    {
+        QTest::addColumn<QList<double>>("teile");  // x, y, a, b, c, winkel, hu for each part
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<double>("soll");
+        const QList<double> kugel = {0, 0, 1, 1, 1, 0, 0};
+        QTest::newRow("middle of a sphere") << kugel << 0.0 << 0.0 << 2.0;
+        QTest::newRow("off the middle") << kugel << 0.6 << 0.0 << 1.6;
+        QTest::newRow("outside") << kugel << 1.2 << 0.0 << 0.0;
+        QTest::newRow("denser core on top") << (kugel + QList<double>{0, 0, 0.5, 0.5, 0.5, 0, 1000}) << 0.0 << 0.0
+                                            << 3.0;
+        QTest::newRow("core covered by a later sphere")
+            << (QList<double>{0, 0, 0.5, 0.5, 0.5, 0, 1000} + kugel) << 0.0 << 0.0 << 2.0;
+        QTest::newRow("turned a quarter") << QList<double>{0, 0, 1, 0.2, 1, 90, 0} << 0.0 << 0.6 << 1.6;
+        QTest::newRow("turned, beside it") << QList<double>{0, 0, 1, 0.2, 1, 90, 0} << 0.6 << 0.0 << 0.0;
+        QTest::newRow("air counts as nothing") << QList<double>{0, 0, 1, 1, 1, 0, -1000} << 0.0 << 0.0 << 0.0;
+    }
+    void vonOben()
+    {
+        QFETCH(QList<double>, teile);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(double, soll);
+        Phantom p;
+        for (qsizetype i = 0; i + 6 < teile.size(); i += 7)
+            p.teile.push_back({teile[i], teile[i + 1], 0.0, teile[i + 2], teile[i + 3], teile[i + 4], teile[i + 5],
+                               teile[i + 6]});
+        // a single point of the picture at (x, y)
+        const std::vector<double> d = phantom::vonOben(p, 1, 1, x, y, 0.0, 0.0);
+        QCOMPARE(d.size(), std::size_t(1));
+        QVERIFY2(std::fabs(d[0] - soll) < 1e-9, qPrintable(QString::number(d[0])));
+    }
+    void vonObenLeer()
+    {
+        QVERIFY(phantom::vonOben(hand(), 0, 5, 0, 0, 1, 1).empty());
+    }
+
+    // In the hand X-ray bone stands out from the soft tissue, and the soft tissue from the air.
     void handRoentgen()
     {
-        const Graubild g = draufsicht(hand(), 100, 120, 1.0, 1.2, 4.5);
-        const auto grau = [&g](double x, double y) {
-            return int(g(int((x / 1.0 + 1.0) / 2.0 * 100), int((1.0 - y / 1.2) / 2.0 * 120)));
-        };
-        const int luft = grau(-0.9, 1.0);
-        const int weich = grau(-0.35, -0.3);  // the palm beside the little finger's metacarpal
-        const int knochen = grau(0.02, -0.2);  // the middle finger's metacarpal
-        QVERIFY2(luft < weich && weich < knochen,
-                 qPrintable(QStringLiteral("%1 %2 %3").arg(luft).arg(weich).arg(knochen)));
+        const auto daempfung = [](double x, double y) { return phantom::vonOben(hand(), 1, 1, x, y, 0, 0)[0]; };
+        const double luft = daempfung(-0.8, 0.8);
+        const double handflaeche = daempfung(0.0, -0.2);     // between two metacarpals
+        const double mittelhand = daempfung(0.061, -0.2);    // the middle finger's metacarpal
+        const double finger = daempfung(0.12, 0.45);         // the middle finger's soft tissue beside its bone
+        const double fingerknochen = daempfung(0.079, 0.45); // its middle phalanx
+        QCOMPARE(luft, 0.0);
+        QVERIFY2(handflaeche > 0.15 && mittelhand > 1.2 * handflaeche,
+                 qPrintable(QStringLiteral("%1 %2").arg(handflaeche).arg(mittelhand)));
+        QVERIFY2(finger > 0.05 && fingerknochen > 1.5 * finger,
+                 qPrintable(QStringLiteral("%1 %2").arg(finger).arg(fingerknochen)));
     }
 };
 
