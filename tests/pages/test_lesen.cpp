@@ -4,12 +4,14 @@
 #include "app/Fenster.h"
 #include "platform/Steuerelemente.h"
 #include "app/HauptBlatt.h"
+#include "pages/Bausteine.h"
 #include "pages/BilderGehirn.h"
 #include "pages/BilderLunge.h"
 #include "pages/Blatt0.h"
 #include "pages/Blatt1.h"
 #include "pages/Blatt10.h"
 #include "pages/Blatt2.h"
+#include "pages/Blatt3.h"
 #include "pages/Blatt5.h"
 #include "pages/Danksagung.h"
 #include "pages/Hilfe.h"
@@ -46,8 +48,38 @@ class TestLesen : public QObject
 {
     Q_OBJECT
 
+    // The window set of a layout, built only when the layout changes: the
+    // tests below leave no state behind that another one reads.
+    static void layout(int breite)
+    {
+        static int gebaut = 0;
+        if (gebaut == breite)
+            return;
+        Testumgebung::starten({96, 24, breite, breite == 800 ? 600 : 768});
+        gebaut = breite;
+    }
+
+    static QList<QWidget*> referenzfenster()
+    {
+        return {FormHilfe, FormLexikonRoentgenstrahlung, FormLexikonComputertomograph, FormLexikonFilter,
+                FormQuellen, FormInfo, FormDanksagung, FormBilderGehirn, FormBilderLunge};
+    }
+
+    static void layoutSpalten()
+    {
+        QTest::addColumn<int>("breite");
+        QTest::newRow("800 x 600") << 800;
+        QTest::newRow("1024 x 768") << 1024;
+    }
+
 private slots:
-    void init() { Testumgebung::starten({96, 24, 800, 600}); }
+    void init() { layout(800); }
+    void cleanup()
+    {
+        for (QWidget* f : referenzfenster())
+            if (f)
+                f->close();
+    }
 
     // A click into any text of a reading page leaves the focus on the off-screen button.
     void fokusfalle_data()
@@ -107,7 +139,7 @@ private slots:
     void formeln()
     {
         QFETCH(int, breite);
-        Testumgebung::starten({96, 24, breite, breite == 800 ? 600 : 768});
+        layout(breite);
         if (breite == 800) {
             QCOMPARE(Form1->Gesetz1->bildquelle(), QStringLiteral(":/pages/bilder/gesetz1_klein.svg"));
             QCOMPARE(Form1->Panel1->geometry(), QRect(78, 248, 381, 40));
@@ -241,7 +273,7 @@ private slots:
     // At 1024 x 768 the reference windows keep their design size; the info window is 676 x 538.
     void groessen()
     {
-        Testumgebung::starten({96, 24, 1024, 768});
+        layout(1024);
         const struct { QWidget* f; QSize s; } soll[] = {
             {FormHilfe, {509, 410}}, {FormLexikonRoentgenstrahlung, {646, 532}},
             {FormLexikonComputertomograph, {612, 524}}, {FormLexikonFilter, {578, 470}},
@@ -294,6 +326,160 @@ private slots:
         QVERIFY(qGray(Testumgebung::pixel(l2, lunge.x(), lunge.y())) < 5);
         QCOMPARE(qGray(Testumgebung::pixel(l1, fett.x(), fett.y())), 255);
         QVERIFY(qGray(Testumgebung::pixel(l2, fett.x(), fett.y())) < 80);
+    }
+
+    // No line of any text is cut off or hidden: every text fits its box, and
+    // no text box lies over the lines of one made before it.
+    void texteSichtbar_data() { layoutSpalten(); }
+    void texteSichtbar()
+    {
+        QFETCH(int, breite);
+        layout(breite);
+        QList<QWidget*> fenster;
+        for (int k : {0, 1, 2, 3, 4, 5, 10})
+            fenster << Fenstersatz::seite(k);
+        fenster << referenzfenster();
+        for (QWidget* f : fenster) {
+            const QList<QPlainTextEdit*> memos = f->findChildren<QPlainTextEdit*>();
+            for (QPlainTextEdit* m : memos) {
+                const QFontMetrics fm(m->font());
+                const int rand = int(m->document()->documentMargin());
+                int breiteste = 0;
+                const QStringList zeilen = m->toPlainText().split(QLatin1Char('\n'));
+                for (QString z : zeilen) {
+                    while (z.endsWith(QLatin1Char(' ')))  // blanks at a line's end are not seen
+                        z.chop(1);
+                    breiteste = std::max(breiteste, fm.horizontalAdvance(z));
+                }
+                const QString wo = f->objectName() + QLatin1Char(' ') + m->objectName();
+                QVERIFY2(breiteste + 2 * rand <= m->width(), qPrintable(wo + QStringLiteral(": too narrow")));
+                const int hoehe = int(zeilen.size()) * fm.lineSpacing() + 2 * rand;
+                QVERIFY2(hoehe <= m->height(), qPrintable(wo + QStringLiteral(": too low")));
+                // the lines that carry text, against every later box of the same parent
+                const QList<QObject*> geschwister = m->parent()->children();
+                for (qsizetype j = geschwister.indexOf(m) + 1; j < geschwister.size(); ++j) {
+                    auto* spaeter = qobject_cast<QPlainTextEdit*>(geschwister[j]);
+                    if (!spaeter)
+                        continue;
+                    for (int z = 0; z < zeilen.size(); ++z) {
+                        if (zeilen[z].trimmed().isEmpty())
+                            continue;
+                        const QRect zeile(m->x() + rand, m->y() + rand + z * fm.lineSpacing(),
+                                          fm.horizontalAdvance(zeilen[z]), fm.lineSpacing());
+                        QVERIFY2(!zeile.intersects(spaeter->geometry()),
+                                 qPrintable(wo + QStringLiteral(" line %1 under ").arg(z + 1) + spaeter->objectName()));
+                    }
+                }
+            }
+        }
+    }
+
+    // Every subscript stands just after its letter and a little below the line,
+    // at the larger layout too, where the fields of page 2 have fixed places.
+    void tiefgestellt_data()
+    {
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<int>("fenster");  // 0: page 2, 1: the X-ray lexicon
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QChar>("marke");
+        QTest::addColumn<int>("nummer");
+        QTest::addColumn<QString>("feld");
+        for (int b : {800, 1024}) {
+            const QByteArray l = QByteArray::number(b);
+            QTest::newRow(l + " page 2, I0 in the first text") << b << 0 << "Memo1" << "blatt1_memo1" << QChar(0x2080) << 0 << "Edit1";
+            QTest::newRow(l + " page 2, first I0 in the second text") << b << 0 << "Memo2" << "blatt1_memo2" << QChar(0x2080) << 0 << "Edit2";
+            QTest::newRow(l + " page 2, second I0 in the second text") << b << 0 << "Memo2" << "blatt1_memo2" << QChar(0x2080) << 1 << "Edit3";
+            QTest::newRow(l + " lexicon, heating voltage") << b << 1 << "Memo1" << "lex_roentgen_memo1" << QChar(0x2095) << 0 << "Edit1";
+            QTest::newRow(l + " lexicon, anode voltage") << b << 1 << "Memo1" << "lex_roentgen_memo1" << QChar(0x2090) << 0 << "Edit2";
+        }
+    }
+    void tiefgestellt()
+    {
+        QFETCH(int, breite);
+        QFETCH(int, fenster);
+        QFETCH(QString, text);
+        QFETCH(QString, datei);
+        QFETCH(QChar, marke);
+        QFETCH(int, nummer);
+        QFETCH(QString, feld);
+        layout(breite);
+        QWidget* f = fenster == 0 ? static_cast<QWidget*>(Form1) : static_cast<QWidget*>(FormLexikonRoentgenstrahlung);
+        auto* memo = Testumgebung::element<QPlainTextEdit>(f, text);
+        auto* zeichen = Testumgebung::element<QLineEdit>(f, feld);
+        QVERIFY(memo && zeichen);
+        // the place in the shown text: every mark before it became two blanks
+        QString roh = ressourcentext(QStringLiteral(":/pages/texte/%1.txt").arg(datei));
+        int stelle = -1;
+        for (int i = 0, n = 0; i < roh.size(); ++i) {
+            if (roh[i] == QChar(0x2080) || roh[i] == QChar(0x2095) || roh[i] == QChar(0x2090)) {
+                if (roh[i] == marke && n++ == nummer) {
+                    stelle = i + int(roh.left(i).count(QChar(0x2080)) + roh.left(i).count(QChar(0x2095)) +
+                                     roh.left(i).count(QChar(0x2090)));
+                    break;
+                }
+            }
+        }
+        QVERIFY(stelle > 0);
+        QCOMPARE(memo->toPlainText().mid(stelle, 2), QStringLiteral("  "));
+        const QRect ort = Bausteine::ort(memo, stelle);
+        const QPoint feldOrt = zeichen->mapTo(f, QPoint(0, 0)) - memo->parentWidget()->mapTo(f, QPoint(0, 0));
+        QVERIFY2(std::abs(feldOrt.x() - ort.left()) <= 2,
+                 qPrintable(QStringLiteral("field at %1, place at %2").arg(feldOrt.x()).arg(ort.left())));
+        // the character's baseline below the line's, by a little
+        const QFontMetrics fz(zeichen->font());
+        const int zeichenGrund = feldOrt.y() + zeichen->height() - fz.descent();
+        const int zeilenGrund = ort.top() + Bausteine::grundlinie(memo);
+        QVERIFY2(zeichenGrund - zeilenGrund >= 1 && zeichenGrund - zeilenGrund <= 6,
+                 qPrintable(QStringLiteral("%1 below the line").arg(zeichenGrund - zeilenGrund)));
+    }
+
+    // The tabs of every notebook stand in one row inside it.
+    void reiter_data() { layoutSpalten(); }
+    void reiter()
+    {
+        QFETCH(int, breite);
+        layout(breite);
+        for (QWidget* f : referenzfenster()) {
+            for (QTabWidget* buch : f->findChildren<QTabWidget*>()) {
+                zeigenVorn(f);
+                QTabBar* leiste = buch->tabBar();
+                const QRect letzter = leiste->tabRect(leiste->count() - 1);
+                QVERIFY2(leiste->x() + letzter.right() < buch->width(), qPrintable(f->objectName()));
+                QCOMPARE(leiste->tabRect(0).y(), letzter.y());
+                f->close();
+            }
+        }
+    }
+
+    // The labels of the info window do not run into each other.
+    void infoZeilen_data() { layoutSpalten(); }
+    void infoZeilen()
+    {
+        QFETCH(int, breite);
+        layout(breite);
+        const QList<QLabel*> schilder = FormInfo->findChildren<QLabel*>();
+        for (QLabel* a : schilder)
+            for (QLabel* b : schilder)
+                if (a != b && !a->text().isEmpty() && !b->text().isEmpty())
+                    QVERIFY2(!a->geometry().intersects(b->geometry()),
+                             qPrintable(a->objectName() + QLatin1Char(' ') + b->objectName()));
+    }
+
+    // The computed X-rays appear when their page is shown: bone lighter than air.
+    void roentgenbilder()
+    {
+        FormHaupt->ZugNeu(3);
+        QCoreApplication::processEvents();
+        auto* hand = Form3->Bild1;
+        auto* kopf = Form3->Bild2;
+        QCOMPARE(hand->flaeche().bild().size(), hand->size());
+        QCOMPARE(kopf->flaeche().bild().size(), kopf->size());
+        // the corner is air, the wrist holds the forearm bones
+        QVERIFY(qGray(Testumgebung::pixel(hand, 2, 2)) < 10);
+        const int handgelenk = qGray(Testumgebung::pixel(hand, hand->width() * 57 / 100, hand->height() * 96 / 100));
+        QVERIFY2(handgelenk > 100, qPrintable(QString::number(handgelenk)));
+        QVERIFY(qGray(Testumgebung::pixel(kopf, 2, 2)) < 10);
     }
 };
 
