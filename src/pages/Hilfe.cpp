@@ -31,7 +31,8 @@ int textHoehe(const QPlainTextEdit* memo)
 }
 
 // A text whose lines "# Heading" (bold 16 px) and "## Heading" (bold 13 px)
-// become headings over two empty lines; "# Heading @y" puts the heading at
+// become headings over two empty lines (with abstandVorKopf after one more
+// empty line where a text goes before); "# Heading @y" puts the heading at
 // the line that starts at y or just below it, so that a help button can
 // scroll straight to it.
 struct Gegliedert
@@ -46,7 +47,7 @@ struct Gegliedert
     QList<Kopf> koepfe;
 };
 
-Gegliedert gliedern(const QString& roh, int zeilenhoehe)
+Gegliedert gliedern(const QString& roh, int zeilenhoehe, bool abstandVorKopf)
 {
     static const QRegularExpression ziel(QStringLiteral("^(#+)\\s*(.*?)\\s*(?:@(\\d+))?$"));
     Gegliedert g;
@@ -57,6 +58,9 @@ Gegliedert gliedern(const QString& roh, int zeilenhoehe)
             continue;
         }
         const QRegularExpressionMatch m = ziel.match(zeile);
+        // an empty line between a text and the next heading
+        if (abstandVorKopf && !aus.isEmpty() && !aus.last().isEmpty())
+            aus.append(QString());
         if (!m.captured(3).isEmpty()) {
             const int y = m.captured(3).toInt();
             while (Rand + aus.size() * zeilenhoehe < y)
@@ -112,7 +116,7 @@ void TFormHilfe::allgemeinAnlegen(QWidget* innen)
         rechts.append(tab < 0 ? QString() : zeile.mid(tab + 1));
     }
     const int zh = QFontMetrics(font()).lineSpacing();
-    const Gegliedert l = gliedern(links.join(QLatin1Char('\n')), zh);
+    const Gegliedert l = gliedern(links.join(QLatin1Char('\n')), zh, false);
     // the right column keeps its line beside every line of the left one
     QStringList rechtsAus;
     {
@@ -153,7 +157,7 @@ void TFormHilfe::allgemeinAnlegen(QWidget* innen)
 void TFormHilfe::computertomographieAnlegen(QWidget* innen)
 {
     const int zh = QFontMetrics(font()).lineSpacing();
-    const Gegliedert g = gliedern(ressourcentext(QStringLiteral(":/pages/texte/hilfe_ct.txt")), zh);
+    const Gegliedert g = gliedern(ressourcentext(QStringLiteral(":/pages/texte/hilfe_ct.txt")), zh, true);
     Memo2 = textfeld(innen, QStringLiteral("Memo2"), 0, 0, Innenbreite, 1800, g.text);
     for (const Gegliedert::Kopf& k : g.koepfe)
         Ueberschriften.append(Bausteine::ueberschrift(innen,
