@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(Testumgebung::pixel(bild, 0, 60), qRgb(255, 255, 255));
     }
 
-    // Formula pictures and subscripts: design values at 800 x 600, the large variants at 1024 x 768.
+    // Formula pictures and subscripts: the small variants at 800 x 600, the large ones at 1024 x 768.
     void formeln_data()
     {
         QTest::addColumn<int>("breite");
@@ -270,7 +270,7 @@ private slots:
         QVERIFY(!FormBilderLunge->isVisible());
     }
 
-    // At 1024 x 768 the reference windows keep their design size; the info window is 676 x 538.
+    // At 1024 x 768 the reference windows keep their 800 x 600 size; the info window is 676 x 538.
     void groessen()
     {
         layout(1024);
