@@ -1,5 +1,6 @@
 #include "app/Programmbilder.h"
 
+#include "core/Koerperphantome.h"
 #include "core/Phantom.h"
 
 #include <algorithm>
@@ -22,6 +23,7 @@ QImage ausGrau(int breite, int hoehe, const unsigned char* grau)
 
 QImage kopfschnitt(int breite, int hoehe)
 {
+    phantom::vektorzustandLeeren();
     const phantom::Graubild g = phantom::schnitt(phantom::kopf(), breite, hoehe, phantom::KopfSchnitthoehe, 0.74,
                                                  0.74 * hoehe / breite, 35.0, 90.0, 3.0);
     return ausGrau(breite, hoehe, g.grau.data());

@@ -2,9 +2,13 @@
 
 #include "app/Kursseite.h"
 
+class Bildanzeige;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 
+// Page 1: the discoverer of X-rays greets the learner by name and tells the
+// story of X-rays and of computer tomography.
 class TForm0 : public Kursseite
 {
     Q_OBJECT
@@ -13,6 +17,8 @@ public:
 
     QLabel* Label1;
     QLineEdit* Namensfeld;
+    QPlainTextEdit* Memo1;
+    Bildanzeige* Bild1;
 
 protected:
     void FormActivate() override;

@@ -1,7 +1,17 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+class Panel;
+
+// The help: the menu and the page strip on the tab "General", a guide to the
+// simulator on the tab "Computer Tomography".
 class TFormHilfe : public QWidget
 {
     Q_OBJECT
@@ -12,4 +22,18 @@ public:
     // it) and shows the window.
     void HilfeZeigen(int seite, int position);
 
+    QTabWidget* PageControl1;
+    QScrollArea* ScrollBox1;
+    QScrollArea* ScrollBox2;
+    QPlainTextEdit* Memo1;
+    QPlainTextEdit* Memo2;
+    QPlainTextEdit* Memo3;
+    QPlainTextEdit* Memo4;
+    Panel* Trennlinie;
+    QList<QLineEdit*> Ueberschriften;
+    QPushButton* EndeButton;
+
+private:
+    void allgemeinAnlegen(QWidget* innen);
+    void computertomographieAnlegen(QWidget* innen);
 };

@@ -1,7 +1,16 @@
 #include "pages/LexRoentgenstrahlung.h"
 
+#include "pages/Bausteine.h"
+#include "platform/Bildanzeige.h"
 #include "platform/Fensterart.h"
+#include "platform/Fokusfalle.h"
 #include "platform/Steuerelemente.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
 
 TFormLexikonRoentgenstrahlung::TFormLexikonRoentgenstrahlung()
 {
@@ -12,4 +21,62 @@ TFormLexikonRoentgenstrahlung::TFormLexikonRoentgenstrahlung()
     setzeClientgroesse(this, 646, 532);
     setzeZweitesSymbol(this);
     aufBildschirmZentrieren(this);
+
+    PageControl1 = Bausteine::notizbuch(this, QStringLiteral("PageControl1"), 8, 8, 630, 481);
+    QWidget* s1 = Bausteine::seite(PageControl1, QStringLiteral("TabSheet1"), QStringLiteral("Creation"));
+    QWidget* s2 = Bausteine::seite(PageControl1, QStringLiteral("TabSheet2"), QStringLiteral("Attenuation"));
+    QWidget* s3 = Bausteine::seite(PageControl1, QStringLiteral("TabSheet3"),
+                                   QStringLiteral("Conversion to electrical impulse"));
+
+    // Creation: the tube beside its text, the three spectra below
+    Memo1 = Bausteine::memo(s1, QStringLiteral("Memo1"), 8, 8, 336, 206, QStringLiteral("lex_roentgen_memo1"));
+    const int h = Bausteine::markenErsetzen(Memo1, QChar(0x2095)).value(0);
+    const int a = Bausteine::markenErsetzen(Memo1, QChar(0x2090)).value(0);
+    const QRect ortH = Bausteine::ort(Memo1, h), ortA = Bausteine::ort(Memo1, a);
+    Edit1 = Bausteine::zeichenfeld(s1, QStringLiteral("Edit1"), ortH.left(), ortH.bottom() - 9, 9, 13,
+                                   QStringLiteral("H"), 10);
+    Edit2 = Bausteine::zeichenfeld(s1, QStringLiteral("Edit2"), ortA.left(), ortA.bottom() - 9, 9, 13,
+                                   QStringLiteral("a"), 10);
+    BildRoentgenroehre = Bausteine::bild(s1, QStringLiteral("BildRoentgenroehre"), 352, 8, 262, 184,
+                                         QStringLiteral(":/pages/bilder/roentgenroehre.svg"));
+    LabelRoehre = bezeichnung(s1, QStringLiteral("LabelRoehre"), QStringLiteral("Schematic of  an x-ray tube"), 404,
+                              196);
+    const int spektrumY = 222;
+    Bildanzeige** spektren[] = {&BildRoentgenspektrum1, &BildRoentgenspektrum2, &BildRoentgenspektrum3};
+    QLabel** schilder[] = {&LabelBild1, &LabelBild2, &LabelBild3};
+    for (int i = 0; i < 3; ++i) {
+        const int x = 8 + i * 204;
+        *spektren[i] = Bausteine::bild(s1, QStringLiteral("BildRoentgenspektrum%1").arg(i + 1), x, spektrumY, 196,
+                                       124, QStringLiteral(":/pages/bilder/spektrum%1.svg").arg(i + 1));
+        *schilder[i] = bezeichnung(s1, QStringLiteral("LabelBild%1").arg(i + 1), QStringLiteral("Picture %1").arg(i + 1),
+                                   x + 72, spektrumY + 126);
+    }
+    Memo1a = Bausteine::memo(s1, QStringLiteral("Memo1a"), 8, 366, 610, 82, QStringLiteral("lex_roentgen_memo1a"));
+    Edit1->raise();
+    Edit2->raise();
+
+    // Attenuation: the photoelectric effect, then Compton scattering
+    Memo2 = Bausteine::memo(s2, QStringLiteral("Memo2"), 8, 8, 366, 216, QStringLiteral("lex_roentgen_memo2"));
+    BildPhotoeffekt = Bausteine::bild(s2, QStringLiteral("BildPhotoeffekt"), 382, 8, 236, 210,
+                                      QStringLiteral(":/pages/bilder/photoeffekt.svg"),
+                                      QStringLiteral("The photoelectric effect"));
+    BildComptoneffekt = Bausteine::bild(s2, QStringLiteral("BildComptoneffekt"), 8, 232, 236, 210,
+                                        QStringLiteral(":/pages/bilder/comptoneffekt.svg"),
+                                        QStringLiteral("The Compton effect"));
+    Memo2a = Bausteine::memo(s2, QStringLiteral("Memo2a"), 252, 232, 366, 216, QStringLiteral("lex_roentgen_memo2a"));
+
+    // Conversion: the two kinds of detector
+    Memo3 = Bausteine::memo(s3, QStringLiteral("Memo3"), 8, 8, 610, 62, QStringLiteral("lex_roentgen_memo3"));
+    BildXenonGasDetektor = Bausteine::bild(s3, QStringLiteral("BildXenonGasDetektor"), 8, 76, 226, 180,
+                                           QStringLiteral(":/pages/bilder/xenon_detektor.svg"),
+                                           QStringLiteral("A xenon gas detector"));
+    Memo3a = Bausteine::memo(s3, QStringLiteral("Memo3a"), 242, 76, 376, 180, QStringLiteral("lex_roentgen_memo3a"));
+    BildSzintillationsdetektor = Bausteine::bild(s3, QStringLiteral("BildSzintillationsdetektor"), 8, 264, 226, 180,
+                                                 QStringLiteral(":/pages/bilder/szintillationsdetektor.svg"),
+                                                 QStringLiteral("A scintillation detector"));
+    Memo3b = Bausteine::memo(s3, QStringLiteral("Memo3b"), 242, 264, 376, 180, QStringLiteral("lex_roentgen_memo3b"));
+
+    EndeButton = Bausteine::endeKnopf(this, 287, 500);
+    connect(EndeButton, &QPushButton::clicked, this, &QWidget::close);
+    fokusfalleFuerAlleTexte(this, EndeButton);
 }
