@@ -359,6 +359,8 @@ void TForm12::FormEinrichten()
     // fresh CT picture.
     Modell.RasterEinrichten(Modell.Raster, Bildschirmbreite, float(Image2->x() - Image1->x()),
                             float(Image2->y() - Image1->y()));
+    m_umrissWinkel = -1;
+    m_umrissDa = false;
 
     standbilderZeichnen();
     RasterZeichnen(Image2);
@@ -438,9 +440,14 @@ void TForm12::Viereck(QRgb pinsel, QRgb stift, const ct::Viereck& ecken, Bildanz
     f.setzePinsel(pinsel);
     f.setzeStift(stift);
     std::vector<QPoint> punkte;
-    for (const ct::Punkt& p : ecken)
+    QRect umfang;
+    for (const ct::Punkt& p : ecken) {
         punkte.emplace_back(p.x, p.y);
+        umfang |= QRect(p.x, p.y, 1, 1);
+    }
     f.polygon(punkte);
+    if (bild == Image1)
+        m_schmutz.push_back(umfang);
     f.setzePinsel(Weiss);
     f.setzeStift(Schwarz);
     bild->aktualisieren();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Simulator.h"
+#include "platform/Zeichenflaeche.h"
 
 #include <QMainWindow>
 #include <QRgb>
@@ -205,4 +206,13 @@ private:
     void weissFuellen(Bildanzeige* bild, const QRect& r);
     bool mitVerlauf() const;
     bool ohneVerlauf() const;
+
+    // The outlines of source and detector at angle m_umrissWinkel, black on
+    // white. While Image1 holds them (m_umrissDa), drawing them again only
+    // needs to restore what was drawn over them since: the regions listed in
+    // m_schmutz. This gives the same pixels as drawing every outline anew.
+    Zeichenflaeche m_umriss;
+    int m_umrissWinkel = -1;
+    bool m_umrissDa = false;
+    std::vector<QRect> m_schmutz;
 };

@@ -212,10 +212,37 @@ bool TForm12::SchrittGezeigt(int drehwinkel)
 
 void TForm12::CTZeichnen(int drehwinkel)
 {
-    const ct::Geraeteumriss u = Modell.CTUmrisse(drehwinkel);
+    // The outlines are drawn with the pen, which is black here.
     Zeichenflaeche& f = Image1->flaeche();
-    for (const ct::Viereck& v : {u.Sender, u.Detektor1, u.Detektor2})
-        f.polyline({{v[0].x, v[0].y}, {v[1].x, v[1].y}, {v[2].x, v[2].y}, {v[3].x, v[3].y}, {v[0].x, v[0].y}});
+    if (m_umrissDa && m_umrissWinkel == drehwinkel) {
+        // Black on white combined by AND sets exactly the outline's pixels.
+        for (const QRect& r : m_schmutz)
+            f.copyRectAnd(r, m_umriss, r);
+    } else {
+        const auto zeichnen = [this](Zeichenflaeche& z, int winkel) {
+            const ct::Geraeteumriss u = Modell.CTUmrisse(winkel);
+            for (const ct::Viereck& v : {u.Sender, u.Detektor1, u.Detektor2})
+                z.polyline({{v[0].x, v[0].y}, {v[1].x, v[1].y}, {v[2].x, v[2].y}, {v[3].x, v[3].y}, {v[0].x, v[0].y}});
+        };
+        zeichnen(f, drehwinkel);
+        if (m_umrissWinkel != drehwinkel) {
+            // The overlay holds nothing but the last outlines: drawn over in
+            // white, they leave it white for the new ones.
+            if (m_umriss.groesse() != f.groesse() || m_umrissWinkel < 0) {
+                m_umriss.setzeGroesse(f.breite(), f.hoehe());
+                m_umriss.setzePinsel(Weiss);
+                m_umriss.fillRect(0, 0, m_umriss.breite(), m_umriss.hoehe());
+            } else {
+                m_umriss.setzeStift(Weiss);
+                zeichnen(m_umriss, m_umrissWinkel);
+            }
+            m_umriss.setzeStift(Schwarz);
+            zeichnen(m_umriss, drehwinkel);
+            m_umrissWinkel = drehwinkel;
+        }
+        m_umrissDa = true;
+    }
+    m_schmutz.clear();
 }
 
 void TForm12::RoentgenZeichnen(int drehwinkel, int strahl, int anzahl)
@@ -230,6 +257,10 @@ void TForm12::RoentgenZeichnen(int drehwinkel, int strahl, int anzahl)
     f.moveTo(s.Anfang.x, s.Anfang.y);
     f.lineTo(s.Ende.x, s.Ende.y);
     f.setzeStift(Schwarz);
+    // Between source and detector the ray meets their outlines only at its
+    // two ends.
+    m_schmutz.push_back(QRect(s.Anfang.x - 4, s.Anfang.y - 4, 9, 9));
+    m_schmutz.push_back(QRect(s.Ende.x - 4, s.Ende.y - 4, 9, 9));
     if (mitVerlauf()) {
         Sichtbild->flaeche().copyRectAnd(zeichenRechteck(), f, zeichenRechteck());
         Sichtbild->aktualisieren();
@@ -280,6 +311,7 @@ void TForm12::WinkelBeginn(int drehwinkel)
     balken->setValue(balken->value() + 1);
     FortschrittsAnzeigeMalen(drehwinkel);
     weissFuellen(Image1, zeichenRechteck());
+    m_umrissDa = false;
     if (mitVerlauf() && SchrittGezeigt(drehwinkel)) {
         weissFuellen(Sichtbild, zeichenRechteck());
         weissFuellen(Image1, zeichenRechteck());
@@ -294,8 +326,8 @@ void TForm12::WinkelEnde(int drehwinkel)
         return;
     if (ohneVerlauf() && SchrittGezeigt(drehwinkel)) {
         CTZeichnen(drehwinkel);
-        weissFuellen(Sichtbild, zeichenRechteck());
-        Sichtbild->flaeche().copyRectAnd(zeichenRechteck(), Image1->flaeche(), zeichenRechteck());
+        // Image1 onto a Sichtbild filled white: AND with white copies it.
+        Sichtbild->flaeche().copyRect(zeichenRechteck(), Image1->flaeche(), zeichenRechteck());
         musterAufSichtbild();
     }
     pause(10);

@@ -592,6 +592,76 @@ private slots:
         QVERIFY(!Form12->Sichtbild->isVisible());
     }
 
+    void strahlenWieEinzelnGezeichnet_data()
+    {
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<int>("n");
+        QTest::newRow("38 bei 800") << 800 << 38;
+        QTest::newRow("4 bei 800") << 800 << 4;
+        QTest::newRow("56 bei 800") << 800 << 56;
+        QTest::newRow("20 bei 1024") << 1024 << 20;
+    }
+
+    void strahlenWieEinzelnGezeichnet()
+    {
+        // Outlines, ray segments, readings and rays drawn one after the other
+        // exactly as the scan asks for them, straight onto a surface.
+        QFETCH(int, breite);
+        QFETCH(int, n);
+        simulatorZeigen(breite, breite * 3 / 4);
+        TFormEinstellungen* e = FormEinstellungen;
+        if (n != 38)
+            einstellen({n == 4 ? e->Rastergroesse4 : n == 20 ? e->Rastergroesse20 : e->Rastergroesse56});
+        ct::Simulator& m = Form12->Modell;
+        const QSize groesse = Form12->Image1->flaeche().groesse();
+        for (int a : {0, 1, 17, 45, 46, 89, 90, 91, 134, 135, 179}) {
+            Zeichenflaeche soll(groesse.width(), groesse.height());
+            const auto punkte = [](const ct::Viereck& v, bool zu) {
+                std::vector<QPoint> p;
+                for (const ct::Punkt& q : v)
+                    p.emplace_back(q.x, q.y);
+                if (zu)
+                    p.push_back(p.front());
+                return p;
+            };
+            const auto umriss = [&] {
+                soll.setzeStift(0x000000);
+                const ct::Geraeteumriss u = m.CTUmrisse(a);
+                for (const ct::Viereck& v : {u.Sender, u.Detektor1, u.Detektor2})
+                    soll.polyline(punkte(v, true));
+            };
+            const auto viereck = [&](QRgb farbe, const ct::Viereck& v) {
+                soll.setzePinsel(farbe);
+                soll.setzeStift(farbe);
+                soll.polygon(punkte(v, false));
+            };
+            m.Drehwinkel = a;
+            Form12->WinkelBeginn(a);
+            Form12->CTZeichnen(a);
+            umriss();
+            const bool gerade = a == 0 || a == 90;
+            for (int k = 1; k <= m.Strahlzahl; ++k) {
+                const int anzahl = (k * 7) % 13;
+                if (!gerade) {
+                    Form12->CTZeichnen(a);
+                    umriss();
+                }
+                Form12->RoentgenZeichnen(a, k, anzahl);
+                const ct::Strahlbild s = m.RoentgenTeile(a, k, anzahl);
+                viereck(0xFF0000, s.Sender);
+                viereck(s.Strahl.Rgb(), s.Detektor1);
+                viereck(s.Anzeige.Rgb(), s.Detektor2);
+                umriss();
+                soll.setzeStift(0xFF0000);
+                soll.moveTo(s.Anfang.x, s.Anfang.y);
+                soll.lineTo(s.Ende.x, s.Ende.y);
+            }
+            Form12->CTZeichnen(a);
+            umriss();
+            QVERIFY2(Form12->Image1->flaeche().bild() == soll.bild(), qPrintable(QStringLiteral("angle %1").arg(a)));
+        }
+    }
+
     void tastenDesSimulators()
     {
         QTest::keyClick(Form12, Qt::Key_E, Qt::ControlModifier);
