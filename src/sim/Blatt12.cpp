@@ -26,6 +26,7 @@
 #include "tools/Graucode.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -680,6 +681,23 @@ void TForm12::ZurueckClick()
 void TForm12::BeendenClick()
 {
     FormHaupt->BeendenClick();
+    wiederAktivieren();
+}
+
+void TForm12::wiederAktivieren()
+{
+    if (isVisible())
+        activateWindow();
+}
+
+void TForm12::closeEvent(QCloseEvent* e)
+{
+    // The simulator is left through its menu. A close asked for by the
+    // desktop would leave the program running without any window.
+    if (Programmende())
+        e->accept();
+    else
+        e->ignore();
 }
 
 void TForm12::EinstellungClick()

@@ -192,6 +192,9 @@ public:
     void WinkelEnde(int drehwinkel) override;
     void SchleifeEnde() override;
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void steuerelementeAnlegen();
     void menueAnlegen();
@@ -206,6 +209,8 @@ private:
     void weissFuellen(Bildanzeige* bild, const QRect& r);
     bool mitVerlauf() const;
     bool ohneVerlauf() const;
+    // Gives the keyboard back to the simulator after one of its dialogs.
+    void wiederAktivieren();
 
     // The outlines of source and detector at angle m_umrissWinkel, black on
     // white. While Image1 holds them (m_umrissDa), drawing them again only

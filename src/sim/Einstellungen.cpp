@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QHideEvent>
 #include <QShowEvent>
 
 TFormEinstellungen::TFormEinstellungen()
@@ -79,6 +80,15 @@ void TFormEinstellungen::showEvent(QShowEvent* e)
         return;
     setzeTag(OKButton, 0);
     move((Form12->width() - aussenbreite(this)) * 3 / 5, (Form12->height() - aussenhoehe(this)) / 2);
+}
+
+void TFormEinstellungen::hideEvent(QHideEvent* e)
+{
+    QWidget::hideEvent(e);
+    // The keyboard goes back to the simulator, also where no window manager
+    // hands it on.
+    if (!e->spontaneous() && Form12->isVisible())
+        Form12->activateWindow();
 }
 
 void TFormEinstellungen::merken(Slot slot, QRadioButton* knopf)

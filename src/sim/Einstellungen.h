@@ -74,6 +74,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void RastergroesseClick(QRadioButton* knopf);

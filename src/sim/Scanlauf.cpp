@@ -145,6 +145,7 @@ void TForm12::PauseButtonClick()
     modalZeigen(FormPause);
     StopButton->setEnabled(true);
     SpeedButton->setEnabled(true);
+    wiederAktivieren();
 }
 
 void TForm12::StopButtonClick()
