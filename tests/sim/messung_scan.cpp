@@ -1,7 +1,7 @@
 // Measures whole scans through the simulator window: a 56 x 56 grid at an
 // angle step of 1 degree, once "At the end" and once "Every step" without
 // progression, with wall time and the process's processor time. Also the
-// 180 designed waits alone. Prints the figures; asserts nothing.
+// 180 waits of the scan alone. Prints the figures; asserts nothing.
 //
 //   messung_scan [breite]      (800 or 1024; any Qt platform, e.g. offscreen or xcb)
 #include "support/Testumgebung.h"

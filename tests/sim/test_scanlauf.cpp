@@ -2,7 +2,7 @@
 // alone, the state of the controls before, during and after a scan, an
 // empty pattern, and what the learner does during a scan: stop, pause,
 // speed, page back, minimise and exit. Small grids and large angle steps
-// keep the designed waits short.
+// keep the scan's waits short.
 #include "Simhilfe.h"
 
 #include "app/Fenster.h"
