@@ -1,25 +1,223 @@
 #pragma once
 
-#include <QMainWindow>
+#include "core/Simulator.h"
+#include "platform/Zeichenflaeche.h"
 
+#include <QMainWindow>
+#include <QRgb>
+#include <QString>
+#include <array>
+
+class Bildanzeige;
+class Panel;
 class QAction;
+class QActionGroup;
+class QLabel;
 class QMenu;
+class QPushButton;
+class QToolButton;
+class Statusleiste;
+
+// What an archive slot keeps about its picture besides the pictures
+// themselves: the status texts and values shown when it was saved. Restoring
+// a slot hands it to TForm12::EinstellungsCheck.
+struct Bildinformation
+{
+    QString Bildname;      // status panel 0, e.g. "Bild: Herz"
+    QString Darstellung;   // status panel 1
+    QString Verlauf;       // status panel 2
+    int Winkelschritt = 2;
+    QString Faltung;       // status panel 5
+    int Filternummer = 0;
+    std::array<QString, 9> Kerntexte{};   // the own kernel's field texts
+    float Bildmaximum = 0.0f;
+    float Bildminimum = 0.0f;
+    int Schieberposition = 0;
+};
 
 // The scan simulator, page 12 of the course. It stands alone: the main
-// window hides while it is shown.
-class TForm12 : public QMainWindow
+// window hides while it is shown. The learner draws a pattern into the grid
+// (Image2), starts a scan that the model (Modell) computes angle by angle
+// while this window draws source, rays and detector readings (it is the
+// model's Scanbeobachter), and gets the CT picture in the picture area
+// (Image3), which the gray-scale, filter and archive tools work on.
+class TForm12 : public QMainWindow, public ct::Scanbeobachter
 {
     Q_OBJECT
 public:
     TForm12();
 
+    // The simulator's state: grid, tables, CT picture, scan values.
+    ct::Simulator Modell;
+    // 0 while the picture on screen comes from a scan, k after archive slot k
+    // was loaded.
+    int Archivbildnummer = 0;
+
+    // --- Controls ---------------------------------------------------------
+    Panel* Panel2;
+    Panel* Untergrund1;
+    Bildanzeige* Image1;               // the scan drawing, never shown
+    Bildanzeige* Image2;               // the pattern image
+    Bildanzeige* StandbildSender;
+    Bildanzeige* StandbildEmpfaenger;
+    Bildanzeige* Sichtbild;            // the visible scan area during a scan
+    Bildanzeige* Image3;               // the picture area
+    QLabel* Label1;
+    Bildanzeige* FortschrittsAnzeige;  // the angle gauge
+    Panel* CTBedienPanel;
+    QToolButton* StartButton;
+    QToolButton* PauseButton;
+    QToolButton* StopButton;
+    QToolButton* SpeedButton;
+    Panel* Panel7;
+    QPushButton* EinstellungButton;
+    QPushButton* BibliothekButton;
+    QPushButton* VorlageLoeschenButton;
+    QPushButton* CTLoeschenButton;
+    QPushButton* GraucodezeigenButton;
+    QPushButton* FilterzeigenButton;
+    QPushButton* ArchivzeigenButton;
+    QPushButton* ArchivbearbeitenButton;
+    Statusleiste* StatusBar1;
+
+    // --- Menu -------------------------------------------------------------
     QMenu* Datei;
     QAction* Neu1;
     QAction* Minimieren1;
     QAction* Zurueck;
     QAction* Beenden;
+    QMenu* Computertomograph;
+    QAction* Einstellung;
+    QMenu* Vorlage;
+    QAction* VorlageLoeschen;
+    QAction* Bibliothek;
+    QMenu* Bearbeiten;
+    QAction* CTLoeschen;
+    QAction* Graucodezeigen;
+    QAction* Filterzeigen;
+    QMenu* Archiv;
+    QAction* Archivzeigen;
+    QMenu* CTBildSpeichern;
+    QMenu* CTBildLoeschen;
+    QMenu* CTBildLaden;
+    std::array<QAction*, 5> BildSpeichern{};   // Bild01 ... Bild05
+    std::array<QAction*, 5> BildLoeschen{};    // Bild11 ... Bild15
+    std::array<QAction*, 5> BildLaden{};       // Bild21 ... Bild25, radio items
+    QActionGroup* BildLadenGruppe;
+    QMenu* Lexikon2;
+    QAction* Roentgenstrahlung;
+    QAction* LexikonComputertomograph1;
+    QAction* LexikonFilter;
+    QMenu* Sonstiges1;
+    QAction* Hilfe;
+    QAction* Danksagung;
+    QAction* Quellen2;
+    QAction* Info1;
 
+    // --- Layout and drawing -----------------------------------------------
+
+    // Lays the window out for the current grid size (Modell.Raster): cell
+    // size, pattern image and picture area, the still pictures, a fresh
+    // grid, an empty picture area and a fresh CT picture.
+    void FormEinrichten();
+    // The empty grid of the current size, white with black lines on the
+    // multiples of the cell size.
+    void RasterZeichnen(Bildanzeige* bild);
+    // An empty picture frame: white with a black outline of n x c pixels.
+    void BildZeichnen(Bildanzeige* bild);
+    // Fills the inside of one cell (column, row from 1) of a grid picture.
+    void Malen(Bildanzeige* bild, QRgb farbe, int spalte, int zeile);
+    // Fills cell (x, y) of the picture area with a colour.
+    void KaestchenFaerben(int x, int y, QRgb farbe);
+    // A filled quadrilateral with the given brush and pen, then brush white
+    // and pen black again.
+    void Viereck(QRgb pinsel, QRgb stift, const ct::Viereck& ecken, Bildanzeige* bild);
+    // The angle gauge for angle a.
+    void FortschrittsAnzeigeMalen(int a);
+    // Re-colours the picture area from `bild` through the gray-scale window
+    // at position P (0 ... 254).
+    void GraucodeAenderung(int P, const ct::Bildfeld& bild);
+
+    // --- Drawing with the mouse -------------------------------------------
+    void Image2MouseDown(Qt::MouseButton knopf, Qt::MouseButtons gehalten, Qt::KeyboardModifiers tasten, QPoint p);
+    void Image2MouseMove(Qt::MouseButtons gehalten, Qt::KeyboardModifiers tasten, QPoint p);
+
+    // --- The scan ---------------------------------------------------------
+    void StartButtonClick();
+    void Einlesen();
+    void Tomographie();
+    void PauseButtonClick();
+    void StopButtonClick();
+    void SpeedButtonMouseDown();
+    void SpeedButtonMouseUp();
+
+    // --- Commands ---------------------------------------------------------
+    void CTLoeschenClick();
+    void VorlageLoeschenClick();
+    void Neu1Click();
     void Minimieren1Click();
     void ZurueckClick();
     void BeendenClick();
+    void EinstellungClick();
+    void BibliothekClick();
+    void GraucodezeigenClick();
+    void FilterzeigenClick();
+    void ArchivzeigenClick();
+    void ArchivbearbeitenButtonClick();
+    void HilfeClick();
+
+    // A new grid size as the settings apply it: clears the pictures, lays the
+    // grid out, deletes the pattern, and enables the pattern library only for
+    // the grids it has patterns for.
+    void RasterAendern(int n);
+    // Restores the settings from an archived picture's record.
+    void EinstellungsCheck(const Bildinformation& info);
+    // Shows filter `code` as chosen: its radio button in the filter window and
+    // its name in status panel 4.
+    void FilterEinstellungen(int code);
+
+    // Status panel i (0 ... 5).
+    QString Statustext(int panel) const;
+    void setzeStatustext(int panel, const QString& text);
+
+    // --- Scanbeobachter: how the model's scan draws and stops ---------------
+    bool Abbruch() override;
+    bool SchrittGezeigt(int drehwinkel) override;
+    void CTZeichnen(int drehwinkel) override;
+    void RoentgenZeichnen(int drehwinkel, int strahl, int anzahl) override;
+    void Faerben(const ct::Bildfeld& bild) override;
+    void SchleifeBeginn(int projektionen) override;
+    bool SchleifeAbbruch() override;
+    void WinkelBeginn(int drehwinkel) override;
+    void WinkelEnde(int drehwinkel) override;
+    void SchleifeEnde() override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void steuerelementeAnlegen();
+    void menueAnlegen();
+    void knopfbilderSetzen();
+    void standbilderZeichnen();
+    // The pattern image within the scan area, and the whole scan drawing.
+    QRect musterRechteck() const;
+    QRect zeichenRechteck() const;
+    // Copies the pattern image onto Sichtbild at its place (AND).
+    void musterAufSichtbild();
+    // Fills a picture white over a rectangle.
+    void weissFuellen(Bildanzeige* bild, const QRect& r);
+    bool mitVerlauf() const;
+    bool ohneVerlauf() const;
+    // Gives the keyboard back to the simulator after one of its dialogs.
+    void wiederAktivieren();
+
+    // The outlines of source and detector at angle m_umrissWinkel, black on
+    // white. While Image1 holds them (m_umrissDa), drawing them again only
+    // needs to restore what was drawn over them since: the regions listed in
+    // m_schmutz. This gives the same pixels as drawing every outline anew.
+    Zeichenflaeche m_umriss;
+    int m_umrissWinkel = -1;
+    bool m_umrissDa = false;
+    std::vector<QRect> m_schmutz;
 };

@@ -3,6 +3,8 @@
 #include "platform/Fensterart.h"
 #include "platform/Steuerelemente.h"
 
+#include <QRadioButton>
+
 TFormFilter::TFormFilter()
 {
     setObjectName(QStringLiteral("FormFilter"));
@@ -10,4 +12,5 @@ TFormFilter::TFormFilter()
     fensterart(this, Rahmen::NurSchliessen, true);
     setFont(arial(13));
     setzeClientgroesse(this, 422, 266);
+    keinFilter = optionsfeld(this, QStringLiteral("keinFilter"), QStringLiteral("No filter"), 26, 25, true);
 }

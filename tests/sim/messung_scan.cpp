@@ -1,0 +1,104 @@
+// Measures whole scans through the simulator window: a 56 x 56 grid at an
+// angle step of 1 degree, once "At the end" and once "Every step" without
+// progression, with wall time and the process's processor time. Also the
+// 180 waits of the scan alone. Prints the figures; asserts nothing.
+//
+//   messung_scan [breite]      (800 or 1024; any Qt platform, e.g. offscreen or xcb)
+#include "support/Testumgebung.h"
+
+#include "app/Fenster.h"
+#include "app/HauptBlatt.h"
+#include "platform/Pause.h"
+#include "platform/Steuerelemente.h"
+#include "sim/Blatt12.h"
+#include "sim/Einstellungen.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+double prozesszeit()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+struct Ergebnis
+{
+    double wand, prozessor;
+};
+
+template <typename F>
+Ergebnis messen(F&& f)
+{
+    QElapsedTimer uhr;
+    const double p0 = prozesszeit();
+    uhr.start();
+    f();
+    return {double(uhr.nsecsElapsed()) * 1e-9, prozesszeit() - p0};
+}
+
+void drucken(const char* was, Ergebnis e)
+{
+    std::printf("%-34s wall %6.3f s  (%+5.1f %% over 1.8 s)  cpu %6.3f s  (%4.1f %% of wall)\n", was, e.wand,
+                (e.wand / 1.8 - 1.0) * 100.0, e.prozessor, e.prozessor / e.wand * 100.0);
+}
+
+// A pattern of a disc with a hole and a bar, painted as the learner does.
+void musterMalen()
+{
+    for (int x = 1; x <= 56; ++x)
+        for (int y = 1; y <= 56; ++y) {
+            const int dx = x - 28, dy = y - 26;
+            const int r2 = dx * dx + dy * dy;
+            if ((r2 <= 400 && r2 >= 64) || (y == 50 && x > 8 && x < 48))
+                Form12->Malen(Form12->Image2, 0x808080, x, y);
+        }
+    Form12->StartButton->setEnabled(true);
+}
+
+Ergebnis scan(QRadioButton* darstellung)
+{
+    TFormEinstellungen* e = FormEinstellungen;
+    Form12->EinstellungButton->click();
+    e->Rastergroesse56->click();
+    e->Winkel1->click();
+    e->ohneVerlauf->click();
+    darstellung->click();
+    e->OKButton->click();
+    musterMalen();
+    return messen([] { Form12->StartButton->click(); });
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    Testumgebung::ressourcenLaden();
+    const int breite = argc > 1 ? std::atoi(argv[1]) : 800;
+    Testumgebung::starten({96, 24, breite, breite * 3 / 4});
+    FormHaupt->ZugNeu(12);
+    pause(200);
+
+    std::printf("layout %d, platform %s\n", breite, qPrintable(QGuiApplication::platformName()));
+    drucken("180 x pause(10) alone", messen([] {
+                for (int i = 0; i < 180; ++i)
+                    pause(10);
+            }));
+    for (int runde = 0; runde < 2; ++runde) {
+        drucken("56 x 56, 1 degree, At the end", scan(FormEinstellungen->Endergebnis));
+        Form12->CTLoeschenClick();
+        drucken("56 x 56, 1 degree, Every step", scan(FormEinstellungen->Alles));
+        Form12->CTLoeschenClick();
+    }
+    Testumgebung::abbauen();
+    return 0;
+}

@@ -1,0 +1,635 @@
+// The simulator window without running long scans: its layout at both
+// screen sizes, the menu, drawing with the mouse, the settings dialog with
+// its confirmation, the reset to defaults, restoring settings from an
+// archived picture, deleting, and the menu keys.
+#include "Simhilfe.h"
+
+#include "app/Fenster.h"
+#include "pages/Hilfe.h"
+#include "platform/Fensterart.h"
+#include "sim/Pause.h"
+#include "sim/Statusleiste.h"
+#include "tools/Archiv.h"
+#include "tools/Bilder38.h"
+#include "tools/Bilder56.h"
+#include "tools/BlattFilter.h"
+#include "tools/Graucode.h"
+
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+
+using namespace Testumgebung;
+using namespace Simhilfe;
+
+namespace {
+
+constexpr QRgb Weiss = 0xFFFFFFFF;
+constexpr QRgb Schwarz = 0xFF000000;
+const QRgb Grau = qRgb(0x80, 0x80, 0x80);
+
+QStringList statustexte()
+{
+    QStringList t;
+    for (int i = 0; i < 6; ++i)
+        t << Form12->Statustext(i);
+    return t;
+}
+
+// A tiny finished scan (4 x 4, two projections, nothing drawn), so that a
+// CT picture exists.
+void kleinesBild()
+{
+    einstellen({FormEinstellungen->Rastergroesse4, FormEinstellungen->Winkel90, FormEinstellungen->Endergebnis});
+    malen({{2, 2}, {3, 3}});
+    Form12->StartButton->click();
+}
+
+void mausBewegen(Qt::MouseButtons gehalten, Qt::KeyboardModifiers tasten, QPoint p)
+{
+    QMouseEvent e(QEvent::MouseMove, QPointF(p), Form12->Image2->mapToGlobal(QPointF(p)), Qt::NoButton, gehalten,
+                  tasten);
+    QApplication::sendEvent(Form12->Image2, &e);
+}
+
+}  // namespace
+
+class TestSimulator : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { simulatorZeigen(); }
+
+    void aufbau_data()
+    {
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<QRect>("muster");
+        QTest::addColumn<QRect>("bild");
+        QTest::addColumn<int>("empfaenger");
+        QTest::addColumn<QList<int>>("panels");
+        QTest::addColumn<QRect>("pause");
+        QTest::addColumn<QPoint>("rot");
+        QTest::newRow("800") << 800 << QRect(128, 128, 229, 229) << QRect(551, 128, 229, 229) << 408
+                             << QList<int>{110, 175, 90, 128, 190, 107} << QRect(97, 540, 67, 22) << QPoint(70, 250);
+        QTest::newRow("1024") << 1024 << QRect(142, 142, 337, 337) << QRect(667, 142, 337, 337) << 514
+                              << QList<int>{140, 224, 115, 163, 243, 136} << QRect(124, 686, 86, 29)
+                              << QPoint(68, 300);
+    }
+
+    void aufbau()
+    {
+        QFETCH(int, breite);
+        QFETCH(QRect, muster);
+        QFETCH(QRect, bild);
+        QFETCH(int, empfaenger);
+        QFETCH(QList<int>, panels);
+        QFETCH(QRect, pause);
+        QFETCH(QPoint, rot);
+        simulatorZeigen(breite, breite * 3 / 4);
+        QVERIFY(Form12->isVisible());
+        QVERIFY(!FormHaupt->isVisible());
+        QCOMPARE(Form12->Image2->geometry(), muster);
+        QCOMPARE(Form12->Image3->geometry(), bild);
+        QCOMPARE(Form12->Label1->y(), bild.y() - 50);
+        QVERIFY(qAbs(Form12->Label1->x() + Form12->Label1->width() / 2 - (bild.x() + bild.width() / 2)) <= 1);
+        QCOMPARE(Form12->StandbildEmpfaenger->x(), empfaenger);
+        QCOMPARE(FormPause->geometry(), pause);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(Form12->StatusBar1->panelbreite(i), panels[i]);
+        QCOMPARE(statustexte(), QStringList({"Picture: unnamed", "Display: Every step", "No progression",
+                                             "Rotation angle: 2 degrees", "Filter: no filter", "No convolution"}));
+        // the still source is red with a black outline, the still detector white
+        QCOMPARE(pixel(Form12->StandbildSender, rot.x(), rot.y()), qRgb(255, 0, 0));
+        const int mitte = rot.y();
+        QCOMPARE(pixel(Form12->StandbildEmpfaenger, 0, mitte), Schwarz);
+        QCOMPARE(pixel(Form12->StandbildEmpfaenger, 4, mitte), Weiss);
+        // the empty grid of 38 cells and an empty picture frame
+        const int c = Form12->Modell.Kaestchengroesse;
+        QCOMPARE(c, breite == 800 ? 6 : 8);
+        QCOMPARE(pixel(Form12->Image2, c, 1), Schwarz);
+        QCOMPARE(pixel(Form12->Image2, c / 2, c / 2), Weiss);
+        QCOMPARE(pixel(Form12->Image3, 38 * c, 5), Schwarz);
+        QCOMPARE(pixel(Form12->Image3, 5, 5), Weiss);
+        QCOMPARE(pixel(Form12->Image3, 38 * c + 1, 5), Weiss);
+        for (QWidget* aus : {(QWidget*)Form12->StartButton, (QWidget*)Form12->PauseButton,
+                             (QWidget*)Form12->StopButton, (QWidget*)Form12->SpeedButton,
+                             (QWidget*)Form12->CTLoeschenButton, (QWidget*)Form12->GraucodezeigenButton,
+                             (QWidget*)Form12->FilterzeigenButton, (QWidget*)Form12->ArchivbearbeitenButton})
+            QVERIFY2(!aus->isEnabled(), qPrintable(aus->objectName()));
+        for (QWidget* an : {Form12->EinstellungButton, Form12->BibliothekButton, Form12->VorlageLoeschenButton,
+                            Form12->ArchivzeigenButton})
+            QVERIFY2(an->isEnabled(), qPrintable(an->objectName()));
+    }
+
+    void menue()
+    {
+        TForm12* f = Form12;
+        for (QMenu* m : {f->Bearbeiten, f->CTBildSpeichern, f->CTBildLoeschen, f->CTBildLaden})
+            QVERIFY2(!m->isEnabled(), qPrintable(m->objectName()));
+        for (QMenu* m : {f->Datei, f->Computertomograph, f->Vorlage, f->Archiv, f->Lexikon2, f->Sonstiges1})
+            QVERIFY2(m->isEnabled(), qPrintable(m->objectName()));
+        for (std::size_t i = 0; i < 5; ++i) {
+            QVERIFY(f->BildSpeichern[i]->isEnabled());
+            QVERIFY(!f->BildLoeschen[i]->isEnabled());
+            QVERIFY(!f->BildLaden[i]->isEnabled());
+            QVERIFY(f->BildLaden[i]->actionGroup() == f->BildLadenGruppe);
+        }
+        QCOMPARE(f->CTBildSpeichern->title(), QStringLiteral("CT Picutre &save as"));  // the program's own spelling
+        const std::pair<QAction*, const char*> tasten[] = {
+            {f->Neu1, "Ctrl+N"}, {f->Zurueck, "Ctrl+S"}, {f->Beenden, "Ctrl+B"}, {f->Einstellung, "Ctrl+E"},
+            {f->VorlageLoeschen, "Ctrl+V"}, {f->CTLoeschen, "Ctrl+L"}, {f->Graucodezeigen, "Ctrl+G"},
+            {f->Filterzeigen, "Ctrl+F"}, {f->Archivzeigen, "Ctrl+A"}, {f->Hilfe, "F1"}, {f->Info1, "Ctrl+I"}};
+        for (const auto& [a, taste] : tasten)
+            QCOMPARE(a->shortcut().toString(), QString::fromLatin1(taste));
+        const auto folge = [](QMenu* m) {
+            QStringList namen;
+            for (QAction* a : m->actions())
+                namen << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+            return namen.join(' ');
+        };
+        QCOMPARE(folge(f->Datei), QStringLiteral("Neu1 Minimieren1 - Zurueck - Beenden"));
+        QCOMPARE(folge(f->Sonstiges1), QStringLiteral("Hilfe - Danksagung Quellen2 - Info1"));
+    }
+
+    void malenAnDenRaendern_data()
+    {
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("c");
+        QTest::newRow("4 bei 800") << 800 << 4 << 54;
+        QTest::newRow("20 bei 800") << 800 << 20 << 10;
+        QTest::newRow("38 bei 800") << 800 << 38 << 6;
+        QTest::newRow("56 bei 800") << 800 << 56 << 4;
+        QTest::newRow("4 bei 1024") << 1024 << 4 << 76;
+        QTest::newRow("56 bei 1024") << 1024 << 56 << 6;
+    }
+
+    void malenAnDenRaendern()
+    {
+        QFETCH(int, breite);
+        QFETCH(int, n);
+        QFETCH(int, c);
+        simulatorZeigen(breite, breite * 3 / 4);
+        // first some cells of the old grid, which the new grid replaces
+        malen({{1, 1}, {2, 2}});
+        TFormEinstellungen* e = FormEinstellungen;
+        if (n == 38) {
+            // the default grid: change away and back
+            einstellen({e->Rastergroesse56});
+            einstellen({e->Rastergroesse38});
+        } else {
+            einstellen({n == 4 ? e->Rastergroesse4 : n == 20 ? e->Rastergroesse20 : e->Rastergroesse56});
+        }
+        QCOMPARE(Form12->Modell.Raster, n);
+        QCOMPARE(Form12->Modell.Kaestchengroesse, c);
+        QVERIFY(!Form12->StartButton->isEnabled());
+        const int nc = n * c;
+        // a fresh grid: lines on the multiples of c, white inside and beyond
+        for (int i = 0; i <= n; ++i)
+            QCOMPARE(pixel(Form12->Image2, i * c, c / 2), Schwarz);
+        for (const auto& [x, y] : std::vector<Zelle>{{1, 1}, {2, 2}, {n, n}})
+            QCOMPARE(pixel(Form12->Image2, zellmitte(x, y).x(), zellmitte(x, y).y()), Weiss);
+        QCOMPARE(pixel(Form12->Image2, nc + 1, c / 2), Weiss);
+
+        // on the border or the outer edge nothing is painted
+        for (QPoint p : {QPoint(0, c / 2), QPoint(c / 2, 0), QPoint(nc, c / 2), QPoint(c / 2, nc), QPoint(nc, nc)})
+            QTest::mouseClick(Form12->Image2, Qt::LeftButton, Qt::NoModifier, p);
+        QVERIFY(!Form12->StartButton->isEnabled());
+        QCOMPARE(pixel(Form12->Image2, c / 2, c / 2), Weiss);
+        QCOMPARE(pixel(Form12->Image2, nc + c / 2, c / 2), Weiss);
+        QCOMPARE(pixel(Form12->Image2, c / 2, nc + c / 2), Weiss);
+
+        // inside: the cell's inside turns gray, its grid lines stay
+        malen({{n, n}});
+        QVERIFY(Form12->StartButton->isEnabled());
+        const QPoint m = zellmitte(n, n);
+        QCOMPARE(pixel(Form12->Image2, m.x(), m.y()), Grau);
+        QCOMPARE(pixel(Form12->Image2, (n - 1) * c + 1, (n - 1) * c + 1), Grau);
+        QCOMPARE(pixel(Form12->Image2, nc - 1, nc - 1), Grau);
+        QCOMPARE(pixel(Form12->Image2, (n - 1) * c, m.y()), Schwarz);
+        QCOMPARE(pixel(Form12->Image2, nc, m.y()), Schwarz);
+        // just inside the first cell
+        QTest::mouseClick(Form12->Image2, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+        QCOMPARE(pixel(Form12->Image2, c / 2, c / 2), Grau);
+        // the right button paints white again, the middle one nothing
+        QTest::mouseClick(Form12->Image2, Qt::MiddleButton, Qt::NoModifier, QPoint(1, 1));
+        QCOMPARE(pixel(Form12->Image2, c / 2, c / 2), Grau);
+        malen({{n, n}}, Qt::RightButton);
+        QCOMPARE(pixel(Form12->Image2, m.x(), m.y()), Weiss);
+    }
+
+    void mausBewegungMalt()
+    {
+        const QPoint a = zellmitte(3, 3), b = zellmitte(4, 3), d = zellmitte(5, 3), f = zellmitte(6, 3);
+        mausBewegen(Qt::LeftButton, Qt::NoModifier, a);
+        QCOMPARE(pixel(Form12->Image2, a.x(), a.y()), Grau);
+        QVERIFY(!Form12->StartButton->isEnabled());  // moving does not enable Start
+        mausBewegen(Qt::LeftButton | Qt::RightButton, Qt::NoModifier, b);
+        mausBewegen(Qt::LeftButton, Qt::ShiftModifier, b);
+        mausBewegen(Qt::LeftButton, Qt::ControlModifier, b);
+        mausBewegen(Qt::NoButton, Qt::NoModifier, b);
+        QCOMPARE(pixel(Form12->Image2, b.x(), b.y()), Weiss);
+        mausBewegen(Qt::LeftButton, Qt::NoModifier, d);
+        mausBewegen(Qt::LeftButton, Qt::NoModifier, f);
+        mausBewegen(Qt::RightButton, Qt::NoModifier, d);
+        QCOMPARE(pixel(Form12->Image2, d.x(), d.y()), Weiss);
+        QCOMPARE(pixel(Form12->Image2, f.x(), f.y()), Grau);
+        // beyond the grid nothing, also with the mouse held outside the image
+        mausBewegen(Qt::LeftButton, Qt::NoModifier, QPoint(-3, a.y()));
+        mausBewegen(Qt::LeftButton, Qt::NoModifier, QPoint(228, a.y()));
+        QCOMPARE(pixel(Form12->Image2, 228, a.y()), Schwarz);
+        QCOMPARE(pixel(Form12->Image2, zellmitte(38, 3).x(), a.y()), Weiss);
+        QCOMPARE(pixel(Form12->Image2, zellmitte(1, 3).x(), a.y()), Weiss);
+    }
+
+    void keinMalenSolangeEinBildDa()
+    {
+        kleinesBild();
+        QCOMPARE(tag(Form12->StartButton), 1);
+        const QPoint m = zellmitte(1, 1);
+        QTest::mouseClick(Form12->Image2, Qt::LeftButton, Qt::NoModifier, m);
+        mausBewegen(Qt::LeftButton, Qt::NoModifier, m);
+        QCOMPARE(pixel(Form12->Image2, m.x(), m.y()), Weiss);
+        malen({{2, 2}}, Qt::RightButton);
+        QCOMPARE(pixel(Form12->Image2, zellmitte(2, 2).x(), zellmitte(2, 2).y()), Grau);
+        Form12->CTLoeschenButton->click();
+        malen({{1, 1}});
+        QCOMPARE(pixel(Form12->Image2, m.x(), m.y()), Grau);
+    }
+
+    void einstellungenOhneAenderung()
+    {
+        kleinesBild();
+        const QImage bild = Form12->Image3->flaeche().bild();
+        Form12->Einstellung->trigger();
+        QVERIFY(FormEinstellungen->isVisible());
+        QCOMPARE(tag(FormEinstellungen->OKButton), 0);
+        // placed three fifths across and halfway down the simulator
+        QCOMPARE(FormEinstellungen->x(), (Form12->width() - aussenbreite(FormEinstellungen)) * 3 / 5);
+        QCOMPARE(FormEinstellungen->y(), (Form12->height() - aussenhoehe(FormEinstellungen)) / 2);
+        FormEinstellungen->OKButton->click();
+        QVERIFY(!FormEinstellungen->isVisible());
+        QVERIFY(!FormHinweis->isVisible());
+        QCOMPARE(tag(Form12->StartButton), 1);
+        QCOMPARE(Form12->Image3->flaeche().bild(), bild);
+        QCOMPARE(tag(FormEinstellungen->OKButton), 1);
+    }
+
+    void faltungAbbrechenUndBestaetigen()
+    {
+        kleinesBild();
+        const QStringList texte = statustexte();
+        bool gefragt = false;
+        // Abort: picture and settings stay
+        wennModal([&] {
+            gefragt = FormHinweis->isVisible();
+            FormHinweis->AbbrechenButton->click();
+        });
+        Form12->EinstellungButton->click();
+        FormEinstellungen->mitFaltung->click();
+        FormEinstellungen->OKButton->click();
+        QVERIFY(gefragt);
+        QVERIFY(!FormHinweis->isVisible());
+        QVERIFY(!FormEinstellungen->isVisible());
+        QVERIFY(FormEinstellungen->ohneFaltung->isChecked());
+        QVERIFY(!Form12->Modell.Faltung);
+        QCOMPARE(tag(Form12->StartButton), 1);
+        QCOMPARE(statustexte(), texte);
+        QCOMPARE(tag(FormEinstellungen->OKButton), 0);
+        QCOMPARE(FormEinstellungen->GewaehlteEinstellung, FormEinstellungen->AktuelleEinstellung);
+
+        // OK: the picture goes, the convolution comes
+        gefragt = false;
+        wennModal([&] {
+            gefragt = FormHinweis->isVisible();
+            FormHinweis->OKButton->click();
+        });
+        Form12->EinstellungButton->click();
+        FormEinstellungen->mitFaltung->click();
+        FormEinstellungen->OKButton->click();
+        QVERIFY(gefragt);
+        QVERIFY(!FormEinstellungen->isVisible());
+        QVERIFY(Form12->Modell.Faltung);
+        QCOMPARE(Form12->Statustext(5), QStringLiteral("mit Faltung"));
+        QCOMPARE(tag(Form12->StartButton), 0);
+        QVERIFY(Form12->StartButton->isEnabled());
+        QCOMPARE(pixel(Form12->Image3, 30, 30), Weiss);
+        QCOMPARE(Form12->Modell.CTBild(2, 2).Wert, 0.0f);
+        QCOMPARE(FormEinstellungen->AktuelleEinstellung[TFormEinstellungen::Faltung], FormEinstellungen->mitFaltung);
+    }
+
+    void winkel45OhneZwischenstufe()
+    {
+        TFormEinstellungen* e = FormEinstellungen;
+        einstellen({e->Zwischenstufe});
+        QCOMPARE(Form12->Statustext(1), QStringLiteral("Darstellung: jeder 10. Schritt"));
+        Form12->EinstellungButton->click();
+        e->Winkel45->click();
+        QVERIFY(!e->Zwischenstufe->isEnabled());
+        QVERIFY(e->Zwischenstufe->isChecked());
+        QCOMPARE(Form12->Modell.Winkelschritt, 2);  // nothing applied before OK
+        e->OKButton->click();
+        QVERIFY(e->Alles->isChecked());
+        QCOMPARE(Form12->Statustext(1), QStringLiteral("Darstellung: jeder Schritt"));
+        QCOMPARE(Form12->Statustext(3), QStringLiteral("Drehwinkel: 45 Grad"));
+        QCOMPARE(Form12->Modell.Winkelschritt, 45);
+        // "Every step" is now the confirmed display too
+        QCOMPARE(e->AktuelleEinstellung[TFormEinstellungen::Darstellung], e->Alles);
+        Form12->EinstellungButton->click();
+        e->Winkel10->click();
+        QVERIFY(e->Zwischenstufe->isEnabled());
+        QVERIFY(!e->Zwischenstufe->isChecked());
+        e->OKButton->click();
+        QCOMPARE(Form12->Modell.Winkelschritt, 10);
+    }
+
+    void rastergroesseUndBibliothek()
+    {
+        TFormEinstellungen* e = FormEinstellungen;
+        zeigenVorn(FormBilder38);
+        einstellen({e->Rastergroesse20});
+        QVERIFY(!FormBilder38->isVisible());
+        QVERIFY(!Form12->Bibliothek->isEnabled());
+        QVERIFY(!Form12->BibliothekButton->isEnabled());
+        QCOMPARE(Form12->Statustext(0), QStringLiteral("Bild: unbenannt"));
+        einstellen({e->Rastergroesse56});
+        QVERIFY(Form12->Bibliothek->isEnabled());
+        QVERIFY(Form12->BibliothekButton->isEnabled());
+        // the library of the grid in use
+        Form12->BibliothekButton->click();
+        QVERIFY(FormBilder56->isVisible());
+        einstellen({e->Rastergroesse38});
+        QVERIFY(!FormBilder56->isVisible());
+        Form12->Bibliothek->trigger();
+        QVERIFY(FormBilder38->isVisible());
+    }
+
+    void standardwerte()
+    {
+        TFormEinstellungen* e = FormEinstellungen;
+        einstellen({e->Rastergroesse20, e->Winkel10, e->Endergebnis, e->mitVerlauf, e->mitFaltung});
+        malen({{3, 3}});
+        Form12->setzeStatustext(0, QStringLiteral("Bild: Herz"));
+        Form12->Neu1->trigger();
+        QCOMPARE(Form12->Modell.Raster, 38);
+        QCOMPARE(Form12->Modell.Winkelschritt, 2);
+        QVERIFY(!Form12->Modell.Faltung);
+        for (QRadioButton* r : {e->Rastergroesse38, e->Winkel2, e->Alles, e->ohneVerlauf, e->ohneFaltung})
+            QVERIFY2(r->isChecked(), qPrintable(r->objectName()));
+        QCOMPARE(statustexte(), QStringList({"Bild: unbenannt", "Darstellung: jeder Schritt", "ohne Verlauf",
+                                             "Drehwinkel: 2 Grad", "Filter: no filter", "ohne Faltung"}));
+        QVERIFY(!Form12->StartButton->isEnabled());
+        QCOMPARE(pixel(Form12->Image2, zellmitte(3, 3).x(), zellmitte(3, 3).y()), Weiss);
+        // the defaults are now the settings the dialog compares with
+        einstellen({e->Rastergroesse20});
+        QCOMPARE(Form12->Modell.Raster, 20);
+    }
+
+    void standardwerteVorDemErstenOK()
+    {
+        // before any confirmation the reset only records the defaults as the
+        // choice, which are the settings in effect anyway
+        TFormEinstellungen* e = FormEinstellungen;
+        Form12->EinstellungButton->click();
+        e->mitVerlauf->click();
+        Form12->Neu1->trigger();
+        QVERIFY(e->ohneVerlauf->isChecked());
+        QCOMPARE(e->GewaehlteEinstellung, e->AktuelleEinstellung);
+        QCOMPARE(Form12->Statustext(2), QStringLiteral("No progression"));
+        e->OKButton->click();
+        QVERIFY(!e->isVisible());
+    }
+
+    void einstellungsCheck_data()
+    {
+        QTest::addColumn<QString>("darstellung");
+        QTest::addColumn<QString>("verlauf");
+        QTest::addColumn<int>("winkel");
+        QTest::addColumn<QString>("faltung");
+        QTest::addColumn<QString>("darstellungKnopf");
+        QTest::addColumn<QString>("winkelKnopf");
+        QTest::addColumn<bool>("mitVerlauf");
+        QTest::addColumn<bool>("mitFaltung");
+        QTest::newRow("jeder Schritt") << "Darstellung: jeder Schritt" << "mit Verlauf" << 1 << "mit Faltung"
+                                       << "Alles" << "Winkel1" << true << true;
+        QTest::newRow("jeder 10.") << "Darstellung: jeder 10. Schritt" << "ohne Verlauf" << 10 << "ohne Faltung"
+                                   << "Zwischenstufe" << "Winkel10" << false << false;
+        QTest::newRow("andere Schreibung") << "Darstellung: Jeder Schritt" << "mit verlauf" << 45 << "Mit Faltung"
+                                           << "Endergebnis" << "Winkel45" << false << false;
+        QTest::newRow("englisch, 7 Grad") << "Display: Every step" << "No progression" << 7 << "No convolution"
+                                          << "Endergebnis" << "Winkel2" << false << false;
+    }
+
+    void einstellungsCheck()
+    {
+        QFETCH(QString, darstellung);
+        QFETCH(QString, verlauf);
+        QFETCH(int, winkel);
+        QFETCH(QString, faltung);
+        QFETCH(QString, darstellungKnopf);
+        QFETCH(QString, winkelKnopf);
+        QFETCH(bool, mitVerlauf);
+        QFETCH(bool, mitFaltung);
+        Bildinformation info;
+        info.Bildname = QStringLiteral("Bild: Gehirn");
+        info.Darstellung = darstellung;
+        info.Verlauf = verlauf;
+        info.Winkelschritt = winkel;
+        info.Faltung = faltung;
+        info.Filternummer = 2;
+        info.Bildmaximum = 123.5f;
+        info.Bildminimum = -4.0f;
+        info.Schieberposition = 77;
+        Form12->EinstellungsCheck(info);
+        QCOMPARE(statustexte(), QStringList({"Bild: Gehirn", darstellung, verlauf,
+                                             QStringLiteral("Drehwinkel: %1 Grad").arg(winkel),
+                                             QString::fromUtf8("Filter: Gaußfilter"), faltung}));
+        QCOMPARE(Form12->Modell.Winkelschritt, winkel);
+        QCOMPARE(Form12->Modell.Filternummer, 2);
+        QCOMPARE(Form12->Modell.Bildmaximum, 123.5f);
+        QCOMPARE(Form12->Modell.Bildminimum, -4.0f);
+        QCOMPARE(FormGraucode->Schieberposition, 77);
+        TFormEinstellungen* e = FormEinstellungen;
+        QVERIFY(element<QRadioButton>(e, darstellungKnopf)->isChecked());
+        QVERIFY(element<QRadioButton>(e, winkelKnopf)->isChecked());
+        QCOMPARE(e->mitVerlauf->isChecked(), mitVerlauf);
+        QCOMPARE(e->mitFaltung->isChecked(), mitFaltung);
+        // the restored choices are the confirmed ones
+        QCOMPARE(e->AktuelleEinstellung[TFormEinstellungen::Darstellung],
+                 element<QRadioButton>(e, darstellungKnopf));
+        QCOMPARE(e->GewaehlteEinstellung, e->AktuelleEinstellung);
+    }
+
+    void ctBildLoeschenBehaeltVorlage()
+    {
+        kleinesBild();
+        Form12->BildSpeichern[1]->setChecked(true);  // as after saving slot 2
+        FormGraucode->Schieberposition = 40;
+        FormGraucode->show();
+        const QImage vorlage = Form12->Image2->flaeche().bild();
+        Form12->CTLoeschenButton->click();
+        QCOMPARE(Form12->Image2->flaeche().bild(), vorlage);
+        QCOMPARE(tag(Form12->StartButton), 0);
+        QVERIFY(Form12->StartButton->isEnabled());
+        QCOMPARE(pixel(Form12->Image3, 100, 100), Weiss);
+        QCOMPARE(pixel(Form12->Image3, 216, 100), Schwarz);
+        QVERIFY(!FormGraucode->isVisible());
+        QCOMPARE(FormGraucode->Schieberposition, 0);
+        for (QAction* a : {Form12->Graucodezeigen, Form12->Filterzeigen, Form12->CTLoeschen})
+            QVERIFY(!a->isEnabled());
+        for (QPushButton* k : {Form12->GraucodezeigenButton, Form12->FilterzeigenButton, Form12->CTLoeschenButton})
+            QVERIFY(!k->isEnabled());
+        QVERIFY(Form12->BildSpeichern[1]->isChecked());
+        QVERIFY(FormFilter->keinFilter->isChecked());
+        for (int x = 1; x <= 56; ++x)
+            for (int y = 1; y <= 56; ++y)
+                QVERIFY(Form12->Modell.CTBild(x, y) == ct::Bildpunkt{});
+        // and a scan can start again at once
+        Form12->StartButton->click();
+        QCOMPARE(tag(Form12->StartButton), 1);
+    }
+
+    void ctBildLoeschenGibtEinstellungenFrei()
+    {
+        TFormEinstellungen* e = FormEinstellungen;
+        einstellen({e->Winkel45});
+        // as after loading an archived picture
+        for (QRadioButton* r : {e->Winkel1, e->Winkel2, e->Winkel10, e->Winkel45, e->Winkel90, e->Alles,
+                                e->Zwischenstufe, e->Endergebnis, e->mitFaltung, e->ohneFaltung})
+            r->setEnabled(false);
+        Form12->BildLaden[2]->setEnabled(true);
+        Form12->BildLaden[2]->setChecked(true);
+        Form12->Archivbildnummer = 3;
+        Form12->CTLoeschenClick();
+        for (QRadioButton* r : {e->Winkel1, e->Winkel2, e->Winkel10, e->Winkel45, e->Winkel90, e->Alles,
+                                e->Endergebnis, e->mitFaltung, e->ohneFaltung})
+            QVERIFY2(r->isEnabled(), qPrintable(r->objectName()));
+        // "Every 10 steps" stays unavailable with 45 degrees
+        QVERIFY(!e->Zwischenstufe->isEnabled());
+        QVERIFY(!Form12->BildLaden[2]->isChecked());
+        QCOMPARE(Form12->Archivbildnummer, 0);
+    }
+
+    void vorlageLoeschen()
+    {
+        kleinesBild();
+        Form12->setzeStatustext(0, QStringLiteral("Bild: Herz"));
+        Form12->BildSpeichern[0]->setChecked(true);
+        Form12->BildLoeschen[0]->setEnabled(true);
+        Form12->BildLaden[0]->setEnabled(true);
+        const QPoint m = zellmitte(2, 2);
+        QCOMPARE(pixel(FormArchiv->Image0, m.x(), m.y()), Grau);  // the scan's copy of the pattern
+        Form12->VorlageLoeschen->trigger();
+        QCOMPARE(Form12->Statustext(0), QStringLiteral("Bild: unbenannt"));
+        QCOMPARE(pixel(Form12->Image2, m.x(), m.y()), Weiss);
+        QCOMPARE(pixel(FormArchiv->Image0, m.x(), m.y()), Weiss);
+        QCOMPARE(pixel(FormArchiv->Image0, 54, m.y()), Schwarz);
+        QVERIFY(!Form12->BildSpeichern[0]->isChecked());
+        QVERIFY(!Form12->BildLoeschen[0]->isEnabled());
+        QVERIFY(!Form12->BildLaden[0]->isEnabled());
+        for (QMenu* menue : {Form12->CTBildLoeschen, Form12->CTBildSpeichern, Form12->CTBildLaden, Form12->Bearbeiten})
+            QVERIFY(!menue->isEnabled());
+        for (QWidget* k : {(QWidget*)Form12->CTLoeschenButton, (QWidget*)Form12->GraucodezeigenButton,
+                           (QWidget*)Form12->FilterzeigenButton, (QWidget*)Form12->ArchivbearbeitenButton,
+                           (QWidget*)Form12->StartButton})
+            QVERIFY(!k->isEnabled());
+        QCOMPARE(Form12->Modell.Weisszahl, 0);
+        QVERIFY(Form12->StandbildSender->isVisible());
+        QVERIFY(!Form12->Sichtbild->isVisible());
+    }
+
+    void strahlenWieEinzelnGezeichnet_data()
+    {
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<int>("n");
+        QTest::newRow("38 bei 800") << 800 << 38;
+        QTest::newRow("4 bei 800") << 800 << 4;
+        QTest::newRow("56 bei 800") << 800 << 56;
+        QTest::newRow("20 bei 1024") << 1024 << 20;
+    }
+
+    void strahlenWieEinzelnGezeichnet()
+    {
+        // Outlines, ray segments, readings and rays drawn one after the other
+        // exactly as the scan asks for them, straight onto a surface.
+        QFETCH(int, breite);
+        QFETCH(int, n);
+        simulatorZeigen(breite, breite * 3 / 4);
+        TFormEinstellungen* e = FormEinstellungen;
+        if (n != 38)
+            einstellen({n == 4 ? e->Rastergroesse4 : n == 20 ? e->Rastergroesse20 : e->Rastergroesse56});
+        ct::Simulator& m = Form12->Modell;
+        const QSize groesse = Form12->Image1->flaeche().groesse();
+        for (int a : {0, 1, 17, 45, 46, 89, 90, 91, 134, 135, 179}) {
+            Zeichenflaeche soll(groesse.width(), groesse.height());
+            const auto punkte = [](const ct::Viereck& v, bool zu) {
+                std::vector<QPoint> p;
+                for (const ct::Punkt& q : v)
+                    p.emplace_back(q.x, q.y);
+                if (zu)
+                    p.push_back(p.front());
+                return p;
+            };
+            const auto umriss = [&] {
+                soll.setzeStift(0x000000);
+                const ct::Geraeteumriss u = m.CTUmrisse(a);
+                for (const ct::Viereck& v : {u.Sender, u.Detektor1, u.Detektor2})
+                    soll.polyline(punkte(v, true));
+            };
+            const auto viereck = [&](QRgb farbe, const ct::Viereck& v) {
+                soll.setzePinsel(farbe);
+                soll.setzeStift(farbe);
+                soll.polygon(punkte(v, false));
+            };
+            m.Drehwinkel = a;
+            Form12->WinkelBeginn(a);
+            Form12->CTZeichnen(a);
+            umriss();
+            const bool gerade = a == 0 || a == 90;
+            for (int k = 1; k <= m.Strahlzahl; ++k) {
+                const int anzahl = (k * 7) % 13;
+                if (!gerade) {
+                    Form12->CTZeichnen(a);
+                    umriss();
+                }
+                Form12->RoentgenZeichnen(a, k, anzahl);
+                const ct::Strahlbild s = m.RoentgenTeile(a, k, anzahl);
+                viereck(0xFF0000, s.Sender);
+                viereck(s.Strahl.Rgb(), s.Detektor1);
+                viereck(s.Anzeige.Rgb(), s.Detektor2);
+                umriss();
+                soll.setzeStift(0xFF0000);
+                soll.moveTo(s.Anfang.x, s.Anfang.y);
+                soll.lineTo(s.Ende.x, s.Ende.y);
+            }
+            Form12->CTZeichnen(a);
+            umriss();
+            QVERIFY2(Form12->Image1->flaeche().bild() == soll.bild(), qPrintable(QStringLiteral("angle %1").arg(a)));
+        }
+    }
+
+    void tastenDesSimulators()
+    {
+        // the desktop cannot close it: it is left through its menu
+        QVERIFY(!Form12->close());
+        QVERIFY(Form12->isVisible());
+        QTest::keyClick(Form12, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(FormEinstellungen->isVisible());
+        FormEinstellungen->hide();
+        // the items of a disabled menu do not answer their keys
+        QVERIFY(!Form12->Bearbeiten->isEnabled());
+        QTest::keyClick(Form12, Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(!Form12->StartButton->isEnabled());
+        QTest::keyClick(Form12, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(AktuelleSeite, 11);
+        QVERIFY(!Form12->isVisible());
+        QVERIFY(FormHaupt->isVisible());
+        // hidden, the simulator answers no key
+        QTest::keyClick(FormHaupt, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(!FormEinstellungen->isVisible());
+    }
+};
+
+QUORVEL_GUI_TEST_MAIN(TestSimulator)
+#include "test_simulator.moc"
