@@ -10,7 +10,8 @@ void pause(int ms)
     QElapsedTimer uhr;
     uhr.start();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    while (uhr.elapsed() <= ms) {
+    const qint64 grenze = qint64(ms) * 1000000;  // nanoseconds
+    while (uhr.nsecsElapsed() <= grenze) {
         bool abgelaufen = false;
         QEventLoop schleife;
         QTimer wecker;
@@ -20,7 +21,9 @@ void pause(int ms)
             abgelaufen = true;
             schleife.quit();
         });
-        wecker.start(int(ms - uhr.elapsed() + 1));
+        // Whole milliseconds, rounded up: the timer never fires early, and
+        // the wait ends within a millisecond of its bound.
+        wecker.start(int((grenze - uhr.nsecsElapsed() + 999999) / 1000000));
         schleife.exec();
         // An event loop that returns before its timer fired was ended by the
         // application shutting down; waiting on would only spin.

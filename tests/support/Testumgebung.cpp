@@ -10,6 +10,14 @@
 namespace Testumgebung {
 
 namespace {
+// Owner of the pending modal actions: torn down with the window set, so an
+// action whose modal window never came cannot fire into the next test.
+QObject*& modalWaechter()
+{
+    static QObject* w = nullptr;
+    return w;
+}
+
 QList<Meldungseintrag>& liste()
 {
     static QList<Meldungseintrag> l;
@@ -73,6 +81,8 @@ void starten(const Anzeigedaten& anzeige)
 
 void abbauen()
 {
+    delete modalWaechter();
+    modalWaechter() = nullptr;
     if (!aufgebaut)
         return;
     Fenstersatz::abbauen();
@@ -94,7 +104,9 @@ void klicken(QWidget* element, QPoint punkt)
 
 void wennModal(std::function<void()> aktion, int nachMs)
 {
-    QTimer::singleShot(nachMs, aktion);
+    if (!modalWaechter())
+        modalWaechter() = new QObject;
+    QTimer::singleShot(nachMs, modalWaechter(), aktion);
 }
 
 QRgb pixel(QWidget* bildanzeige, int x, int y)
