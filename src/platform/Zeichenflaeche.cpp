@@ -21,6 +21,27 @@ Zeichenflaeche::Zeichenflaeche(int breite, int hoehe, QRgb hintergrund)
     : m_bild(std::max(breite, 0), std::max(hoehe, 0), QImage::Format_RGB32)
 {
     m_bild.fill(hintergrund);
+    masseMerken();
+    m_weissRest = (hintergrund | 0xFF000000u) == 0xFFFFFFFFu;
+}
+
+void Zeichenflaeche::beruehrt(int x1, int y1, int x2, int y2)
+{
+    const int rand = m_stiftbreite;
+    m_schmutz |= QRect(QPoint(std::min(x1, x2) - rand, std::min(y1, y2) - rand),
+                       QPoint(std::max(x1, x2) + rand, std::max(y1, y2) + rand));
+}
+
+void Zeichenflaeche::beruehrt(const std::vector<QPoint>& punkte)
+{
+    for (const QPoint& p : punkte)
+        beruehrt(p.x(), p.y(), p.x() + 1, p.y() + 1);
+}
+
+QRgb* Zeichenflaeche::schreiben()
+{
+    m_px = reinterpret_cast<QRgb*>(m_bild.bits());
+    return m_px;
 }
 
 void Zeichenflaeche::setzeGroesse(int breite, int hoehe)
@@ -37,17 +58,20 @@ void Zeichenflaeche::setzeGroesse(int breite, int hoehe)
         std::copy_n(reinterpret_cast<const QRgb*>(m_bild.constScanLine(y)), w,
                     reinterpret_cast<QRgb*>(neu.scanLine(y)));
     m_bild = std::move(neu);
+    masseMerken();
 }
 
 void Zeichenflaeche::setzeBild(const QImage& bild)
 {
     m_bild = bild.convertToFormat(QImage::Format_RGB32);
+    masseMerken();
+    m_weissRest = false;
 }
 
 void Zeichenflaeche::punkt(int x, int y, QRgb farbe)
 {
     if (innen(x, y))
-        reinterpret_cast<QRgb*>(m_bild.scanLine(y))[x] = farbe;
+        m_px[std::size_t(y) * std::size_t(m_b) + std::size_t(x)] = farbe;
 }
 
 void Zeichenflaeche::stiftpunkt(int x, int y)
@@ -66,11 +90,13 @@ QRgb Zeichenflaeche::pixel(int x, int y) const
 {
     if (!innen(x, y))
         return 0xFFFFFFFFu;
-    return reinterpret_cast<const QRgb*>(m_bild.constScanLine(y))[x] | 0xFF000000u;
+    return lesen()[std::size_t(y) * std::size_t(m_b) + std::size_t(x)] | 0xFF000000u;
 }
 
 void Zeichenflaeche::setPixel(int x, int y, QRgb farbe)
 {
+    schreiben();
+    beruehrt(x, y, x + 1, y + 1);
     punkt(x, y, farbe | 0xFF000000u);
 }
 
@@ -79,10 +105,27 @@ void Zeichenflaeche::fillRect(int x1, int y1, int x2, int y2)
     ordnen(x1, y1, x2, y2);
     x1 = std::max(x1, 0);
     y1 = std::max(y1, 0);
-    x2 = std::min(x2, m_bild.width());
-    y2 = std::min(y2, m_bild.height());
+    x2 = std::min(x2, m_b);
+    y2 = std::min(y2, m_h);
+    if (x1 >= x2 || y1 >= y2)
+        return;
+    if (m_pinsel == 0xFFFFFFFFu && x1 == 0 && y1 == 0 && x2 == m_b && y2 == m_h) {
+        // White over everything: where the rest is known white, only the drawn part needs it.
+        if (m_weissRest) {
+            const QRect r = m_schmutz.intersected(QRect(0, 0, m_b, m_h));
+            x1 = r.left();
+            y1 = r.top();
+            x2 = r.left() + r.width();
+            y2 = r.top() + r.height();
+        }
+        m_weissRest = true;
+        m_schmutz = QRect();
+    } else {
+        beruehrt(x1, y1, x2, y2);
+    }
+    QRgb* px = schreiben();
     for (int y = y1; y < y2; ++y) {
-        QRgb* zeile = reinterpret_cast<QRgb*>(m_bild.scanLine(y));
+        QRgb* zeile = px + std::size_t(y) * std::size_t(m_b);
         std::fill(zeile + x1, zeile + x2, m_pinsel);
     }
 }
@@ -92,6 +135,7 @@ void Zeichenflaeche::rectangle(int x1, int y1, int x2, int y2)
     if (!ordnen(x1, y1, x2, y2))
         return;
     fillRect(x1, y1, x2, y2);
+    beruehrt(x1, y1, x2, y2);
     for (int x = x1; x < x2; ++x) {
         stiftpunkt(x, y1);
         stiftpunkt(x, y2 - 1);
@@ -104,6 +148,8 @@ void Zeichenflaeche::rectangle(int x1, int y1, int x2, int y2)
 
 void Zeichenflaeche::linie(QPoint a, QPoint b, bool mitEndpunkt)
 {
+    schreiben();
+    beruehrt(a.x(), a.y(), b.x() + 1, b.y() + 1);
     // Bresenham over the longer axis; every step sets one pen point.
     int x = a.x(), y = a.y();
     const int dx = std::abs(b.x() - x), sx = x < b.x() ? 1 : -1;
@@ -148,13 +194,15 @@ void Zeichenflaeche::fuelleFlaeche(const std::vector<QPoint>& punkte)
     // Even-odd scanline fill: a pixel belongs to the polygon when its centre lies inside.
     if (punkte.size() < 3)
         return;
+    beruehrt(punkte);
     int ymin = punkte.front().y(), ymax = ymin;
     for (const QPoint& p : punkte) {
         ymin = std::min(ymin, p.y());
         ymax = std::max(ymax, p.y());
     }
     ymin = std::max(ymin, 0);
-    ymax = std::min(ymax, m_bild.height());
+    ymax = std::min(ymax, m_h);
+    QRgb* px = schreiben();
     std::vector<double> schnitte;
     for (int y = ymin; y < ymax; ++y) {
         const double my = y + 0.5;
@@ -168,10 +216,10 @@ void Zeichenflaeche::fuelleFlaeche(const std::vector<QPoint>& punkte)
             }
         }
         std::sort(schnitte.begin(), schnitte.end());
-        QRgb* zeile = reinterpret_cast<QRgb*>(m_bild.scanLine(y));
+        QRgb* zeile = px + std::size_t(y) * std::size_t(m_b);
         for (std::size_t i = 0; i + 1 < schnitte.size(); i += 2) {
             const int von = std::max(0, int(std::ceil(schnitte[i] - 0.5)));
-            const int bis = std::min(m_bild.width(), int(std::ceil(schnitte[i + 1] - 0.5)));
+            const int bis = std::min(m_b, int(std::ceil(schnitte[i + 1] - 0.5)));
             for (int x = von; x < bis; ++x)
                 zeile[x] = m_pinsel;
         }
@@ -193,6 +241,7 @@ void Zeichenflaeche::ellipse(int x1, int y1, int x2, int y2)
 {
     if (!ordnen(x1, y1, x2, y2))
         return;
+    beruehrt(x1, y1, x2, y2);
     QPainter maler(&m_bild);
     maler.setRenderHint(QPainter::Antialiasing, false);
     maler.setPen(QPen(QColor::fromRgb(m_stift), m_stiftbreite == 1 ? 0 : m_stiftbreite));
@@ -211,6 +260,7 @@ void Zeichenflaeche::chord(int x1, int y1, int x2, int y2, int x3, int y3, int x
     double spanne = ende - anfang;
     while (spanne <= 0)
         spanne += 360.0;
+    beruehrt(x1, y1, x2, y2);
     QPainter maler(&m_bild);
     maler.setRenderHint(QPainter::Antialiasing, false);
     maler.setPen(QPen(QColor::fromRgb(m_stift), m_stiftbreite == 1 ? 0 : m_stiftbreite));
@@ -232,12 +282,14 @@ void Zeichenflaeche::floodFill(int x, int y, QRgb farbe, Fuellart art)
         return;
     if (art == Fuellart::Flaeche && farbe == m_pinsel)
         return;
-    const int w = m_bild.width(), h = m_bild.height();
+    const int w = m_b, h = m_h;
+    QRgb* px = schreiben();
+    beruehrt(0, 0, w, h);
     std::vector<QPoint> stapel{QPoint(x, y)};
     while (!stapel.empty()) {
         QPoint p = stapel.back();
         stapel.pop_back();
-        QRgb* zeile = reinterpret_cast<QRgb*>(m_bild.scanLine(p.y()));
+        QRgb* zeile = px + std::size_t(p.y()) * std::size_t(w);
         if (!fuellbar(zeile[p.x()]))
             continue;
         int links = p.x(), rechts = p.x();
@@ -250,7 +302,7 @@ void Zeichenflaeche::floodFill(int x, int y, QRgb farbe, Fuellart art)
         for (int ny : {p.y() - 1, p.y() + 1}) {
             if (ny < 0 || ny >= h)
                 continue;
-            const QRgb* nachbar = reinterpret_cast<const QRgb*>(m_bild.constScanLine(ny));
+            const QRgb* nachbar = px + std::size_t(ny) * std::size_t(w);
             bool inLauf = false;
             for (int i = links; i <= rechts; ++i) {
                 const bool f = fuellbar(nachbar[i]);
@@ -269,6 +321,7 @@ void Zeichenflaeche::textOut(int x, int y, const QString& text, bool mitHintergr
     maler.setFont(m_schrift);
     const QFontMetrics metrik(m_schrift);
     const QRect kasten(x, y, metrik.horizontalAdvance(text), metrik.height());
+    beruehrt(kasten.left() - 2, kasten.top() - 2, kasten.right() + 3, kasten.bottom() + 3);
     if (mitHintergrund)
         maler.fillRect(kasten, QColor::fromRgb(m_pinsel));
     maler.setPen(QColor::fromRgb(m_stift));
@@ -279,21 +332,43 @@ void Zeichenflaeche::kopiere(const QRect& ziel, const QImage& von, const QRect& 
 {
     if (ziel.isEmpty() || quelle.isEmpty() || von.isNull())
         return;
-    QImage stueck = von.copy(quelle).convertToFormat(QImage::Format_RGB32);
-    if (stueck.size() != ziel.size())
-        stueck = stueck.scaled(ziel.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // Same size and format: straight from the source's rows, no temporary picture.
+    QImage umgewandelt;
+    const QImage* q = &von;
+    QRect qr = quelle;
+    if (von.format() != QImage::Format_RGB32 && von.format() != QImage::Format_ARGB32) {
+        umgewandelt = von.convertToFormat(QImage::Format_RGB32);
+        q = &umgewandelt;
+    }
+    if (quelle.size() != ziel.size()) {
+        umgewandelt = q->copy(quelle).scaled(ziel.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                          .convertToFormat(QImage::Format_RGB32);
+        q = &umgewandelt;
+        qr = QRect(QPoint(0, 0), ziel.size());
+    }
+    const bool selbst = q->constBits() == m_bild.constBits();
+    if (selbst) {
+        umgewandelt = m_bild.copy();
+        q = &umgewandelt;
+    }
+    QRgb* px = schreiben();
+    beruehrt(ziel.left(), ziel.top(), ziel.left() + ziel.width(), ziel.top() + ziel.height());
     for (int y = 0; y < ziel.height(); ++y) {
-        const int ty = ziel.top() + y;
-        if (ty < 0 || ty >= m_bild.height())
+        const int ty = ziel.top() + y, sy = qr.top() + y;
+        if (ty < 0 || ty >= m_h || sy < 0 || sy >= q->height())
             continue;
-        const QRgb* q = reinterpret_cast<const QRgb*>(stueck.constScanLine(y));
-        QRgb* z = reinterpret_cast<QRgb*>(m_bild.scanLine(ty));
-        for (int x = 0; x < ziel.width(); ++x) {
-            const int tx = ziel.left() + x;
-            if (tx < 0 || tx >= m_bild.width())
-                continue;
-            z[tx] = und ? ((z[tx] & q[x]) | 0xFF000000u) : (q[x] | 0xFF000000u);
-        }
+        const QRgb* qz = reinterpret_cast<const QRgb*>(q->constScanLine(sy));
+        QRgb* z = px + std::size_t(ty) * std::size_t(m_b);
+        const int von_x = std::max({0, -ziel.left(), -qr.left()});
+        const int bis_x = std::min({ziel.width(), m_b - ziel.left(), q->width() - qr.left()});
+        const QRgb* a = qz + qr.left();
+        QRgb* b = z + ziel.left();
+        if (und)
+            for (int x = von_x; x < bis_x; ++x)
+                b[x] = (b[x] & a[x]) | 0xFF000000u;
+        else
+            for (int x = von_x; x < bis_x; ++x)
+                b[x] = a[x] | 0xFF000000u;
     }
 }
 

@@ -21,8 +21,8 @@ public:
     Zeichenflaeche() = default;
     Zeichenflaeche(int breite, int hoehe, QRgb hintergrund = 0xFFFFFFFF);
 
-    int breite() const { return m_bild.width(); }
-    int hoehe() const { return m_bild.height(); }
+    int breite() const { return m_b; }
+    int hoehe() const { return m_h; }
     QSize groesse() const { return m_bild.size(); }
     bool leer() const { return m_bild.isNull(); }
 
@@ -80,14 +80,31 @@ public:
     void copyRectAnd(const QRect& ziel, const QImage& von, const QRect& quelle);
 
 private:
-    bool innen(int x, int y) const { return x >= 0 && y >= 0 && x < m_bild.width() && y < m_bild.height(); }
+    bool innen(int x, int y) const { return unsigned(x) < unsigned(m_b) && unsigned(y) < unsigned(m_h); }
+    // The pixels for writing (rows of m_b pixels, no padding in RGB32); taken
+    // once at the start of every drawing operation.
+    QRgb* schreiben();
+    const QRgb* lesen() const { return reinterpret_cast<const QRgb*>(m_bild.constBits()); }
+    void masseMerken() { m_b = m_bild.width(); m_h = m_bild.height(); }
     void punkt(int x, int y, QRgb farbe);
     void stiftpunkt(int x, int y);
     void linie(QPoint a, QPoint b, bool mitEndpunkt);
     void fuelleFlaeche(const std::vector<QPoint>& punkte);
     void kopiere(const QRect& ziel, const QImage& von, const QRect& quelle, bool und);
 
+    // Marks a box (right and bottom exclusive, widened by the pen) as drawn on.
+    void beruehrt(int x1, int y1, int x2, int y2);
+    void beruehrt(const std::vector<QPoint>& punkte);
+
     QImage m_bild;
+    int m_b = 0, m_h = 0;
+    // While m_weissRest holds, every pixel outside m_schmutz is white: a
+    // white fill of the whole surface then only needs to clear m_schmutz.
+    // Scans fill their large drawings white at every angle but draw on a
+    // small part of them.
+    bool m_weissRest = false;
+    QRect m_schmutz;
+    QRgb* m_px = nullptr;
     QRgb m_stift = 0xFF000000u;
     QRgb m_pinsel = 0xFFFFFFFFu;
     int m_stiftbreite = 1;

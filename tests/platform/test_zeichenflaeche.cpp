@@ -195,6 +195,48 @@ private slots:
         QCOMPARE(f.pixel(97, 2), W);
     }
 
+    void weissFuellenNachJederZeichnung_data()
+    {
+        QTest::addColumn<int>("art");
+        for (int i = 0; i < 9; ++i)
+            QTest::newRow(qPrintable(QString::number(i))) << i;
+    }
+
+    // A white fill of the whole surface leaves it all white, whatever was
+    // drawn before it (the surface only clears what was drawn on).
+    void weissFuellenNachJederZeichnung()
+    {
+        QFETCH(int, art);
+        Zeichenflaeche f(40, 30);
+        Zeichenflaeche quelle(10, 10, S);
+        for (int runde = 0; runde < 2; ++runde) {
+            f.setzeStift(S);
+            f.setzePinsel(R);
+            f.setzeStiftbreite(runde + 1);
+            switch (art) {
+            case 0: f.moveTo(3, 28); f.lineTo(37, 2); break;
+            case 1: f.fillRect(30, 20, 40, 30); break;
+            case 2: f.rectangle(0, 0, 40, 30); break;
+            case 3: f.polygon({{5, 5}, {35, 8}, {20, 25}}); break;
+            case 4: f.ellipse(2, 2, 38, 28); break;
+            case 5: f.chord(0, 0, 40, 60, 40, 29, 0, 29); break;
+            case 6: f.floodFill(0, 0, W, Zeichenflaeche::Fuellart::Flaeche); break;
+            case 7: f.copyRectAnd(QRect(35, 25, 10, 10), quelle, QRect(0, 0, 10, 10)); break;
+            case 8: f.setPixel(39, 29, S); f.textOut(1, 1, "Wq"); break;
+            }
+            f.setzePinsel(W);
+            f.fillRect(0, 0, 40, 30);
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 40; ++x)
+                    QCOMPARE(f.pixel(x, y), W);
+        }
+        // a picture set from outside is cleared completely too
+        f.setzeBild(QImage(40, 30, QImage::Format_RGB32));
+        f.setzePinsel(W);
+        f.fillRect(0, 0, 40, 30);
+        QCOMPARE(f.pixel(17, 13), W);
+    }
+
     void groesseBehaeltInhalt()
     {
         Zeichenflaeche f(2, 2, S);
