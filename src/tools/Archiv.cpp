@@ -42,7 +42,9 @@ TFormArchiv::TFormArchiv()
     setObjectName(QStringLiteral("FormArchiv"));
     setWindowTitle(QStringLiteral(" Computer Tomography"));
     fensterart(this, Rahmen::MitMaximieren, true);
-    setFont(arial(13));
+    // The small type of the slot headers lets "Picture 1" end where the
+    // slot's angle step begins.
+    setFont(arial(11));
     weissHinterlegen(this);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setzeAussengroesse(this, 552, 333);
