@@ -53,8 +53,10 @@ TFormArchivbearbeiten::TFormArchivbearbeiten()
         for (int k = 1; k <= 5; ++k) {
             auto* platz = new Panel(this, QStringLiteral("Panel%1%2").arg(vorsilbe.right(1)).arg(k), x,
                                     40 + 24 * (k - 1), 80, 20, palette().color(QPalette::Window));
-            const QString name = vorsilbe == QStringLiteral("Bild0") && k == 3 ? QStringLiteral("Bild03button")
-                                                                               : QStringLiteral("%1%2Button").arg(vorsilbe).arg(k);
+            // The third save button carries its name with a small b.
+            const QString name = vorsilbe == QStringLiteral("Bild0") && k == 3
+                                     ? QStringLiteral("Bild03button")
+                                     : QStringLiteral("%1%2Button").arg(vorsilbe).arg(k);
             QRadioButton* r = optionsfeld(platz, name, QStringLiteral("Picture %1").arg(k), 0, 0);
             r->setProperty("autoSize", false);
             r->setGeometry(0, 0, 80, 20);

@@ -66,7 +66,8 @@ TFormEingabe::TFormEingabe()
         m_felder[std::size_t(i)] = f;
     }
 
-    UebernehmenButton = knopf(this, QStringLiteral("UebernehmenButton"), QStringLiteral("Apply filter"), 20, 192, 108, 25);
+    UebernehmenButton =
+        knopf(this, QStringLiteral("UebernehmenButton"), QStringLiteral("Apply filter"), 20, 192, 108, 25);
     EndeButton = knopf(this, QStringLiteral("EndeButton"), QStringLiteral("Abort"), 143, 192, 108, 25);
 
     for (int i = 0; i < 8; ++i)
@@ -100,7 +101,8 @@ void TFormEingabe::showEvent(QShowEvent* e)
     // Centred over the filter window, or over the place it takes when shown.
     QPoint filterort = FormFilter->pos();
     if (!FormFilter->isVisible())
-        filterort = QPoint((Form12->width() - aussenbreite(FormFilter)) / 2, Form12->height() - aussenhoehe(FormFilter));
+        filterort = QPoint((Form12->width() - aussenbreite(FormFilter)) / 2,
+                           Form12->height() - aussenhoehe(FormFilter));
     move(filterort.x() + (aussenbreite(FormFilter) - aussenbreite(this)) / 2,
          filterort.y() + (aussenhoehe(FormFilter) - aussenhoehe(this)) / 2);
 }
@@ -110,7 +112,8 @@ bool TFormEingabe::eventFilter(QObject* objekt, QEvent* e)
     if (e->type() != QEvent::KeyPress || !qobject_cast<QLineEdit*>(objekt))
         return QWidget::eventFilter(objekt, e);
     auto* taste = static_cast<QKeyEvent*>(e);
-    const Qt::KeyboardModifiers steuer = taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const Qt::KeyboardModifiers steuer =
+        taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     // Enter moves on like Tab and is not typed.
     if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
         focusNextChild();

@@ -50,7 +50,8 @@ Musterbibliothek::Musterbibliothek(const QString& name, int raster, const Abmess
         b->flaecheAnpassen();
         return b;
     };
-    Wirbelsaeule = seite(QStringLiteral("TabWirbelsaeule"), QStringLiteral("Wirbelsäule"), QStringLiteral("Wirbelsaeule"));
+    Wirbelsaeule =
+        seite(QStringLiteral("TabWirbelsaeule"), QStringLiteral("Wirbelsäule"), QStringLiteral("Wirbelsaeule"));
     Herz = seite(QStringLiteral("TabHerz"), QStringLiteral("Herz"), QStringLiteral("Herz"));
     Gehirn = seite(QStringLiteral("TabGehirn"), QStringLiteral("Gehirn"), QStringLiteral("Gehirn"));
 
