@@ -153,15 +153,6 @@ private slots:
         QCOMPARE(FormEingabe->Feld5->text(), QStringLiteral("7"));
     }
 
-    void filterfensterUnten()
-    {
-        kleinesBild();
-        Form12->FilterzeigenButton->click();
-        QCOMPARE(FormFilter->size(), QSize(422, 266));
-        QCOMPARE(FormFilter->pos(), QPoint((Form12->width() - aussenbreite(FormFilter)) / 2,
-                                           Form12->height() - aussenhoehe(FormFilter)));
-    }
-
     void tasten_data()
     {
         QTest::addColumn<QString>("getippt");

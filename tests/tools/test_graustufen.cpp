@@ -1,18 +1,12 @@
 // The gray-scale window: its strips and placement at both layouts, the
 // re-colouring of the simulator's picture, the repeat buttons, clicks into
-// the tick strip and beside the knob, dragging the knob, Reset and Close,
-// and the help positions of the tool windows.
+// the tick strip and beside the knob, dragging the knob, Reset and Close.
 #include "Werkzeughilfe.h"
 
-#include "pages/Hilfe.h"
 #include "platform/Fensterart.h"
-#include "tools/Archivbearbeiten.h"
 #include "tools/BlattFilter.h"
 
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -289,32 +283,6 @@ private slots:
         Form12->CTLoeschenButton->click();
         QVERIFY(!G()->isVisible());
         QCOMPARE(G()->Schieberposition, 0);
-    }
-
-    void hilfe_data()
-    {
-        QTest::addColumn<QString>("fenster");
-        QTest::addColumn<int>("position");
-        QTest::newRow("Graustufen") << "FormGraucode" << 830;
-        QTest::newRow("Filter") << "FormFilter" << 1100;
-        QTest::newRow("Archiv bearbeiten") << "FormArchivbearbeiten" << 1367;
-    }
-
-    void hilfe()
-    {
-        QFETCH(QString, fenster);
-        QFETCH(int, position);
-        QWidget* w = nullptr;
-        for (QWidget* f : {(QWidget*)FormGraucode, (QWidget*)FormFilter, (QWidget*)FormArchivbearbeiten})
-            if (f->objectName() == fenster)
-                w = f;
-        QVERIFY(w);
-        w->show();
-        element<QPushButton>(w, QStringLiteral("HilfeButton"))->click();
-        QVERIFY(FormHilfe->isVisible());
-        QCOMPARE(FormHilfe->PageControl1->currentIndex(), int(TFormHilfe::Computertomographie));
-        QScrollBar* balken = FormHilfe->ScrollBox2->verticalScrollBar();
-        QCOMPARE(balken->value(), qMin(position, balken->maximum()));
     }
 };
 
