@@ -124,9 +124,10 @@ bool TFormEingabe::eventFilter(QObject* objekt, QEvent* e)
     // Nothing comes in by pasting either.
     if (taste->matches(QKeySequence::Paste))
         return true;
+    // Keys that type nothing keep their work: Tab, Delete, the arrows.
     const QString text = taste->text();
-    if (text.isEmpty())
-        return false;  // moving the cursor, Delete, Tab
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return false;
     const QChar z = text.at(0);
     const bool erlaubt = steuer == Qt::NoModifier && text.size() == 1
                          && ((z >= QLatin1Char('0') && z <= QLatin1Char('9')) || z == QLatin1Char('-'));

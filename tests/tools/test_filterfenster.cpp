@@ -179,6 +179,10 @@ private slots:
         QTest::keyClick(FormEingabe->Feld1, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(FormEingabe->Feld1, Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(FormEingabe->Feld1->text(), text.chopped(1));
+        // Delete works as in every field
+        QTest::keyClick(FormEingabe->Feld1, Qt::Key_Home);
+        QTest::keyClick(FormEingabe->Feld1, Qt::Key_Delete);
+        QCOMPARE(FormEingabe->Feld1->text(), text.chopped(1).mid(1));
     }
 
     void enterGehtWeiter()
@@ -192,6 +196,10 @@ private slots:
         }
         QTest::keyClick(FormEingabe->Feld9, Qt::Key_Enter);
         QCOMPARE(FormEingabe->focusWidget(), FormEingabe->UebernehmenButton);
+        // Tab goes on as well
+        FormEingabe->Feld4->setFocus();
+        QTest::keyClick(FormEingabe->Feld4, Qt::Key_Tab);
+        QCOMPARE(FormEingabe->focusWidget(), FormEingabe->Feld5);
     }
 
     void eigenerKern_data()
