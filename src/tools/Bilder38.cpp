@@ -1,14 +1,8 @@
 #include "tools/Bilder38.h"
 
-#include "platform/Fensterart.h"
-#include "platform/Steuerelemente.h"
-
 TFormBilder38::TFormBilder38()
+    : Musterbibliothek(QStringLiteral("FormBilder38"), 38,
+                       {QSize(285, 341), QSize(264, 288), 229, 308, 47, 152, 6},
+                       {QSize(373, 448), QSize(343, 368), 305, 388, 78, 206, 8})
 {
-    setObjectName(QStringLiteral("FormBilder38"));
-    setWindowTitle(QStringLiteral("Pattern Library"));
-    fensterart(this, Rahmen::MitMinimieren, true);
-    setFont(arial(13));
-    setzeClientgroesse(this, 285, 341);
-    aufBildschirmZentrieren(this);
 }

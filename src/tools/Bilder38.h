@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QWidget>
+#include "tools/Musterbibliothek.h"
 
-class TFormBilder38 : public QWidget
+// The pattern library of the 38 x 38 grid.
+class TFormBilder38 : public Musterbibliothek
 {
     Q_OBJECT
 public:

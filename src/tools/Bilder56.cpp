@@ -1,14 +1,8 @@
 #include "tools/Bilder56.h"
 
-#include "platform/Fensterart.h"
-#include "platform/Steuerelemente.h"
-
 TFormBilder56::TFormBilder56()
+    : Musterbibliothek(QStringLiteral("FormBilder56"), 56,
+                       {QSize(283, 336), QSize(262, 284), 225, 304, 45, 152, 4},
+                       {QSize(400, 478), QSize(374, 396), 337, 416, 100, 212, 6})
 {
-    setObjectName(QStringLiteral("FormBilder56"));
-    setWindowTitle(QStringLiteral("Pattern Library"));
-    fensterart(this, Rahmen::MitMinimieren, true);
-    setFont(arial(13));
-    setzeClientgroesse(this, 283, 336);
-    aufBildschirmZentrieren(this);
 }

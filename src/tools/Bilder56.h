@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QWidget>
+#include "tools/Musterbibliothek.h"
 
-class TFormBilder56 : public QWidget
+// The pattern library of the 56 x 56 grid.
+class TFormBilder56 : public Musterbibliothek
 {
     Q_OBJECT
 public:

@@ -1,9 +1,27 @@
 #include "tools/BlattFilter.h"
 
+#include "app/Fenster.h"
+#include "core/Farben.h"
+#include "core/Filter.h"
+#include "pages/Hilfe.h"
 #include "platform/Fensterart.h"
 #include "platform/Steuerelemente.h"
+#include "sim/Blatt12.h"
+#include "tools/Eingabe.h"
+#include "tools/Graucode.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
+#include <algorithm>
+
+namespace {
+
+const QColor Silber(0xC0, 0xC0, 0xC0);
+
+}  // namespace
 
 TFormFilter::TFormFilter()
 {
@@ -11,6 +29,103 @@ TFormFilter::TFormFilter()
     setWindowTitle(QStringLiteral("Filter"));
     fensterart(this, Rahmen::NurSchliessen, true);
     setFont(arial(13));
+    setContextMenuPolicy(Qt::NoContextMenu);
     setzeClientgroesse(this, 422, 266);
-    keinFilter = optionsfeld(this, QStringLiteral("keinFilter"), QStringLiteral("No filter"), 26, 25, true);
+
+    GroupBox1 = gruppe(this, QStringLiteral("GroupBox1"), QStringLiteral(" Filter "), 10, 5, 401, 217);
+    GroupBox1->setAutoFillBackground(true);
+    QPalette grund = GroupBox1->palette();
+    grund.setColor(QPalette::Window, Silber);
+    GroupBox1->setPalette(grund);
+
+    Label1 = bezeichnung(GroupBox1, QStringLiteral("Label1"), QStringLiteral("Linear Filter"), 16, 51);
+    Label2 = bezeichnung(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Nonlinear Filter"), 204, 51);
+    Panel1 = new Panel(GroupBox1, QStringLiteral("Panel1"), 184, 52, 3, 152, Silber);
+    Panel1->setzeKanten(Panel::Kante::Vertieft, Panel::Kante::Vertieft);
+
+    const auto filterknopf = [this](const char* name, const char* text, int x, int y, int breite,
+                                    const char* hinweis = nullptr) {
+        QRadioButton* r = optionsfeld(GroupBox1, QString::fromLatin1(name), QString::fromLatin1(text), x, y);
+        r->setProperty("autoSize", false);
+        r->setGeometry(x, y, std::max(breite, r->sizeHint().width()), 17);
+        if (hinweis)
+            r->setToolTip(QString::fromLatin1(hinweis));
+        return r;
+    };
+    keinFilter = filterknopf("keinFilter", "No filter", 16, 20, 113);
+    keinFilter->setChecked(true);
+    Rechtecksfilter = filterknopf("Rechtecksfilter", "Rectangular filter", 16, 74, 115, "1/9*(1,1,1,1,1,1,1,1,1)");
+    Gaussfilter = filterknopf("Gaussfilter", "Gaussian filter", 16, 96, 113, "1/16*(1,2,1,2,4,2,1,2,1)");
+    Laplacefilter = filterknopf("Laplacefilter", "Laplace filter", 16, 118, 113, "(0,1,0,1,-4,1,0,1,0)");
+    KernelHochpass = filterknopf("KernelHochpass", "Kernel filter - high pass", 16, 140, 161,
+                                 "(-1,-1,-1,-1,9,-1,-1,-1,-1)");
+    KernelTiefpass = filterknopf("KernelTiefpass", "Kernel filter - low pass", 16, 162, 153,
+                                 "1/10*(1,1,1,1,2,1,1,1,1)");
+    Eigenkreation = filterknopf("Eigenkreation", "Create a filter", 16, 184, 113);
+    MedianMaske1 = filterknopf("MedianMaske1", "Median filter with 1 mask", 204, 74, 165);
+    MedianMaske2 = filterknopf("MedianMaske2", "Median filter with 2 masks", 204, 96, 169);
+    ErosionMaske1 = filterknopf("ErosionMaske1", "Erosion filter with 1 mask", 204, 118, 173);
+    ErosionMaske2 = filterknopf("ErosionMaske2", "Erosion filter with 2 masks", 204, 140, 173);
+    DilatationMaske1 = filterknopf("DilatationMaske1", "Dilatation filter with 1 mask", 204, 162, 181);
+    DilatationMaske2 = filterknopf("DilatationMaske2", "Dilation filter with 2 masks", 204, 184, 181);
+
+    EndeButton = knopf(this, QStringLiteral("EndeButton"), QStringLiteral("Close"), 174, 232, 75, 25);
+    HilfeButton = knopf(this, QStringLiteral("HilfeButton"), QStringLiteral("Help"), 296, 232, 75, 25);
+
+    // Each button acts when it becomes selected; the table of filters links
+    // it to its code.
+    for (const ct::Filterangabe& f : ct::Filtertabelle()) {
+        auto* r = findChild<QRadioButton*>(QString::fromLatin1(f.Knopf.data(), qsizetype(f.Knopf.size())));
+        if (!r)
+            continue;
+        const int code = f.Code;
+        connect(r, &QRadioButton::toggled, this, [this, code](bool an) {
+            if (!an)
+                return;
+            if (code == 8)
+                EigenkreationClick();
+            else
+                FilterWaehlen(code);
+        });
+    }
+    connect(EndeButton, &QPushButton::clicked, this, &TFormFilter::EndeButtonClick);
+    connect(HilfeButton, &QPushButton::clicked, this, &TFormFilter::HilfeButtonClick);
+}
+
+void TFormFilter::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (e->spontaneous())
+        return;
+    // Bottom-centred over the simulator.
+    move((Form12->width() - aussenbreite(this)) / 2, Form12->height() - aussenhoehe(this));
+}
+
+void TFormFilter::FilterWaehlen(int code)
+{
+    ct::Simulator& m = Form12->Modell;
+    FormGraucode->Schieberposition = 0;
+    FormGraucode->Schieber(0);
+    m.Filternummer = code;
+    m.FilterAktiv = code != 0;
+    Form12->FilterEinstellungen(code);
+    ct::FilterAnwenden(code, m.CTBild, m.FilterBild, m.Raster);
+    const ct::Bildfeld& gezeigt = m.FilterAktiv ? m.FilterBild : m.CTBild;
+    m.Bildmaximum = ct::Maximum(gezeigt, m.Raster);
+    Form12->Faerben(gezeigt);
+}
+
+void TFormFilter::EigenkreationClick()
+{
+    zeigenVorn(FormEingabe);
+}
+
+void TFormFilter::EndeButtonClick()
+{
+    close();
+}
+
+void TFormFilter::HilfeButtonClick()
+{
+    FormHilfe->HilfeZeigen(TFormHilfe::Computertomographie, 1100);
 }

@@ -441,6 +441,9 @@ private slots:
         info.Bildmaximum = 123.5f;
         info.Bildminimum = -4.0f;
         info.Schieberposition = 77;
+        // The Gauss filter is the one chosen already, so restoring it runs no
+        // filter (which would set its own maximum and slider position).
+        FormFilter->Gaussfilter->setChecked(true);
         Form12->EinstellungsCheck(info);
         QCOMPARE(statustexte(), QStringList({"Bild: Gehirn", darstellung, verlauf,
                                              QStringLiteral("Drehwinkel: %1 Grad").arg(winkel),

@@ -1,0 +1,137 @@
+#include "tools/Musterbibliothek.h"
+
+#include "app/Fenster.h"
+#include "app/HauptBlatt.h"
+#include "platform/Bildanzeige.h"
+#include "platform/Fensterart.h"
+#include "platform/Steuerelemente.h"
+#include "sim/Blatt12.h"
+
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+constexpr QRgb Mustergrau = 0x808080;
+
+}  // namespace
+
+Musterbibliothek::Musterbibliothek(const QString& name, int raster, const Abmessungen& bei800,
+                                   const Abmessungen& bei1024)
+    : m_raster(raster)
+{
+    setObjectName(name);
+    setWindowTitle(QStringLiteral("Pattern Library"));
+    fensterart(this, Rahmen::MitMinimieren, true);
+    setFont(arial(13));
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    // The sizes and the cell size follow the layout, so that the library's
+    // cells are the simulator's cells.
+    const bool gross = Bildschirmbreite == 1024;
+    const Abmessungen& a = gross ? bei1024 : bei800;
+    m_kaestchen = a.kaestchen;
+    if (gross)
+        setzeAussengroesse(this, a.fenster.width(), a.fenster.height());
+    else
+        setzeClientgroesse(this, a.fenster.width(), a.fenster.height());
+
+    Bilder = new QTabWidget(this);
+    Bilder->setObjectName(QStringLiteral("Bilder"));
+    Bilder->setGeometry(10, 9, a.notizbuch.width(), a.notizbuch.height());
+    const auto seite = [this, &a](const QString& seitenname, const QString& titel, const QString& bildname) {
+        auto* s = new QWidget;
+        s->setObjectName(seitenname);
+        Bilder->addTab(s, titel);
+        auto* b = new Bildanzeige(s, bildname);
+        b->setGeometry(14, 14, a.bild, a.bild);
+        b->flaecheAnpassen();
+        return b;
+    };
+    Wirbelsaeule =
+        seite(QStringLiteral("TabWirbelsaeule"), QStringLiteral("Wirbelsäule"), QStringLiteral("Wirbelsaeule"));
+    Herz = seite(QStringLiteral("TabHerz"), QStringLiteral("Herz"), QStringLiteral("Herz"));
+    Gehirn = seite(QStringLiteral("TabGehirn"), QStringLiteral("Gehirn"), QStringLiteral("Gehirn"));
+
+    UebernehmenButton = knopf(this, QStringLiteral("UebernehmenButton"), QStringLiteral("Select"), a.uebernehmenLinks,
+                              a.knopfOben, 90, 25);
+    EndeButton = knopf(this, QStringLiteral("EndeButton"), QStringLiteral("Abort"), a.endeLinks, a.knopfOben, 90, 25);
+    connect(UebernehmenButton, &QPushButton::clicked, this, &Musterbibliothek::UebernehmenButtonClick);
+    connect(EndeButton, &QPushButton::clicked, this, &Musterbibliothek::EndeButtonClick);
+
+    aufBildschirmZentrieren(this);
+}
+
+void Musterbibliothek::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (e->spontaneous())
+        return;
+    for (auto [muster, bild] : {std::pair{ct::Muster::Wirbelsaeule, Wirbelsaeule}, std::pair{ct::Muster::Herz, Herz},
+                                std::pair{ct::Muster::Gehirn, Gehirn}}) {
+        Form12->RasterZeichnen(bild);
+        musterMalen(muster, bild);
+    }
+}
+
+void Musterbibliothek::Malen(Bildanzeige* bild, int x, int y)
+{
+    Zeichenflaeche& f = bild->flaeche();
+    const int c = m_kaestchen;
+    f.setzeStift(Mustergrau);
+    f.setzePinsel(Mustergrau);
+    f.fillRect((x - 1) * c + 1, (y - 1) * c + 1, x * c, y * c);
+    f.setzePinsel(0xFFFFFF);
+    f.setzeStift(0x000000);
+}
+
+void Musterbibliothek::musterMalen(ct::Muster muster, Bildanzeige* bild)
+{
+    ct::MusterMalen(muster, m_raster, [this, bild](int x, int y) { Malen(bild, x, y); });
+    bild->aktualisieren();
+}
+
+void Musterbibliothek::WirbelsaeuleMalen(Bildanzeige* bild)
+{
+    musterMalen(ct::Muster::Wirbelsaeule, bild);
+}
+
+void Musterbibliothek::HerzMalen(Bildanzeige* bild)
+{
+    musterMalen(ct::Muster::Herz, bild);
+}
+
+void Musterbibliothek::GehirnMalen(Bildanzeige* bild)
+{
+    musterMalen(ct::Muster::Gehirn, bild);
+}
+
+void Musterbibliothek::UebernehmenButtonClick()
+{
+    // The patterns fit only their own grid, and a running scan keeps its
+    // pattern.
+    if (Form12->Modell.Raster != m_raster || Form12->Modell.Laeuft)
+        return;
+    Form12->VorlageLoeschenClick();
+    Form12->StartButton->setEnabled(true);
+    const QString titel = Bilder->tabText(Bilder->currentIndex());
+    Form12->RasterZeichnen(Form12->Image2);
+    if (titel == QStringLiteral("Wirbelsäule")) {
+        Form12->setzeStatustext(0, QStringLiteral("Bild: Wirbelsäule"));
+        WirbelsaeuleMalen(Form12->Image2);
+    } else if (titel == QStringLiteral("Herz")) {
+        Form12->setzeStatustext(0, QStringLiteral("Bild: Herz"));
+        HerzMalen(Form12->Image2);
+    } else if (titel == QStringLiteral("Gehirn")) {
+        Form12->setzeStatustext(0, QStringLiteral("Bild: Gehirn"));
+        GehirnMalen(Form12->Image2);
+    }
+    close();
+}
+
+void Musterbibliothek::EndeButtonClick()
+{
+    close();
+}
