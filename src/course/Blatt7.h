@@ -2,16 +2,12 @@
 
 #include "course/Uebungsseite.h"
 
-#include <array>
-
-class QLabel;
-class QLineEdit;
 class QPushButton;
 
 // Page 8 of the course: the first back-projection as a guided sequence of six
 // steps on a 4 x 4 grid with one tumour. Horizontal beams, their distribution,
 // vertical beams, their distribution, the sums, and the gray scale.
-class TForm7 : public Uebungsseite
+class TForm7 : public Uebungsseite, public Kreuzuebung
 {
     Q_OBJECT
 public:
@@ -21,16 +17,7 @@ public:
     void NeuStart();
 
     QPushButton* Start1Button;
-    QPushButton* HorizontalButton;
     QPushButton* Start2Button;
-    QPushButton* VertikalButton;
-    QPushButton* SummenButton;
-    QPushButton* FaerbeButton;
-    // Index 1 to 8 (Int) and 1 to 16 row by row; index 0 is unused.
-    std::array<QLabel*, 9> Int{};
-    std::array<QLineEdit*, 17> Hor{};
-    std::array<QLineEdit*, 17> Ver{};
-    std::array<QLabel*, 17> Summe{};
 
 private:
     void Start1ButtonClick();

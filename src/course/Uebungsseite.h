@@ -147,3 +147,18 @@ protected:
     int Strichzahl = 28;
 };
 
+// The controls of the exercise with crossing horizontal and vertical beams on
+// the 4 x 4 grid, which pages 8 and 9 (TForm7, TForm8) both have.
+struct Kreuzuebung
+{
+    QPushButton* HorizontalButton = nullptr;
+    QPushButton* VertikalButton = nullptr;
+    QPushButton* SummenButton = nullptr;
+    QPushButton* FaerbeButton = nullptr;
+    // Index 1 to 8 (Int: rows 1 to 4, then columns 1 to 4) and 1 to 16 row by
+    // row; index 0 is unused.
+    std::array<QLabel*, 9> Int{};
+    std::array<QLineEdit*, 17> Hor{};
+    std::array<QLineEdit*, 17> Ver{};
+    std::array<QLabel*, 17> Summe{};
+};
