@@ -4,7 +4,6 @@
 #include "course/Korrektur.h"
 #include "course/Kurshilfen.h"
 #include "platform/Bildanzeige.h"
-#include "platform/Pause.h"
 #include "platform/Steuerelemente.h"
 
 #include <QAction>
@@ -18,15 +17,6 @@
 #include <QToolButton>
 
 namespace {
-int strichzahl(int breite)
-{
-    if (breite == 800)
-        return 28;
-    if (breite == 1024)
-        return 36;
-    return breite * 28 / 800;
-}
-
 QPushButton* bildknopf(QWidget* eltern, const QString& name, int x, int y, const QString& bild = {})
 {
     QPushButton* k = knopf(eltern, name, {}, x, y, 20, 20);
@@ -54,7 +44,7 @@ int wert(const QLineEdit* feld)
 }  // namespace
 
 TForm11::TForm11()
-    : Kursseite(QStringLiteral("Form11"))
+    : Uebungsseite(QStringLiteral("Form11"))
 {
     Memo1 = textfeld(this, QStringLiteral("Memo1"), 14, 14, 459, 83,
                      Kurs::text(QStringLiteral(":/course/texte/blatt11_memo1.txt")));
@@ -107,13 +97,9 @@ TForm11::TForm11()
                      Kurs::text(QStringLiteral(":/course/texte/blatt11_memo2.txt")));
     Memo2->hide();
 
-    Panel2 = new Panel(this, QStringLiteral("Panel2"), 472, -24, 328, 505);
-    Bild1 = new Bildanzeige(Panel2, QStringLiteral("Bild1"));
-    Bild1->setGeometry(5, 0, 270, 270);
-    Bild2 = new Bildanzeige(Panel2, QStringLiteral("Bild2"));
-    Bild2->setGeometry(5, 253, 270, 270);
-    const auto feld = [this](const QString& name, int x, int y, QColor farbe) {
-        QLineEdit* f = eingabefeld(Panel2, name, x, y, 33, 24);
+    bilderAnlegen({472, -24, 328, 505}, {5, 0, 270, 270}, {5, 253, 270, 270}, false);
+    const auto feld = [this](const QString& name, QPoint ort, QColor farbe) {
+        QLineEdit* f = eingabefeld(Panel2, name, ort.x(), ort.y(), 33, 24);
         f->setMaxLength(3);
         Kurs::ziffernfilter(f);
         Kurs::setzeSchriftfarbe(f, farbe);
@@ -121,50 +107,39 @@ TForm11::TForm11()
         return f;
     };
     for (int k = 1; k <= 3; ++k) {
-        Int[k] = feld(QStringLiteral("Int%1").arg(k), 260, 72 + 54 * (k - 1), Qt::red);
-        Int[3 + k] = feld(QStringLiteral("Int%1").arg(3 + k), 80 + 52 * (k - 1) + (k == 3 ? 2 : 0), 260, Qt::blue);
+        Int[k] = feld(QStringLiteral("Int%1").arg(k), {260, 72 + 54 * (k - 1)}, Qt::red);
+        Int[3 + k] = feld(QStringLiteral("Int%1").arg(3 + k), {80 + 52 * (k - 1) + (k == 3 ? 2 : 0), 260}, Qt::blue);
     }
-    for (int n = 1; n <= 9; ++n) {
-        const int r = (n - 1) / 3 + 1, j = (n - 1) % 3 + 1;
-        Hor[n] = feld(QStringLiteral("Hor%1").arg(n), 79 + 54 * (j - 1), 312 + 54 * (r - 1), Qt::red);
-    }
-    for (int n = 1; n <= 9; ++n) {
-        const int r = (n - 1) / 3 + 1, j = (n - 1) % 3 + 1;
-        Ver[n] = feld(QStringLiteral("Ver%1").arg(n), 62 + 54 * (j - 1), 336 + 54 * (r - 1), Qt::blue);
-    }
-    for (int n = 1; n <= 9; ++n) {
-        const int r = (n - 1) / 3 + 1, j = (n - 1) % 3 + 1;
-        Summe[n] = bezeichnung(Panel2, QStringLiteral("Summe%1").arg(n), {}, 81 + 54 * (j - 1), 327 + 54 * (r - 1));
-        Kurs::setzeHintergrund(Summe[n], Qt::white);
+    // The shares stand in the cells of the 3 x 3 grid, 54 apart.
+    const auto ort = [](int n, QPoint ursprung) { return ursprung + 54 * QPoint(spalte(n, 3) - 1, zeile(n, 3) - 1); };
+    for (int n = 1; n <= 9; ++n)
+        Hor[n] = feld(QStringLiteral("Hor%1").arg(n), ort(n, {79, 312}), Qt::red);
+    for (int n = 1; n <= 9; ++n)
+        Ver[n] = feld(QStringLiteral("Ver%1").arg(n), ort(n, {62, 336}), Qt::blue);
+    summenfelder(Summe, 3, {81, 327}, 54, true);
+    for (int n = 1; n <= 9; ++n)
         Summe[n]->setCursor(Qt::PointingHandCursor);
-        Summe[n]->hide();
-    }
 
     seiteEinrichten();
 
-    if (Bildschirmbreite == 1024)
-        Memo2->move(Memo2->x(), 518);
-    Zelle = Bildschirmbreite * 54 / 800;
-    StartXh = Bildschirmbreite * 25 / 800;
-    StartYh = Bildschirmbreite * 81 / 800;
-    StartXv = Bildschirmbreite * 80 / 800;
-    StartYv = Bildschirmbreite * 25 / 800;
-    Strichzahl = strichzahl(Bildschirmbreite);
+    hoehenBei1024({{Memo2, 518}});
+    strahlengitter(54, {25, 81}, {80, 25});
     Schritt = 2;
     Malfarbe = Qt::white;
     Eingetragen.fill(false);
     FormHaupt->ImageZeichnen(Bild1, Zelle, 3, 3, 0);
     summengitter();
     Bild2->flaeche().setzePinsel(Kurs::Grau);
+    Schrittziele = {nullptr,         nullptr, StartHoriButton, StartVertiButton, HorizontalButton, VertikalButton,
+                    SummenButton,    nullptr, FertigButton,    nullptr,          Int[1],           Int[4],
+                    Hor[1],          Ver[1]};
     for (QPushButton* k : {StartHoriButton, HorizontalButton, StartVertiButton, VertikalButton, SummenButton})
         bild(k, LeerButton);
     tabfolgeNach(StartHoriButton);
 
     for (QPlainTextEdit* m : {Memo1, Memo2, Memo3})
         Kurs::beiMausdruck(m, [this] { Memo1MouseDown(); });
-    for (QLineEdit* f : felder(HorFaktoren))
-        Kurs::beiFokus(f, [this, f] { FeldEnter(f); });
-    for (Gruppe g : {HorAnteile, VerFaktoren, VerAnteile})
+    for (Gruppe g : {HorFaktoren, HorAnteile, VerFaktoren, VerAnteile})
         for (QLineEdit* f : felder(g))
             Kurs::beiFokus(f, [this, f] { FeldEnter(f); });
     for (int n = 1; n <= 9; ++n)
@@ -180,11 +155,6 @@ TForm11::TForm11()
     connect(Farbe3, &QToolButton::clicked, this, &TForm11::Farbe3Click);
     connect(Bild2, &Bildanzeige::mausGedrueckt, this,
             [this](Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, QPoint p) { Bild2MouseDown(p); });
-}
-
-void TForm11::FormShow()
-{
-    FormHaupt->Neu->setEnabled(true);
 }
 
 void TForm11::summengitter()
@@ -252,63 +222,14 @@ void TForm11::tabfolgeNach(QWidget* knopf)
     Kurs::tabfolge(folge);
 }
 
-bool TForm11::unterbrochen() const
-{
-    return Programmende() || Abbruch == 1;
-}
-
 bool TForm11::StrahlenHorizontal()
 {
-    Zeichenflaeche& f = Bild1->flaeche();
-    f.setzeStift(Kurs::Rot);
-    int x = StartXh;
-    for (int m = 1; m <= Strichzahl; ++m) {
-        if (unterbrochen()) {
-            f.setzeStift(Kurs::Schwarz);
-            return false;
-        }
-        for (int k = 1; k <= 3; ++k)
-            Kurs::strich(f, x, StartYh + (k - 1) * Zelle, 5, 0);
-        Bild1->aktualisieren();
-        pause(10);
-        x += 8;
-    }
-    for (int k = 1; k <= 3; ++k) {
-        const int y = StartYh + (k - 1) * Zelle;
-        f.moveTo(x - 5, y - 5);
-        f.lineTo(x, y);
-        f.lineTo(x - 6, y + 6);
-    }
-    f.setzeStift(Kurs::Schwarz);
-    Bild1->aktualisieren();
-    return true;
+    return strahlen(Waagrecht, {zeilenanfang(1), zeilenanfang(2), zeilenanfang(3)}, Strichzahl);
 }
 
 bool TForm11::StrahlenVertikal()
 {
-    Zeichenflaeche& f = Bild1->flaeche();
-    f.setzeStift(Kurs::Blau);
-    int y = StartYv;
-    for (int m = 1; m <= Strichzahl; ++m) {
-        if (unterbrochen()) {
-            f.setzeStift(Kurs::Schwarz);
-            return false;
-        }
-        for (int k = 1; k <= 3; ++k)
-            Kurs::strich(f, StartXv + (k - 1) * Zelle, y, 0, 5);
-        Bild1->aktualisieren();
-        pause(10);
-        y += 8;
-    }
-    for (int k = 1; k <= 3; ++k) {
-        const int x = StartXv + (k - 1) * Zelle;
-        f.moveTo(x - 5, y - 5);
-        f.lineTo(x, y);
-        f.lineTo(x + 6, y - 6);
-    }
-    f.setzeStift(Kurs::Schwarz);
-    Bild1->aktualisieren();
-    return true;
+    return strahlen(Senkrecht, {spaltenanfang(1), spaltenanfang(2), spaltenanfang(3)}, Strichzahl);
 }
 
 void TForm11::Bearbeitet()
@@ -613,28 +534,6 @@ void TForm11::FertigButtonClick()
     } else
         Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Graukodie-"),
                          QStringLiteral("rung noch einmal an !"), {});
-}
-
-QWidget* TForm11::schrittziel() const
-{
-    switch (Schritt) {
-    case 2: return StartHoriButton;
-    case 3: return StartVertiButton;
-    case 4: return HorizontalButton;
-    case 5: return VertikalButton;
-    case 6: return SummenButton;
-    case 8: return FertigButton;
-    case 10: return Int[1];
-    case 11: return Int[4];
-    case 12: return Hor[1];
-    case 13: return Ver[1];
-    default: return WeiterButton;
-    }
-}
-
-void TForm11::Memo1MouseDown()
-{
-    Kurs::fokus(schrittziel(), WeiterButton);
 }
 
 void TForm11::FeldEnter(QLineEdit* feld)
