@@ -130,6 +130,14 @@ TForm11::TForm11()
     FormHaupt->ImageZeichnen(Bild1, Zelle, 3, 3, 0);
     summengitter();
     Bild2->flaeche().setzePinsel(Kurs::Grau);
+    Richtungen = {Richtung{.start = StartHoriButton, .knopf = HorizontalButton, .faktoren = HorFaktoren,
+                           .anteile = HorAnteile, .andere = &Ver, .startschritt = 2, .faktorschritt = 10,
+                           .anteilschritt = 12, .name = QStringLiteral("horizontalen"),
+                           .strahlen = &TForm11::StrahlenHorizontal},
+                  Richtung{.start = StartVertiButton, .knopf = VertikalButton, .faktoren = VerFaktoren,
+                           .anteile = VerAnteile, .andere = &Hor, .startschritt = 3, .faktorschritt = 11,
+                           .anteilschritt = 13, .name = QStringLiteral("vertikalen"),
+                           .strahlen = &TForm11::StrahlenVertikal}};
     Schrittziele = {nullptr,         nullptr, StartHoriButton, StartVertiButton, HorizontalButton, VertikalButton,
                     SummenButton,    nullptr, FertigButton,    nullptr,          Int[1],           Int[4],
                     Hor[1],          Ver[1]};
@@ -303,170 +311,131 @@ void TForm11::Korrekturmeldung(const QString& z1, const QString& z2, const QStri
 
 bool TForm11::Korrekturkette(int stufen)
 {
+    // Four stages a direction, the horizontal one first: its factors entered,
+    // its factors right, its shares entered, its shares right.
     for (int stufe = 1; stufe <= stufen; ++stufe) {
-        switch (stufe) {
-        case 1:
-            if (eingetragen(HorFaktoren))
+        const bool horizontal = stufe <= 4;
+        const Richtung& r = Richtungen[horizontal ? 0 : 1];
+        switch ((stufe - 1) % 4) {
+        case 0:
+            if (eingetragen(r.faktoren))
                 continue;
             Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Schwächungs-"),
-                             QStringLiteral("faktoren nach der horizontalen Durch-"), QStringLiteral("leuchtung ein !"));
-            Kurs::fokus(StartHoriButton);
+                             QStringLiteral("faktoren nach der %1 Durch-").arg(r.name),
+                             QStringLiteral("leuchtung ein !"));
+            Kurs::fokus(r.start);
+            return false;
+        case 1:
+            if (Korrektur(stufe / 2))
+                continue;
+            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Schwächungs-"),
+                             QStringLiteral("faktoren nach der %1 Durch-").arg(r.name),
+                             QStringLiteral("leuchtung noch einmal an !"));
+            if (horizontal) {
+                // Wrong horizontal factors count as not entered; they take the focus.
+                Eingetragen[HorFaktoren] = false;
+                StartHoriButtonClick();
+                Kurs::fokus(Int[1]);
+            } else
+                StartVertiButtonClick();
             return false;
         case 2:
-            if (Korrektur(1))
-                continue;
-            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Schwächungs-"),
-                             QStringLiteral("faktoren nach der horizontalen Durch-"),
-                             QStringLiteral("leuchtung noch einmal an !"));
-            Eingetragen[HorFaktoren] = false;
-            StartHoriButtonClick();
-            Kurs::fokus(Int[1]);
-            return false;
-        case 3:
-            if (eingetragen(HorAnteile))
+            if (eingetragen(r.anteile))
                 continue;
             Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Verteilung der"),
-                             QStringLiteral("horizontalen Schwächungsfaktoren ein !"), {});
-            Kurs::fokus(HorizontalButton);
-            return false;
-        case 4:
-            if (Korrektur(2))
-                continue;
-            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Verteilung"),
-                             QStringLiteral("der horizontalen Schwächungsfaktoren"), QStringLiteral("noch einmal an !"));
-            HorizontalButtonClick();
-            return false;
-        case 5:
-            if (eingetragen(VerFaktoren))
-                continue;
-            Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Schwächungs-"),
-                             QStringLiteral("faktoren nach der vertikalen Durch-"), QStringLiteral("leuchtung ein !"));
-            Kurs::fokus(StartVertiButton);
-            return false;
-        case 6:
-            if (Korrektur(3))
-                continue;
-            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Schwächungs-"),
-                             QStringLiteral("faktoren nach der vertikalen Durch-"),
-                             QStringLiteral("leuchtung noch einmal an !"));
-            StartVertiButtonClick();
-            return false;
-        case 7:
-            if (eingetragen(VerAnteile))
-                continue;
-            Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Verteilung der"),
-                             QStringLiteral("vertikalen Schwächungsfaktoren ein !"), {});
-            Kurs::fokus(VertikalButton);
-            return false;
-        case 8:
-            if (Korrektur(4))
-                continue;
-            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Verteilung"),
-                             QStringLiteral("der vertikalen Schwächungsfaktoren"), QStringLiteral("noch einmal an !"));
-            VertikalButtonClick();
+                             QStringLiteral("%1 Schwächungsfaktoren ein !").arg(r.name), {});
+            Kurs::fokus(r.knopf);
             return false;
         default:
-            break;
+            if (Korrektur(stufe / 2))
+                continue;
+            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Verteilung"),
+                             QStringLiteral("der %1 Schwächungsfaktoren").arg(r.name),
+                             QStringLiteral("noch einmal an !"));
+            if (horizontal)
+                HorizontalButtonClick();
+            else
+                VertikalButtonClick();
+            return false;
         }
     }
     return true;
 }
 
-void TForm11::StartHoriButtonClick()
+void TForm11::durchleuchten(const Richtung& r)
 {
-    Schritt = 2;
-    bild(StartHoriButton, PfeilButton);
+    bild(r.start, PfeilButton);
+    Schritt = r.startschritt;
     alleSchliessen();
-    tabfolgeNach(StartHoriButton);
-    if (tag(StartHoriButton) != 1) {
+    tabfolgeNach(r.start);
+    if (tag(r.start) != 1) {
         Abbruch = 0;
-        setzeTag(StartHoriButton, 1);
-        const bool fertig = StrahlenHorizontal();
+        setzeTag(r.start, 1);
+        const bool fertig = (this->*r.strahlen)();
         // Stopped by the exit, or by a restart that has already reset the page.
         if (!fertig || Programmende() || Abbruch == 1)
             return;
     }
-    gruppeOeffnen(HorFaktoren);
-    Int[1]->setFocus();
-    Schritt = 10;
+    gruppeOeffnen(r.faktoren);
+    felder(r.faktoren).front()->setFocus();
+    Schritt = r.faktorschritt;
+}
+
+void TForm11::verteilen(const Richtung& r)
+{
+    bild(r.knopf, PfeilButton);
+    for (Gruppe g : {HorFaktoren, HorAnteile, VerFaktoren, VerAnteile})
+        if (g != r.anteile)
+            gruppeSchliessen(g);
+    summengitter();
+    Bild2->flaeche().setzePinsel(Kurs::Weiss);
+    for (int n = 1; n <= 9; ++n) {
+        Summe[n]->hide();
+        (*r.andere)[n]->show();
+    }
+    gruppeOeffnen(r.anteile);
+    tabfolgeNach(r.knopf);
+    felder(r.anteile).front()->setFocus();
+    Schritt = r.anteilschritt;
+}
+
+bool TForm11::bisherRichtig(int stufen, QPushButton* vorige)
+{
+    Bearbeitet();
+    if (!Korrekturkette(stufen))
+        return false;
+    bild(vorige, CheckButton);
+    vorige->setEnabled(false);
+    return true;
+}
+
+void TForm11::StartHoriButtonClick()
+{
+    durchleuchten(Richtungen[0]);
 }
 
 void TForm11::HorizontalButtonClick()
 {
-    Bearbeitet();
-    if (!Korrekturkette(2))
-        return;
-    bild(StartHoriButton, CheckButton);
-    StartHoriButton->setEnabled(false);
-    bild(HorizontalButton, PfeilButton);
-    gruppeSchliessen(HorFaktoren);
-    gruppeSchliessen(VerFaktoren);
-    gruppeSchliessen(VerAnteile);
-    summengitter();
-    Bild2->flaeche().setzePinsel(Kurs::Weiss);
-    for (int n = 1; n <= 9; ++n) {
-        Summe[n]->hide();
-        Ver[n]->show();
-    }
-    gruppeOeffnen(HorAnteile);
-    tabfolgeNach(HorizontalButton);
-    Hor[1]->setFocus();
-    Schritt = 12;
+    if (bisherRichtig(2, StartHoriButton))
+        verteilen(Richtungen[0]);
 }
 
 void TForm11::StartVertiButtonClick()
 {
-    Bearbeitet();
-    if (!Korrekturkette(4))
-        return;
-    bild(HorizontalButton, CheckButton);
-    HorizontalButton->setEnabled(false);
-    bild(StartVertiButton, PfeilButton);
-    Schritt = 3;
-    alleSchliessen();
-    tabfolgeNach(StartVertiButton);
-    if (tag(StartVertiButton) != 1) {
-        Abbruch = 0;
-        setzeTag(StartVertiButton, 1);
-        const bool fertig = StrahlenVertikal();
-        if (!fertig || Programmende() || Abbruch == 1)
-            return;
-    }
-    gruppeOeffnen(VerFaktoren);
-    Int[4]->setFocus();
-    Schritt = 11;
+    if (bisherRichtig(4, HorizontalButton))
+        durchleuchten(Richtungen[1]);
 }
 
 void TForm11::VertikalButtonClick()
 {
-    Bearbeitet();
-    if (!Korrekturkette(6))
-        return;
-    bild(StartVertiButton, CheckButton);
-    StartVertiButton->setEnabled(false);
-    bild(VertikalButton, PfeilButton);
-    gruppeSchliessen(HorFaktoren);
-    gruppeSchliessen(VerFaktoren);
-    gruppeSchliessen(HorAnteile);
-    summengitter();
-    Bild2->flaeche().setzePinsel(Kurs::Weiss);
-    for (int n = 1; n <= 9; ++n) {
-        Summe[n]->hide();
-        Hor[n]->show();
-    }
-    gruppeOeffnen(VerAnteile);
-    tabfolgeNach(VertikalButton);
-    Ver[1]->setFocus();
-    Schritt = 13;
+    if (bisherRichtig(6, StartVertiButton))
+        verteilen(Richtungen[1]);
 }
 
 void TForm11::SummenButtonClick()
 {
-    Bearbeitet();
-    if (!Korrekturkette(8))
+    if (!bisherRichtig(8, VertikalButton))
         return;
-    bild(VertikalButton, CheckButton);
-    VertikalButton->setEnabled(false);
     for (int n = 1; n <= 9; ++n) {
         Hor[n]->hide();
         Ver[n]->hide();

@@ -55,6 +55,24 @@ public:
 
 private:
     enum Gruppe { HorFaktoren, HorAnteile, VerFaktoren, VerAnteile };
+    // One direction of the exercise: its beam button and the button of its
+    // distribution, its factor and share fields, the other direction's share
+    // fields (shown beside its own), the step numbers of its beam button, of
+    // its first factor field and of its first share field, its name in the
+    // correction messages, and its beams.
+    struct Richtung
+    {
+        QPushButton* start;
+        QPushButton* knopf;
+        Gruppe faktoren;
+        Gruppe anteile;
+        const std::array<QLineEdit*, 10>* andere;
+        int startschritt;
+        int faktorschritt;
+        int anteilschritt;
+        QString name;
+        bool (TForm11::*strahlen)();
+    };
 
     void StartHoriButtonClick();
     void HorizontalButtonClick();
@@ -81,6 +99,14 @@ private:
 
     bool StrahlenHorizontal();
     bool StrahlenVertikal();
+    // The beam step of a direction: the beams run once, then its factors open.
+    void durchleuchten(const Richtung& r);
+    // The distribution step of a direction: its shares open beside the other direction's.
+    void verteilen(const Richtung& r);
+    // Checks the steps before this one (the first `stufen` stages of the
+    // correction chain); if they pass, the previous step's button gets the
+    // check picture and is disabled.
+    bool bisherRichtig(int stufen, QPushButton* vorige);
     std::vector<QLineEdit*> felder(Gruppe g) const;
     void alleSchliessen();
     void gruppeSchliessen(Gruppe g);
@@ -91,4 +117,5 @@ private:
     void malen(int spalte, int zeile, QPoint punkt);
 
     std::array<bool, 4> Eingetragen{};
+    std::array<Richtung, 2> Richtungen;
 };
