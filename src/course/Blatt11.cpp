@@ -6,11 +6,9 @@
 #include "platform/Bildanzeige.h"
 #include "platform/Steuerelemente.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>

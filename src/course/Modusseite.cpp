@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 
 void Modusseite::anteilfelderEinrichten(const QString& zusaetzlich)
