@@ -4,29 +4,17 @@
 #include "course/Korrektur.h"
 #include "course/Kurshilfen.h"
 #include "platform/Bildanzeige.h"
-#include "platform/Pause.h"
 #include "platform/Steuerelemente.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 
 namespace {
-int strichzahl(int breite)
-{
-    if (breite == 800)
-        return 28;
-    if (breite == 1024)
-        return 36;
-    return breite * 28 / 800;
-}
-
 QPushButton* bildknopf(QWidget* eltern, const QString& name, int x, int y, const QString& bild = {})
 {
     QPushButton* k = knopf(eltern, name, {}, x, y, 20, 20);
@@ -54,7 +42,7 @@ int wert(const QLineEdit* feld)
 }  // namespace
 
 TForm11::TForm11()
-    : Kursseite(QStringLiteral("Form11"))
+    : Uebungsseite(QStringLiteral("Form11"))
 {
     Memo1 = textfeld(this, QStringLiteral("Memo1"), 14, 14, 459, 83,
                      Kurs::text(QStringLiteral(":/course/texte/blatt11_memo1.txt")));
@@ -107,13 +95,9 @@ TForm11::TForm11()
                      Kurs::text(QStringLiteral(":/course/texte/blatt11_memo2.txt")));
     Memo2->hide();
 
-    Panel2 = new Panel(this, QStringLiteral("Panel2"), 472, -24, 328, 505);
-    Bild1 = new Bildanzeige(Panel2, QStringLiteral("Bild1"));
-    Bild1->setGeometry(5, 0, 270, 270);
-    Bild2 = new Bildanzeige(Panel2, QStringLiteral("Bild2"));
-    Bild2->setGeometry(5, 253, 270, 270);
-    const auto feld = [this](const QString& name, int x, int y, QColor farbe) {
-        QLineEdit* f = eingabefeld(Panel2, name, x, y, 33, 24);
+    bilderAnlegen({472, -24, 328, 505}, {5, 0, 270, 270}, {5, 253, 270, 270}, false);
+    const auto feld = [this](const QString& name, QPoint ort, QColor farbe) {
+        QLineEdit* f = eingabefeld(Panel2, name, ort.x(), ort.y(), 33, 24);
         f->setMaxLength(3);
         Kurs::ziffernfilter(f);
         Kurs::setzeSchriftfarbe(f, farbe);
@@ -121,50 +105,47 @@ TForm11::TForm11()
         return f;
     };
     for (int k = 1; k <= 3; ++k) {
-        Int[k] = feld(QStringLiteral("Int%1").arg(k), 260, 72 + 54 * (k - 1), Qt::red);
-        Int[3 + k] = feld(QStringLiteral("Int%1").arg(3 + k), 80 + 52 * (k - 1) + (k == 3 ? 2 : 0), 260, Qt::blue);
+        Int[k] = feld(QStringLiteral("Int%1").arg(k), {260, 72 + 54 * (k - 1)}, Qt::red);
+        Int[3 + k] = feld(QStringLiteral("Int%1").arg(3 + k), {80 + 52 * (k - 1) + (k == 3 ? 2 : 0), 260}, Qt::blue);
     }
-    for (int n = 1; n <= 9; ++n) {
-        const int r = (n - 1) / 3 + 1, j = (n - 1) % 3 + 1;
-        Hor[n] = feld(QStringLiteral("Hor%1").arg(n), 79 + 54 * (j - 1), 312 + 54 * (r - 1), Qt::red);
-    }
-    for (int n = 1; n <= 9; ++n) {
-        const int r = (n - 1) / 3 + 1, j = (n - 1) % 3 + 1;
-        Ver[n] = feld(QStringLiteral("Ver%1").arg(n), 62 + 54 * (j - 1), 336 + 54 * (r - 1), Qt::blue);
-    }
-    for (int n = 1; n <= 9; ++n) {
-        const int r = (n - 1) / 3 + 1, j = (n - 1) % 3 + 1;
-        Summe[n] = bezeichnung(Panel2, QStringLiteral("Summe%1").arg(n), {}, 81 + 54 * (j - 1), 327 + 54 * (r - 1));
-        Kurs::setzeHintergrund(Summe[n], Qt::white);
+    // The shares stand in the cells of the 3 x 3 grid, 54 apart.
+    const auto ort = [](int n, QPoint ursprung) { return ursprung + 54 * QPoint(spalte(n, 3) - 1, zeile(n, 3) - 1); };
+    for (int n = 1; n <= 9; ++n)
+        Hor[n] = feld(QStringLiteral("Hor%1").arg(n), ort(n, {79, 312}), Qt::red);
+    for (int n = 1; n <= 9; ++n)
+        Ver[n] = feld(QStringLiteral("Ver%1").arg(n), ort(n, {62, 336}), Qt::blue);
+    summenfelder(Summe, 3, {81, 327}, 54, true);
+    for (int n = 1; n <= 9; ++n)
         Summe[n]->setCursor(Qt::PointingHandCursor);
-        Summe[n]->hide();
-    }
 
     seiteEinrichten();
 
-    if (Bildschirmbreite == 1024)
-        Memo2->move(Memo2->x(), 518);
-    Zelle = Bildschirmbreite * 54 / 800;
-    StartXh = Bildschirmbreite * 25 / 800;
-    StartYh = Bildschirmbreite * 81 / 800;
-    StartXv = Bildschirmbreite * 80 / 800;
-    StartYv = Bildschirmbreite * 25 / 800;
-    Strichzahl = strichzahl(Bildschirmbreite);
+    hoehenBei1024({{Memo2, 518}});
+    strahlengitter(54, {25, 81}, {80, 25});
     Schritt = 2;
     Malfarbe = Qt::white;
     Eingetragen.fill(false);
     FormHaupt->ImageZeichnen(Bild1, Zelle, 3, 3, 0);
     summengitter();
     Bild2->flaeche().setzePinsel(Kurs::Grau);
+    Richtungen = {Richtung{.start = StartHoriButton, .knopf = HorizontalButton, .faktoren = HorFaktoren,
+                           .anteile = HorAnteile, .andere = &Ver, .startschritt = 2, .faktorschritt = 10,
+                           .anteilschritt = 12, .name = QStringLiteral("horizontalen"),
+                           .strahlen = &TForm11::StrahlenHorizontal},
+                  Richtung{.start = StartVertiButton, .knopf = VertikalButton, .faktoren = VerFaktoren,
+                           .anteile = VerAnteile, .andere = &Hor, .startschritt = 3, .faktorschritt = 11,
+                           .anteilschritt = 13, .name = QStringLiteral("vertikalen"),
+                           .strahlen = &TForm11::StrahlenVertikal}};
+    Schrittziele = {nullptr,         nullptr, StartHoriButton, StartVertiButton, HorizontalButton, VertikalButton,
+                    SummenButton,    nullptr, FertigButton,    nullptr,          Int[1],           Int[4],
+                    Hor[1],          Ver[1]};
     for (QPushButton* k : {StartHoriButton, HorizontalButton, StartVertiButton, VertikalButton, SummenButton})
         bild(k, LeerButton);
     tabfolgeNach(StartHoriButton);
 
     for (QPlainTextEdit* m : {Memo1, Memo2, Memo3})
         Kurs::beiMausdruck(m, [this] { Memo1MouseDown(); });
-    for (QLineEdit* f : felder(HorFaktoren))
-        Kurs::beiFokus(f, [this, f] { FeldEnter(f); });
-    for (Gruppe g : {HorAnteile, VerFaktoren, VerAnteile})
+    for (Gruppe g : {HorFaktoren, HorAnteile, VerFaktoren, VerAnteile})
         for (QLineEdit* f : felder(g))
             Kurs::beiFokus(f, [this, f] { FeldEnter(f); });
     for (int n = 1; n <= 9; ++n)
@@ -180,11 +161,6 @@ TForm11::TForm11()
     connect(Farbe3, &QToolButton::clicked, this, &TForm11::Farbe3Click);
     connect(Bild2, &Bildanzeige::mausGedrueckt, this,
             [this](Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, QPoint p) { Bild2MouseDown(p); });
-}
-
-void TForm11::FormShow()
-{
-    FormHaupt->Neu->setEnabled(true);
 }
 
 void TForm11::summengitter()
@@ -252,63 +228,14 @@ void TForm11::tabfolgeNach(QWidget* knopf)
     Kurs::tabfolge(folge);
 }
 
-bool TForm11::unterbrochen() const
-{
-    return Programmende() || Abbruch == 1;
-}
-
 bool TForm11::StrahlenHorizontal()
 {
-    Zeichenflaeche& f = Bild1->flaeche();
-    f.setzeStift(Kurs::Rot);
-    int x = StartXh;
-    for (int m = 1; m <= Strichzahl; ++m) {
-        if (unterbrochen()) {
-            f.setzeStift(Kurs::Schwarz);
-            return false;
-        }
-        for (int k = 1; k <= 3; ++k)
-            Kurs::strich(f, x, StartYh + (k - 1) * Zelle, 5, 0);
-        Bild1->aktualisieren();
-        pause(10);
-        x += 8;
-    }
-    for (int k = 1; k <= 3; ++k) {
-        const int y = StartYh + (k - 1) * Zelle;
-        f.moveTo(x - 5, y - 5);
-        f.lineTo(x, y);
-        f.lineTo(x - 6, y + 6);
-    }
-    f.setzeStift(Kurs::Schwarz);
-    Bild1->aktualisieren();
-    return true;
+    return strahlen(Waagrecht, {zeilenanfang(1), zeilenanfang(2), zeilenanfang(3)}, Strichzahl);
 }
 
 bool TForm11::StrahlenVertikal()
 {
-    Zeichenflaeche& f = Bild1->flaeche();
-    f.setzeStift(Kurs::Blau);
-    int y = StartYv;
-    for (int m = 1; m <= Strichzahl; ++m) {
-        if (unterbrochen()) {
-            f.setzeStift(Kurs::Schwarz);
-            return false;
-        }
-        for (int k = 1; k <= 3; ++k)
-            Kurs::strich(f, StartXv + (k - 1) * Zelle, y, 0, 5);
-        Bild1->aktualisieren();
-        pause(10);
-        y += 8;
-    }
-    for (int k = 1; k <= 3; ++k) {
-        const int x = StartXv + (k - 1) * Zelle;
-        f.moveTo(x - 5, y - 5);
-        f.lineTo(x, y);
-        f.lineTo(x + 6, y - 6);
-    }
-    f.setzeStift(Kurs::Schwarz);
-    Bild1->aktualisieren();
-    return true;
+    return strahlen(Senkrecht, {spaltenanfang(1), spaltenanfang(2), spaltenanfang(3)}, Strichzahl);
 }
 
 void TForm11::Bearbeitet()
@@ -382,170 +309,131 @@ void TForm11::Korrekturmeldung(const QString& z1, const QString& z2, const QStri
 
 bool TForm11::Korrekturkette(int stufen)
 {
+    // Four stages a direction, the horizontal one first: its factors entered,
+    // its factors right, its shares entered, its shares right.
     for (int stufe = 1; stufe <= stufen; ++stufe) {
-        switch (stufe) {
-        case 1:
-            if (eingetragen(HorFaktoren))
+        const bool horizontal = stufe <= 4;
+        const Richtung& r = Richtungen[horizontal ? 0 : 1];
+        switch ((stufe - 1) % 4) {
+        case 0:
+            if (eingetragen(r.faktoren))
                 continue;
             Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Schwächungs-"),
-                             QStringLiteral("faktoren nach der horizontalen Durch-"), QStringLiteral("leuchtung ein !"));
-            Kurs::fokus(StartHoriButton);
+                             QStringLiteral("faktoren nach der %1 Durch-").arg(r.name),
+                             QStringLiteral("leuchtung ein !"));
+            Kurs::fokus(r.start);
+            return false;
+        case 1:
+            if (Korrektur(stufe / 2))
+                continue;
+            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Schwächungs-"),
+                             QStringLiteral("faktoren nach der %1 Durch-").arg(r.name),
+                             QStringLiteral("leuchtung noch einmal an !"));
+            if (horizontal) {
+                // Wrong horizontal factors count as not entered; they take the focus.
+                Eingetragen[HorFaktoren] = false;
+                StartHoriButtonClick();
+                Kurs::fokus(Int[1]);
+            } else
+                StartVertiButtonClick();
             return false;
         case 2:
-            if (Korrektur(1))
-                continue;
-            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Schwächungs-"),
-                             QStringLiteral("faktoren nach der horizontalen Durch-"),
-                             QStringLiteral("leuchtung noch einmal an !"));
-            Eingetragen[HorFaktoren] = false;
-            StartHoriButtonClick();
-            Kurs::fokus(Int[1]);
-            return false;
-        case 3:
-            if (eingetragen(HorAnteile))
+            if (eingetragen(r.anteile))
                 continue;
             Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Verteilung der"),
-                             QStringLiteral("horizontalen Schwächungsfaktoren ein !"), {});
-            Kurs::fokus(HorizontalButton);
-            return false;
-        case 4:
-            if (Korrektur(2))
-                continue;
-            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Verteilung"),
-                             QStringLiteral("der horizontalen Schwächungsfaktoren"), QStringLiteral("noch einmal an !"));
-            HorizontalButtonClick();
-            return false;
-        case 5:
-            if (eingetragen(VerFaktoren))
-                continue;
-            Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Schwächungs-"),
-                             QStringLiteral("faktoren nach der vertikalen Durch-"), QStringLiteral("leuchtung ein !"));
-            Kurs::fokus(StartVertiButton);
-            return false;
-        case 6:
-            if (Korrektur(3))
-                continue;
-            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Schwächungs-"),
-                             QStringLiteral("faktoren nach der vertikalen Durch-"),
-                             QStringLiteral("leuchtung noch einmal an !"));
-            StartVertiButtonClick();
-            return false;
-        case 7:
-            if (eingetragen(VerAnteile))
-                continue;
-            Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Verteilung der"),
-                             QStringLiteral("vertikalen Schwächungsfaktoren ein !"), {});
-            Kurs::fokus(VertikalButton);
-            return false;
-        case 8:
-            if (Korrektur(4))
-                continue;
-            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Verteilung"),
-                             QStringLiteral("der vertikalen Schwächungsfaktoren"), QStringLiteral("noch einmal an !"));
-            VertikalButtonClick();
+                             QStringLiteral("%1 Schwächungsfaktoren ein !").arg(r.name), {});
+            Kurs::fokus(r.knopf);
             return false;
         default:
-            break;
+            if (Korrektur(stufe / 2))
+                continue;
+            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Verteilung"),
+                             QStringLiteral("der %1 Schwächungsfaktoren").arg(r.name),
+                             QStringLiteral("noch einmal an !"));
+            if (horizontal)
+                HorizontalButtonClick();
+            else
+                VertikalButtonClick();
+            return false;
         }
     }
     return true;
 }
 
-void TForm11::StartHoriButtonClick()
+void TForm11::durchleuchten(const Richtung& r)
 {
-    Schritt = 2;
-    bild(StartHoriButton, PfeilButton);
+    bild(r.start, PfeilButton);
+    Schritt = r.startschritt;
     alleSchliessen();
-    tabfolgeNach(StartHoriButton);
-    if (tag(StartHoriButton) != 1) {
+    tabfolgeNach(r.start);
+    if (tag(r.start) != 1) {
         Abbruch = 0;
-        setzeTag(StartHoriButton, 1);
-        const bool fertig = StrahlenHorizontal();
+        setzeTag(r.start, 1);
+        const bool fertig = (this->*r.strahlen)();
         // Stopped by the exit, or by a restart that has already reset the page.
         if (!fertig || Programmende() || Abbruch == 1)
             return;
     }
-    gruppeOeffnen(HorFaktoren);
-    Int[1]->setFocus();
-    Schritt = 10;
+    gruppeOeffnen(r.faktoren);
+    felder(r.faktoren).front()->setFocus();
+    Schritt = r.faktorschritt;
+}
+
+void TForm11::verteilen(const Richtung& r)
+{
+    bild(r.knopf, PfeilButton);
+    for (Gruppe g : {HorFaktoren, HorAnteile, VerFaktoren, VerAnteile})
+        if (g != r.anteile)
+            gruppeSchliessen(g);
+    summengitter();
+    Bild2->flaeche().setzePinsel(Kurs::Weiss);
+    for (int n = 1; n <= 9; ++n) {
+        Summe[n]->hide();
+        (*r.andere)[n]->show();
+    }
+    gruppeOeffnen(r.anteile);
+    tabfolgeNach(r.knopf);
+    felder(r.anteile).front()->setFocus();
+    Schritt = r.anteilschritt;
+}
+
+bool TForm11::bisherRichtig(int stufen, QPushButton* vorige)
+{
+    Bearbeitet();
+    if (!Korrekturkette(stufen))
+        return false;
+    bild(vorige, CheckButton);
+    vorige->setEnabled(false);
+    return true;
+}
+
+void TForm11::StartHoriButtonClick()
+{
+    durchleuchten(Richtungen[0]);
 }
 
 void TForm11::HorizontalButtonClick()
 {
-    Bearbeitet();
-    if (!Korrekturkette(2))
-        return;
-    bild(StartHoriButton, CheckButton);
-    StartHoriButton->setEnabled(false);
-    bild(HorizontalButton, PfeilButton);
-    gruppeSchliessen(HorFaktoren);
-    gruppeSchliessen(VerFaktoren);
-    gruppeSchliessen(VerAnteile);
-    summengitter();
-    Bild2->flaeche().setzePinsel(Kurs::Weiss);
-    for (int n = 1; n <= 9; ++n) {
-        Summe[n]->hide();
-        Ver[n]->show();
-    }
-    gruppeOeffnen(HorAnteile);
-    tabfolgeNach(HorizontalButton);
-    Hor[1]->setFocus();
-    Schritt = 12;
+    if (bisherRichtig(2, StartHoriButton))
+        verteilen(Richtungen[0]);
 }
 
 void TForm11::StartVertiButtonClick()
 {
-    Bearbeitet();
-    if (!Korrekturkette(4))
-        return;
-    bild(HorizontalButton, CheckButton);
-    HorizontalButton->setEnabled(false);
-    bild(StartVertiButton, PfeilButton);
-    Schritt = 3;
-    alleSchliessen();
-    tabfolgeNach(StartVertiButton);
-    if (tag(StartVertiButton) != 1) {
-        Abbruch = 0;
-        setzeTag(StartVertiButton, 1);
-        const bool fertig = StrahlenVertikal();
-        if (!fertig || Programmende() || Abbruch == 1)
-            return;
-    }
-    gruppeOeffnen(VerFaktoren);
-    Int[4]->setFocus();
-    Schritt = 11;
+    if (bisherRichtig(4, HorizontalButton))
+        durchleuchten(Richtungen[1]);
 }
 
 void TForm11::VertikalButtonClick()
 {
-    Bearbeitet();
-    if (!Korrekturkette(6))
-        return;
-    bild(StartVertiButton, CheckButton);
-    StartVertiButton->setEnabled(false);
-    bild(VertikalButton, PfeilButton);
-    gruppeSchliessen(HorFaktoren);
-    gruppeSchliessen(VerFaktoren);
-    gruppeSchliessen(HorAnteile);
-    summengitter();
-    Bild2->flaeche().setzePinsel(Kurs::Weiss);
-    for (int n = 1; n <= 9; ++n) {
-        Summe[n]->hide();
-        Hor[n]->show();
-    }
-    gruppeOeffnen(VerAnteile);
-    tabfolgeNach(VertikalButton);
-    Ver[1]->setFocus();
-    Schritt = 13;
+    if (bisherRichtig(6, StartVertiButton))
+        verteilen(Richtungen[1]);
 }
 
 void TForm11::SummenButtonClick()
 {
-    Bearbeitet();
-    if (!Korrekturkette(8))
+    if (!bisherRichtig(8, VertikalButton))
         return;
-    bild(VertikalButton, CheckButton);
-    VertikalButton->setEnabled(false);
     for (int n = 1; n <= 9; ++n) {
         Hor[n]->hide();
         Ver[n]->hide();
@@ -613,28 +501,6 @@ void TForm11::FertigButtonClick()
     } else
         Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Graukodie-"),
                          QStringLiteral("rung noch einmal an !"), {});
-}
-
-QWidget* TForm11::schrittziel() const
-{
-    switch (Schritt) {
-    case 2: return StartHoriButton;
-    case 3: return StartVertiButton;
-    case 4: return HorizontalButton;
-    case 5: return VertikalButton;
-    case 6: return SummenButton;
-    case 8: return FertigButton;
-    case 10: return Int[1];
-    case 11: return Int[4];
-    case 12: return Hor[1];
-    case 13: return Ver[1];
-    default: return WeiterButton;
-    }
-}
-
-void TForm11::Memo1MouseDown()
-{
-    Kurs::fokus(schrittziel(), WeiterButton);
 }
 
 void TForm11::FeldEnter(QLineEdit* feld)

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "app/Kursseite.h"
+#include "course/Uebungsseite.h"
 
 #include <array>
 
-class Bildanzeige;
 class Panel;
 class QLabel;
 class QLineEdit;
@@ -16,7 +15,7 @@ class QToolButton;
 // the top-left pixel the learner does every step alone, in any order; each
 // step first tests all steps before it and reports the first one missing or
 // wrong with a correction message. Finally the learner colours the grid.
-class TForm11 : public Kursseite
+class TForm11 : public Uebungsseite
 {
     Q_OBJECT
 public:
@@ -25,7 +24,6 @@ public:
     // Restarts the exercise ("&New").
     void NeuStart();
 
-    QPlainTextEdit* Memo1;
     QPlainTextEdit* Memo2;
     QPlainTextEdit* Memo3;
     QPushButton* StartHoriButton;
@@ -46,28 +44,35 @@ public:
     QPushButton* CheckButton;
     QPushButton* LeerButton;
     QPushButton* PfeilButton;
-    Panel* Panel2;
-    Bildanzeige* Bild1;
-    Bildanzeige* Bild2;
     // Index 1 to 6 (Int) and 1 to 9 row by row; index 0 is unused.
     std::array<QLineEdit*, 7> Int{};
     std::array<QLineEdit*, 10> Hor{};
     std::array<QLineEdit*, 10> Ver{};
     std::array<QLabel*, 10> Summe{};
 
-    // The control that gets the focus back: 2 StartHori, 3 StartVerti, 4 Horizontal,
-    // 5 Vertikal, 6 Summen, 8 Fertig, 10 Int1, 11 Int4, 12 Hor1, 13 Ver1.
-    int Schritt = 2;
-    // Set by a restart: a running beam animation stops at its next dash.
-    int Abbruch = 0;
     // The colour of the colouring step.
     QColor Malfarbe = Qt::white;
 
-protected:
-    void FormShow() override;
-
 private:
     enum Gruppe { HorFaktoren, HorAnteile, VerFaktoren, VerAnteile };
+    // One direction of the exercise: its beam button and the button of its
+    // distribution, its factor and share fields, the other direction's share
+    // fields (shown beside its own), the step numbers of its beam button, of
+    // its first factor field and of its first share field, its name in the
+    // correction messages, and its beams.
+    struct Richtung
+    {
+        QPushButton* start;
+        QPushButton* knopf;
+        Gruppe faktoren;
+        Gruppe anteile;
+        const std::array<QLineEdit*, 10>* andere;
+        int startschritt;
+        int faktorschritt;
+        int anteilschritt;
+        QString name;
+        bool (TForm11::*strahlen)();
+    };
 
     void StartHoriButtonClick();
     void HorizontalButtonClick();
@@ -80,7 +85,6 @@ private:
     void Farbe3Click();
     void Bild2MouseDown(QPoint p);
     void SummeClick(int n);
-    void Memo1MouseDown();
     void FeldEnter(QLineEdit* feld);
 
     // The fill test: marks every group whose fields all hold text, and shows
@@ -95,7 +99,14 @@ private:
 
     bool StrahlenHorizontal();
     bool StrahlenVertikal();
-    bool unterbrochen() const;
+    // The beam step of a direction: the beams run once, then its factors open.
+    void durchleuchten(const Richtung& r);
+    // The distribution step of a direction: its shares open beside the other direction's.
+    void verteilen(const Richtung& r);
+    // Checks the steps before this one (the first `stufen` stages of the
+    // correction chain); if they pass, the previous step's button gets the
+    // check picture and is disabled.
+    bool bisherRichtig(int stufen, QPushButton* vorige);
     std::vector<QLineEdit*> felder(Gruppe g) const;
     void alleSchliessen();
     void gruppeSchliessen(Gruppe g);
@@ -104,11 +115,7 @@ private:
     void tabfolgeNach(QWidget* knopf);
     void bild(QPushButton* knopf, QPushButton* vorlage);
     void malen(int spalte, int zeile, QPoint punkt);
-    QWidget* schrittziel() const;
 
     std::array<bool, 4> Eingetragen{};
-    int Zelle = 54;
-    int StartXh = 25, StartYh = 81;
-    int StartXv = 80, StartYv = 25;
-    int Strichzahl = 28;
+    std::array<Richtung, 2> Richtungen;
 };

@@ -2,39 +2,21 @@
 
 #include "app/HauptBlatt.h"
 #include "course/Kurshilfen.h"
-#include "platform/Bildanzeige.h"
-#include "platform/Pause.h"
 #include "platform/Steuerelemente.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
 // The values of the first sample body: one tumour in row 2, column 2.
 constexpr const char* Faktoren[9] = {"", "0", "1", "0", "0", "0", "1", "0", "0"};
-
-int strichzahl(int breite)
-{
-    if (breite == 800)
-        return 28;
-    if (breite == 1024)
-        return 36;
-    return breite * 28 / 800;
-}
-
-// A done mark on a step button: a repeated click does nothing.
-bool erledigt(const QPushButton* k)
-{
-    return tag(k) == 1;
-}
 }  // namespace
 
 TForm7::TForm7()
-    : Kursseite(QStringLiteral("Form7"))
+    : Uebungsseite(QStringLiteral("Form7"))
 {
     Memo1 = textfeld(this, QStringLiteral("Memo1"), 6, 6, 466, 499,
                      Kurs::text(QStringLiteral(":/course/texte/blatt7_memo1.txt")));
@@ -47,60 +29,36 @@ TForm7::TForm7()
     for (QPushButton* k : {HorizontalButton, Start2Button, VertikalButton, SummenButton, FaerbeButton})
         k->setEnabled(false);
 
-    Panel2 = new Panel(this, QStringLiteral("Panel2"), 480, 0, 320, 529);
-    Bild1 = new Bildanzeige(Panel2, QStringLiteral("Bild1"));
-    Bild1->setGeometry(5, 0, 255, 257);
-    Bild2 = new Bildanzeige(Panel2, QStringLiteral("Bild2"));
-    Bild2->setGeometry(5, 253, 270, 270);
-    Bild2->setzeTransparent(true);
+    bilderAnlegen({480, 0, 320, 529}, {5, 0, 255, 257}, {5, 253, 270, 270}, true);
     for (int i = 1; i <= 4; ++i) {
-        Int[i] = bezeichnung(Panel2, QStringLiteral("Int%1").arg(i), QString::fromLatin1(Faktoren[i]), 260,
-                             60 + 45 * (i - 1), 0, false, Qt::red);
-        Int[4 + i] = bezeichnung(Panel2, QStringLiteral("Int%1").arg(4 + i), QString::fromLatin1(Faktoren[4 + i]),
-                                 70 + 44 * (i - 1), 256, 0, false, Qt::blue);
+        Int[i] = strahlbeschriftung(QStringLiteral("Int%1").arg(i), QString::fromLatin1(Faktoren[i]),
+                                    {260, 60 + 45 * (i - 1)}, Qt::red);
+        Int[4 + i] = strahlbeschriftung(QStringLiteral("Int%1").arg(4 + i), QString::fromLatin1(Faktoren[4 + i]),
+                                        {70 + 44 * (i - 1), 256}, Qt::blue);
     }
-    for (int i = 1; i <= 8; ++i)
-        Int[i]->hide();
+    anteilfelder(Hor, QStringLiteral("Hor%1"), Ver, QStringLiteral("Ver%1"), [](int j) { return j == 3 ? 13 : 12; });
+    // The shares stand from the start: 1 in the tumour's row and column.
     for (int n = 1; n <= 16; ++n) {
-        const int r = (n - 1) / 4 + 1, j = (n - 1) % 4 + 1;
-        Hor[n] = eingabefeld(Panel2, QStringLiteral("Hor%1").arg(n), 75 + 45 * (j - 1), 300 + 45 * (r - 1),
-                             j == 3 ? 13 : 12, 24, r == 2 ? QStringLiteral("1") : QStringLiteral("0"));
-        Ver[n] = eingabefeld(Panel2, QStringLiteral("Ver%1").arg(n), 55 + 45 * (j - 1), 315 + 45 * (r - 1),
-                             j == 3 ? 13 : 12, 24, j == 2 ? QStringLiteral("1") : QStringLiteral("0"));
-        Kurs::setzeSchriftfarbe(Hor[n], Qt::red);
-        Kurs::setzeSchriftfarbe(Ver[n], Qt::blue);
-        for (QLineEdit* f : {Hor[n], Ver[n]}) {
-            f->setMaxLength(1);
-            Kurs::schliessen(f);
-            f->hide();
-        }
+        Hor[n]->setText(zeile(n) == 2 ? QStringLiteral("1") : QStringLiteral("0"));
+        Ver[n]->setText(spalte(n) == 2 ? QStringLiteral("1") : QStringLiteral("0"));
+        Kurs::schliessen(Hor[n]);
+        Kurs::schliessen(Ver[n]);
     }
-    for (int n = 1; n <= 16; ++n) {
-        const int r = (n - 1) / 4 + 1, j = (n - 1) % 4 + 1;
-        Summe[n] = bezeichnung(Panel2, QStringLiteral("Summe%1").arg(n), {}, 70 + 45 * (j - 1), 308 + 45 * (r - 1));
-        Kurs::setzeHintergrund(Summe[n], Qt::white);
-        Summe[n]->hide();
-    }
+    summenfelder(Summe, 4, {70, 308}, 45, true);
 
     seiteEinrichten();
 
-    if (Bildschirmbreite == 1024) {
-        Start1Button->move(Start1Button->x(), 40);
-        HorizontalButton->move(HorizontalButton->x(), 173);
-        Start2Button->move(Start2Button->x(), 268);
-        VertikalButton->move(VertikalButton->x(), 325);
-        SummenButton->move(SummenButton->x(), 382);
-        FaerbeButton->move(FaerbeButton->x(), 496);
-    }
-    Zelle = Bildschirmbreite * 45 / 800;
-    StartXh = Bildschirmbreite * 25 / 800;
-    StartYh = Bildschirmbreite * 68 / 800;
-    StartXv = Bildschirmbreite * 67 / 800;
-    StartYv = Bildschirmbreite * 25 / 800;
-    Strichzahl = strichzahl(Bildschirmbreite);
-    gitterZeichnen();
+    hoehenBei1024({{Start1Button, 40},
+                   {HorizontalButton, 173},
+                   {Start2Button, 268},
+                   {VertikalButton, 325},
+                   {SummenButton, 382},
+                   {FaerbeButton, 496}});
+    strahlengitter(45, {25, 68}, {67, 25});
+    gitterZeichnen(1);
     Abbruch = 0;
     Schritt = 1;
+    Schrittziele = {nullptr, Start1Button, HorizontalButton, Start2Button, VertikalButton, SummenButton, FaerbeButton};
 
     Kurs::beiMausdruck(Memo1, [this] { Memo1MouseDown(); });
     for (int n = 1; n <= 16; ++n)
@@ -114,210 +72,69 @@ TForm7::TForm7()
     connect(FaerbeButton, &QPushButton::clicked, this, &TForm7::FaerbeButtonClick);
 }
 
-void TForm7::gitterZeichnen()
+bool TForm7::StrahlenHorizontal()
 {
-    FormHaupt->ImageZeichnen(Bild1, Zelle, 4, 1, 0);
-    FormHaupt->ImageZeichnen(Bild2, Zelle, 4, 0, 0);
+    return zeilenstrahlen(Int);
 }
 
-void TForm7::FormShow()
+bool TForm7::StrahlenVertikal()
 {
+    return spaltenstrahlen(Int);
+}
+
+bool TForm7::verteilen(QPushButton* knopf, int schritt, const std::array<QLineEdit*, 17>& felder,
+                       const std::vector<std::vector<int>>& gruppen)
+{
+    if (erledigt(knopf))
+        return false;
+    FormHaupt->Neu->setEnabled(false);
+    setzeTag(knopf, 1);
+    knopf->setFocus();
+    Schritt = schritt;
+    if (!gruppenweise(gruppen, [&](int n) { felder[n]->show(); }))
+        return false;
     FormHaupt->Neu->setEnabled(true);
-}
-
-bool TForm7::unterbrochen() const
-{
-    return Programmende() || Abbruch == 1;
-}
-
-bool TForm7::StrahlenHorizontal(int i)
-{
-    Zeichenflaeche& f = Bild1->flaeche();
-    f.setzeStift(Kurs::Rot);
-    int x = StartXh;
-    const int y = StartYh + Zelle * (i - 1);
-    for (int m = 1; m <= Strichzahl; ++m) {
-        if (unterbrochen())
-            return false;
-        Kurs::strich(f, x, y, 5, 0);
-        Bild1->aktualisieren();
-        pause(10);
-        x += 8;
-    }
-    f.moveTo(x - 5, y - 5);
-    f.lineTo(x, y);
-    f.lineTo(x - 6, y + 6);
-    f.setzeStift(Kurs::Schwarz);
-    Bild1->aktualisieren();
-    Int[i]->show();
-    return true;
-}
-
-bool TForm7::StrahlenVertikal(int i)
-{
-    Zeichenflaeche& f = Bild1->flaeche();
-    f.setzeStift(Kurs::Blau);
-    const int x = StartXv + Zelle * (i - 1);
-    int y = StartYv;
-    for (int m = 1; m <= Strichzahl; ++m) {
-        if (unterbrochen())
-            return false;
-        Kurs::strich(f, x, y, 0, 5);
-        Bild1->aktualisieren();
-        pause(10);
-        y += 8;
-    }
-    f.moveTo(x - 5, y - 5);
-    f.lineTo(x, y);
-    f.lineTo(x + 6, y - 6);
-    f.setzeStift(Kurs::Schwarz);
-    Bild1->aktualisieren();
-    Int[4 + i]->show();
     return true;
 }
 
 void TForm7::Start1ButtonClick()
 {
-    if (erledigt(Start1Button))
-        return;
-    Abbruch = 0;
-    setzeTag(Start1Button, 1);
-    for (int i = 1; i <= 4; ++i)
-        if (!StrahlenHorizontal(i))
-            break;
-    if (Programmende())
-        return;
-    if (Abbruch == 1) {
-        Start1Button->setEnabled(true);
-        Start1Button->setFocus();
-        Schritt = 1;
-    } else {
-        Start1Button->setEnabled(false);
-        HorizontalButton->setEnabled(true);
-        HorizontalButton->setFocus();
-        Schritt = 2;
-    }
+    if (!erledigt(Start1Button) && strahlenlauf(Start1Button, Start1Button, [this] { return StrahlenHorizontal(); }))
+        schrittWeiter(Start1Button, 2, HorizontalButton);
 }
 
 void TForm7::HorizontalButtonClick()
 {
-    if (erledigt(HorizontalButton))
+    if (!verteilen(HorizontalButton, 2, Hor, zeilen()))
         return;
-    FormHaupt->Neu->setEnabled(false);
-    setzeTag(HorizontalButton, 1);
-    HorizontalButton->setFocus();
-    Schritt = 2;
-    for (int r = 1; r <= 4; ++r) {
-        for (int j = 1; j <= 4; ++j)
-            Hor[4 * (r - 1) + j]->show();
-        if (r < 4) {
-            if (Programmende())
-                return;
-            pause(200);
-        }
-    }
-    FormHaupt->Neu->setEnabled(true);
-    if (Abbruch == 1) {
-        Start1Button->setEnabled(true);
-        Start1Button->setFocus();
-        Schritt = 1;
-    } else {
-        HorizontalButton->setEnabled(false);
-        Start2Button->setEnabled(true);
-        Start2Button->setFocus();
-        Schritt = 3;
-    }
+    if (Abbruch == 1)
+        schrittSetzen(1, Start1Button);
+    else
+        schrittWeiter(HorizontalButton, 3, Start2Button);
 }
 
 void TForm7::Start2ButtonClick()
 {
-    if (erledigt(Start2Button))
-        return;
-    Abbruch = 0;
-    setzeTag(Start2Button, 1);
-    for (int i = 1; i <= 4; ++i)
-        if (!StrahlenVertikal(i))
-            break;
-    if (Programmende())
-        return;
-    if (Abbruch == 1) {
-        Start1Button->setEnabled(true);
-        Start1Button->setFocus();
-        Schritt = 1;
-    } else {
-        Start2Button->setEnabled(false);
-        VertikalButton->setEnabled(true);
-        VertikalButton->setFocus();
-        Schritt = 4;
-    }
+    if (!erledigt(Start2Button) && strahlenlauf(Start2Button, Start1Button, [this] { return StrahlenVertikal(); }))
+        schrittWeiter(Start2Button, 4, VertikalButton);
 }
 
 void TForm7::VertikalButtonClick()
 {
-    if (erledigt(VertikalButton))
-        return;
-    FormHaupt->Neu->setEnabled(false);
-    setzeTag(VertikalButton, 1);
-    VertikalButton->setFocus();
-    Schritt = 4;
-    for (int j = 1; j <= 4; ++j) {
-        for (int r = 1; r <= 4; ++r)
-            Ver[4 * (r - 1) + j]->show();
-        if (j < 4) {
-            if (Programmende())
-                return;
-            pause(200);
-        }
-    }
-    VertikalButton->setEnabled(false);
-    SummenButton->setEnabled(true);
-    SummenButton->setFocus();
-    Schritt = 5;
-    FormHaupt->Neu->setEnabled(true);
+    if (verteilen(VertikalButton, 4, Ver, spalten()))
+        schrittWeiter(VertikalButton, 5, SummenButton);
 }
 
 void TForm7::SummenButtonClick()
 {
-    for (int n = 1; n <= 16; ++n) {
-        Summe[n]->show();
-        Summe[n]->setText(QString::number(Hor[n]->text().toInt() + Ver[n]->text().toInt()));
-        Summe[n]->adjustSize();
-        Hor[n]->hide();
-        Ver[n]->hide();
-    }
-    SummenButton->setEnabled(false);
-    FaerbeButton->setEnabled(true);
-    FaerbeButton->setFocus();
-    Schritt = 6;
+    summieren(Hor, Ver, Summe);
+    schrittWeiter(SummenButton, 6, FaerbeButton);
 }
 
 void TForm7::FaerbeButtonClick()
 {
-    FaerbeButton->setEnabled(false);
-    Schritt = 7;
-    WeiterButton->setFocus();
-    Zeichenflaeche& f = Bild2->flaeche();
-    const auto fuellen = [&](int r, int j) {
-        f.floodFill(j * Zelle + 10, r * Zelle + 10, Kurs::Weiss, Zeichenflaeche::Fuellart::Flaeche);
-    };
-    f.setzePinsel(Kurs::Grau);
-    for (auto [r, j] : {std::pair{2, 1}, {2, 3}, {2, 4}, {1, 2}, {3, 2}, {4, 2}})
-        fuellen(r, j);
-    f.setzePinsel(Kurs::Schwarz);
-    fuellen(2, 2);
-    f.setzePinsel(Kurs::Weiss);
-    Bild2->aktualisieren();
-    Kurs::setzeHintergrund(Summe[6], Qt::black);
-    Kurs::setzeSchriftfarbe(Summe[6], Qt::white);
-    for (int n : {2, 5, 7, 8, 10, 14})
-        Kurs::setzeHintergrund(Summe[n], QColor(0x80, 0x80, 0x80));
-}
-
-void TForm7::Memo1MouseDown()
-{
-    QWidget* ziel[] = {nullptr,      Start1Button, HorizontalButton, Start2Button,
-                       VertikalButton, SummenButton, FaerbeButton,     WeiterButton};
-    Kurs::fokus(Schritt >= 1 && Schritt <= 7 ? ziel[Schritt] : WeiterButton, WeiterButton);
+    schrittWeiter(FaerbeButton, 7, WeiterButton);
+    graustufen(Summe, {2, 5, 7, 8, 10, 14}, {6});
 }
 
 void TForm7::NeuStart()
@@ -325,7 +142,7 @@ void TForm7::NeuStart()
     if (!erledigt(Start1Button))
         return;
     Abbruch = 1;
-    gitterZeichnen();
+    gitterZeichnen(1);
     for (int i = 1; i <= 8; ++i)
         Int[i]->hide();
     for (int n = 1; n <= 16; ++n) {
@@ -336,14 +153,5 @@ void TForm7::NeuStart()
         Kurs::setzeHintergrund(Summe[n], Qt::white);
         Kurs::setzeSchriftfarbe(Summe[n], Qt::black);
     }
-    Start1Button->setEnabled(true);
-    setzeTag(Start1Button, 0);
-    Start1Button->setFocus();
-    Schritt = 1;
-    for (QPushButton* k : {HorizontalButton, Start2Button, VertikalButton}) {
-        k->setEnabled(false);
-        setzeTag(k, 0);
-    }
-    SummenButton->setEnabled(false);
-    FaerbeButton->setEnabled(false);
+    knoepfeZuruecksetzen(Start1Button, {HorizontalButton, Start2Button, VertikalButton}, {SummenButton, FaerbeButton});
 }

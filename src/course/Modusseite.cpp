@@ -1,0 +1,247 @@
+#include "course/Modusseite.h"
+
+#include "app/HauptBlatt.h"
+#include "course/Falsch.h"
+#include "course/Kurshilfen.h"
+#include "platform/Steuerelemente.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+
+void Modusseite::anteilfelderEinrichten(const QString& zusaetzlich)
+{
+    for (const Durchgang& d : Durchgaenge)
+        for (int n = 1; n <= 16; ++n) {
+            QLineEdit* f = (*d.felder)[n];
+            Kurs::ziffernfilter(f, zusaetzlich);
+            f->setReadOnly(true);
+            setzeTabstop(f, false);
+        }
+}
+
+void Modusseite::loeschknoepfe()
+{
+    Loeschen1Button = knopf(this, QStringLiteral("Loeschen1Button"), QStringLiteral("Delete"), 528, 492, 75, 25);
+    Loeschen2Button = knopf(this, QStringLiteral("Loeschen2Button"), QStringLiteral("Delete"), 648, 492, 75, 25);
+    Loeschen1Button->hide();
+    Loeschen2Button->hide();
+}
+
+void Modusseite::beschriften()
+{
+    const QString beschriftung = Lernmodus ? QStringLiteral("Korrektur") : QStringLiteral("Verteilung");
+    for (const Durchgang& d : Durchgaenge)
+        d.knopf->setText(beschriftung);
+}
+
+void Modusseite::tabfolge(std::initializer_list<QWidget*> danach)
+{
+    std::vector<QWidget*> folge{WeiterButton};
+    for (const Durchgang& d : Durchgaenge) {
+        folge.push_back(d.start);
+        for (const auto& gruppe : d.gruppen)
+            for (int n : gruppe)
+                folge.push_back((*d.felder)[n]);
+        folge.insert(folge.end(), {d.knopf, d.loeschen});
+    }
+    folge.insert(folge.end(), danach);
+    Kurs::tabfolge(folge);
+}
+
+void Modusseite::modusmenue(bool an)
+{
+    FormHaupt->Demonstration1->setEnabled(an);
+    FormHaupt->Lernprogramm1->setEnabled(an);
+}
+
+void Modusseite::anteileOeffnen(const Durchgang& d)
+{
+    d.loeschen->show();
+    for (int n = 1; n <= 16; ++n) {
+        (*d.felder)[n]->show();
+        Kurs::oeffnen((*d.felder)[n]);
+    }
+    d.erstesFeld->setFocus();
+    Schritt = d.feldschritt;
+}
+
+void Modusseite::anteileSchliessen(int g)
+{
+    for (int n = 1; n <= 16; ++n) {
+        QLineEdit* f = (*Durchgaenge[g].felder)[n];
+        Kurs::schliessen(f);
+        if (BreiteGeschlossen > 0)
+            f->resize(skaliert(BreiteGeschlossen), f->height());
+    }
+}
+
+void Modusseite::anteileLoeschen(const Durchgang& d)
+{
+    for (int n = 1; n <= 16; ++n)
+        (*d.felder)[n]->clear();
+    d.erstesFeld->setFocus();
+    Schritt = d.feldschritt;
+}
+
+void Modusseite::Loeschen1ButtonClick()
+{
+    anteileLoeschen(Durchgaenge[0]);
+}
+
+void Modusseite::Loeschen2ButtonClick()
+{
+    anteileLoeschen(Durchgaenge[1]);
+}
+
+void Modusseite::strahlenStarten(int g)
+{
+    const Durchgang& d = Durchgaenge[g];
+    if (erledigt(d.start))
+        return;
+    Phase = 2 * g + 1;
+    // The mode items stay disabled until a beam run completes.
+    modusmenue(false);
+    if (!strahlenlauf(d.start, Start1Button, d.strahlen))
+        return;
+    if (Lernmodus) {
+        d.start->setEnabled(false);
+        d.knopf->setEnabled(true);
+        anteileOeffnen(d);
+    } else
+        schrittWeiter(d.start, 2 * g + 2, d.knopf);
+    modusmenue(true);
+}
+
+void Modusseite::Start1ButtonClick()
+{
+    strahlenStarten(0);
+}
+
+void Modusseite::Start2ButtonClick()
+{
+    strahlenStarten(1);
+}
+
+bool Modusseite::anteileRichtig(int g)
+{
+    const Durchgang& d = Durchgaenge[g];
+    bool leer = false, falsch = false;
+    for (int n = 1; n <= 16; ++n) {
+        const QLineEdit* f = (*d.felder)[n];
+        // A comma or a point is no share: the field counts as wrong.
+        int wert = 0;
+        if (f->text().isEmpty())
+            leer = true;
+        else if (!Kurs::ganzzahl(f, wert) || wert != d.soll(zeile(n), spalte(n)))
+            falsch = true;
+    }
+    if (!leer && !falsch)
+        return true;
+    Phase = 2 * g + 1;
+    FormFalsch->Urteil(leer ? FormFalsch->Falsch1 : FormFalsch->Falsch2);
+    return false;
+}
+
+void Modusseite::bestaetigen(int g)
+{
+    Phase = 2 * g + 2;
+    FormFalsch->Urteil(FormFalsch->Richtig);
+}
+
+bool Modusseite::vorfuehren(int g)
+{
+    const Durchgang& d = Durchgaenge[g];
+    if (erledigt(d.knopf))
+        return false;
+    Phase = 2 * g + 2;
+    FormHaupt->Neu->setEnabled(false);
+    modusmenue(false);
+    setzeTag(d.knopf, 1);
+    if (g == 0)
+        d.knopf->setFocus();
+    Schritt = 2 * g + 2;
+    auto& felder = *d.felder;
+    for (int n = 1; n <= 16; ++n) {
+        felder[n]->setFrame(false);
+        felder[n]->show();
+        if (BreiteVorfuehrung > 0)
+            felder[n]->resize(skaliert(BreiteVorfuehrung), felder[n]->height());
+    }
+    if (!gruppenweise(d.gruppen,
+                      [&](int n) { felder[n]->setText(QString::number(d.soll(zeile(n), spalte(n)))); }))
+        return false;
+    FormHaupt->Neu->setEnabled(true);
+    return true;
+}
+
+void Modusseite::Modus(bool lernen, bool aktivierung)
+{
+    Lernmodus = lernen;
+    (lernen ? FormHaupt->Lernprogramm1 : FormHaupt->Demonstration1)->setChecked(true);
+    beschriften();
+    if (lernen) {
+        if (Phase == 1 || Phase == 3)
+            anteileOeffnen(Durchgaenge[Phase / 2]);
+        else if (Phase == 2) {
+            Start2Button->setFocus();
+            Schritt = 3;
+        }
+        return;
+    }
+    Loeschen1Button->hide();
+    Loeschen2Button->hide();
+    if (Phase == 1 || Phase == 3) {
+        // The typed shares are dropped: the page distributes them itself.
+        const Durchgang& d = Durchgaenge[Phase / 2];
+        d.knopf->setFocus();
+        Schritt = Phase + 1;
+        for (int n = 1; n <= 16; ++n) {
+            Kurs::schliessen((*d.felder)[n]);
+            (*d.felder)[n]->clear();
+        }
+    } else if (Phase == 2) {
+        Start2Button->setFocus();
+        Schritt = 3;
+        if (aktivierung)
+            for (int n = 1; n <= 16; ++n)
+                Kurs::schliessen((*Durchgaenge[0].felder)[n]);
+    }
+}
+
+void Modusseite::Demonstration1()
+{
+    Modus(false, false);
+}
+
+void Modusseite::Lernprogramm1()
+{
+    Modus(true, false);
+}
+
+void Modusseite::FormActivate()
+{
+    Modus(Lernmodus, true);
+}
+
+void Modusseite::NeuStart()
+{
+    if (!erledigt(Start1Button))
+        return;
+    Abbruch = 1;
+    Phase = 0;
+    for (const Durchgang& d : Durchgaenge)
+        for (int n = 1; n <= 16; ++n) {
+            QLineEdit* f = (*d.felder)[n];
+            f->hide();
+            f->clear();
+            f->setFrame(true);
+            setzeTabstop(f, false);
+            f->resize(skaliert(15), f->height());
+            f->setReadOnly(true);
+        }
+    knoepfeZuruecksetzen(Start1Button, {Durchgaenge[0].knopf, Start2Button, Durchgaenge[1].knopf}, {});
+    Loeschen1Button->hide();
+    Loeschen2Button->hide();
+    seiteZuruecksetzen();
+}
