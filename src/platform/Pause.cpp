@@ -4,6 +4,11 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <chrono>
+#include <thread>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 
 void pause(int ms)
 {
@@ -11,7 +16,19 @@ void pause(int ms)
     uhr.start();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     const qint64 grenze = qint64(ms) * 1000000;  // nanoseconds
-    while (uhr.nsecsElapsed() <= grenze) {
+    constexpr qint64 millisekunde = 1000000;
+    for (qint64 rest = grenze - uhr.nsecsElapsed(); rest >= 0; rest = grenze - uhr.nsecsElapsed()) {
+        if (rest < millisekunde) {
+            // The event loop's timers count whole milliseconds; the last part
+            // of a millisecond is slept precisely (idle, not spinning). The
+            // kernel may otherwise add 50 microseconds of slack to every sleep.
+#ifdef __linux__
+            static const bool genau = prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL) == 0;
+            (void)genau;
+#endif
+            std::this_thread::sleep_for(std::chrono::nanoseconds(rest + 1));
+            continue;
+        }
         bool abgelaufen = false;
         QEventLoop schleife;
         QTimer wecker;
@@ -21,9 +38,9 @@ void pause(int ms)
             abgelaufen = true;
             schleife.quit();
         });
-        // Whole milliseconds, rounded up: the timer never fires early, and
-        // the wait ends within a millisecond of its bound.
-        wecker.start(int((grenze - uhr.nsecsElapsed() + 999999) / 1000000));
+        // Whole milliseconds, rounded down: the timer may fire up to a
+        // millisecond late, and the rest is slept above.
+        wecker.start(int(rest / millisekunde));
         schleife.exec();
         // An event loop that returns before its timer fired was ended by the
         // application shutting down; waiting on would only spin.
