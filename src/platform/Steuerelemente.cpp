@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -227,12 +228,28 @@ QString ressourcentext(const QString& pfad)
     return QString::fromUtf8(datei.readAll());
 }
 
+namespace {
+// The flags live beside the controls, not in Qt's dynamic properties: a
+// scan asks for the stop flag before every ray, and a property lookup by
+// name walks the whole class chain each time.
+QHash<const QObject*, int>& tags()
+{
+    // Never destroyed: controls that outlive the static objects still
+    // remove their entry when they go.
+    static auto* werte = new QHash<const QObject*, int>;
+    return *werte;
+}
+}  // namespace
+
 int tag(const QObject* element)
 {
-    return element->property("Tag").toInt();
+    return tags().value(element, 0);
 }
 
 void setzeTag(QObject* element, int wert)
 {
-    element->setProperty("Tag", wert);
+    auto& werte = tags();
+    if (!werte.contains(element))
+        QObject::connect(element, &QObject::destroyed, [element] { tags().remove(element); });
+    werte.insert(element, wert);
 }
