@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 // Puts the corners of a box in order; false when the box holds no pixel.
@@ -23,19 +24,107 @@ Zeichenflaeche::Zeichenflaeche(int breite, int hoehe, QRgb hintergrund)
     m_bild.fill(hintergrund);
     masseMerken();
     m_weissRest = (hintergrund | 0xFF000000u) == 0xFFFFFFFFu;
+    m_spannen.assign(std::size_t(m_h) * 2, Spanne{});
+    m_markiert = 0;
+}
+
+void Zeichenflaeche::spanneErweitern(int y, int x1, int x2)
+{
+    if (!m_weissRest || unsigned(y) >= unsigned(m_h))
+        return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, m_b);
+    if (x1 >= x2)
+        return;
+    Spanne* s = &m_spannen[std::size_t(y) * 2];
+    const long vorher = s[0].breite() + s[1].breite();
+    const auto vereinen = [](Spanne& a, int von, int bis) {
+        a.von = std::min(a.von, von);
+        a.bis = std::max(a.bis, bis);
+    };
+    int ziel = -1;
+    for (int i = 0; i < 2 && ziel < 0; ++i)
+        if (!s[i].leer() && x1 <= s[i].bis && x2 >= s[i].von)
+            ziel = i;  // meets or touches a span
+    if (ziel < 0) {
+        for (int i = 0; i < 2 && ziel < 0; ++i)
+            if (s[i].leer()) {
+                s[i] = {x1, x2};
+                gezaehlt(vorher, s);
+                return;
+            }
+        // Two spans apart from the new one: it joins the nearer.
+        const auto abstand = [&](const Spanne& a) { return x2 < a.von ? a.von - x2 : x1 - a.bis; };
+        ziel = abstand(s[0]) <= abstand(s[1]) ? 0 : 1;
+    }
+    vereinen(s[ziel], x1, x2);
+    Spanne& andere = s[1 - ziel];
+    if (!andere.leer() && andere.von <= s[ziel].bis && andere.bis >= s[ziel].von) {
+        vereinen(s[ziel], andere.von, andere.bis);
+        andere = Spanne{};
+    }
+    gezaehlt(vorher, s);
+}
+
+void Zeichenflaeche::gezaehlt(long vorher, const Spanne* zeile)
+{
+    m_markiert += zeile[0].breite() + zeile[1].breite() - vorher;
+    // Once half the surface is marked, clearing the spans saves little more
+    // than marking them costs: the surface stops keeping them until it is
+    // filled white as a whole again.
+    if (2 * m_markiert > long(m_b) * long(m_h))
+        m_weissRest = false;
 }
 
 void Zeichenflaeche::beruehrt(int x1, int y1, int x2, int y2)
 {
+    if (!m_weissRest)
+        return;
     const int rand = m_stiftbreite;
-    m_schmutz |= QRect(QPoint(std::min(x1, x2) - rand, std::min(y1, y2) - rand),
-                       QPoint(std::max(x1, x2) + rand, std::max(y1, y2) + rand));
+    const int links = std::min(x1, x2) - rand, rechts = std::max(x1, x2) + rand;
+    const int oben = std::max(std::min(y1, y2) - rand, 0), unten = std::min(std::max(y1, y2) + rand, m_h);
+    for (int y = oben; y < unten; ++y)
+        zeileBeruehrt(y, links, rechts);
 }
 
 void Zeichenflaeche::beruehrt(const std::vector<QPoint>& punkte)
 {
-    for (const QPoint& p : punkte)
-        beruehrt(p.x(), p.y(), p.x() + 1, p.y() + 1);
+    if (punkte.empty() || !m_weissRest)
+        return;
+    int x1 = punkte.front().x(), x2 = x1, y1 = punkte.front().y(), y2 = y1;
+    for (const QPoint& p : punkte) {
+        x1 = std::min(x1, p.x());
+        x2 = std::max(x2, p.x());
+        y1 = std::min(y1, p.y());
+        y2 = std::max(y2, p.y());
+    }
+    beruehrt(x1, y1, x2 + 1, y2 + 1);
+}
+
+void Zeichenflaeche::weissUeberSpannen(int x1, int y1, int x2, int y2)
+{
+    QRgb* px = schreiben();
+    for (int y = y1; y < y2; ++y) {
+        QRgb* zeile = px + std::size_t(y) * std::size_t(m_b);
+        for (Spanne* s = &m_spannen[std::size_t(y) * 2], *e = s + 2; s != e; ++s) {
+            if (s->leer())
+                continue;
+            const int von = std::max(s->von, x1), bis = std::min(s->bis, x2);
+            if (von >= bis)
+                continue;
+            std::memset(zeile + von, 0xFF, std::size_t(bis - von) * sizeof(QRgb));
+            // What is left of the span: the fill covers it, or one of its
+            // ends, or lies inside it (then the span stays as it is).
+            const long vorher = s->breite();
+            if (von == s->von && bis == s->bis)
+                *s = Spanne{};
+            else if (von == s->von)
+                s->von = bis;
+            else if (bis == s->bis)
+                s->bis = von;
+            m_markiert += s->breite() - vorher;
+        }
+    }
 }
 
 QRgb* Zeichenflaeche::schreiben()
@@ -59,6 +148,8 @@ void Zeichenflaeche::setzeGroesse(int breite, int hoehe)
                     reinterpret_cast<QRgb*>(neu.scanLine(y)));
     m_bild = std::move(neu);
     masseMerken();
+    // New rows are white; columns beyond the width are cut where they are read.
+    m_spannen.resize(std::size_t(m_h) * 2, Spanne{});
 }
 
 void Zeichenflaeche::setzeBild(const QImage& bild)
@@ -66,6 +157,8 @@ void Zeichenflaeche::setzeBild(const QImage& bild)
     m_bild = bild.convertToFormat(QImage::Format_RGB32);
     masseMerken();
     m_weissRest = false;
+    m_spannen.assign(std::size_t(m_h) * 2, Spanne{});
+    m_markiert = 0;
 }
 
 void Zeichenflaeche::punkt(int x, int y, QRgb farbe)
@@ -109,24 +202,26 @@ void Zeichenflaeche::fillRect(int x1, int y1, int x2, int y2)
     y2 = std::min(y2, m_h);
     if (x1 >= x2 || y1 >= y2)
         return;
+    if (m_pinsel == 0xFFFFFFFFu && m_weissRest) {
+        // White where the rest is known white: only the drawn spans need it.
+        weissUeberSpannen(x1, y1, x2, y2);
+        return;
+    }
     if (m_pinsel == 0xFFFFFFFFu && x1 == 0 && y1 == 0 && x2 == m_b && y2 == m_h) {
-        // White over everything: where the rest is known white, only the drawn part needs it.
-        if (m_weissRest) {
-            const QRect r = m_schmutz.intersected(QRect(0, 0, m_b, m_h));
-            x1 = r.left();
-            y1 = r.top();
-            x2 = r.left() + r.width();
-            y2 = r.top() + r.height();
-        }
         m_weissRest = true;
-        m_schmutz = QRect();
+        m_spannen.assign(std::size_t(m_h) * 2, Spanne{});
+        m_markiert = 0;
     } else {
         beruehrt(x1, y1, x2, y2);
     }
+    const bool weiss = m_pinsel == 0xFFFFFFFFu;
     QRgb* px = schreiben();
     for (int y = y1; y < y2; ++y) {
         QRgb* zeile = px + std::size_t(y) * std::size_t(m_b);
-        std::fill(zeile + x1, zeile + x2, m_pinsel);
+        if (weiss)
+            std::memset(zeile + x1, 0xFF, std::size_t(x2 - x1) * sizeof(QRgb));
+        else
+            std::fill(zeile + x1, zeile + x2, m_pinsel);
     }
 }
 
@@ -149,19 +244,42 @@ void Zeichenflaeche::rectangle(int x1, int y1, int x2, int y2)
 void Zeichenflaeche::linie(QPoint a, QPoint b, bool mitEndpunkt)
 {
     schreiben();
-    beruehrt(a.x(), a.y(), b.x() + 1, b.y() + 1);
-    // Bresenham over the longer axis; every step sets one pen point.
+    // Bresenham over the longer axis; every step sets one pen point. The
+    // points of one row are marked as drawn on together.
     int x = a.x(), y = a.y();
     const int dx = std::abs(b.x() - x), sx = x < b.x() ? 1 : -1;
     const int dy = -std::abs(b.y() - y), sy = y < b.y() ? 1 : -1;
     int fehler = dx + dy;
+    int zeile = y, links = x, rechts = x;
+    const auto zeileMerken = [&] {
+        if (m_stiftbreite == 1)
+            zeileBeruehrt(zeile, links, rechts + 1);
+        else
+            beruehrt(links, zeile, rechts + 1, zeile + 1);
+    };
+    const bool merken = m_weissRest;
     while (true) {
-        if (x == b.x() && y == b.y()) {
-            if (mitEndpunkt)
+        const bool ende = x == b.x() && y == b.y();
+        if (!ende || mitEndpunkt) {
+            if (m_stiftbreite == 1) {
+                if (innen(x, y))
+                    m_px[std::size_t(y) * std::size_t(m_b) + std::size_t(x)] = m_stift;
+            } else {
                 stiftpunkt(x, y);
-            break;
+            }
+            if (merken) {
+                if (y != zeile) {
+                    zeileMerken();
+                    zeile = y;
+                    links = rechts = x;
+                } else {
+                    links = std::min(links, x);
+                    rechts = std::max(rechts, x);
+                }
+            }
         }
-        stiftpunkt(x, y);
+        if (ende)
+            break;
         const int e2 = 2 * fehler;
         if (e2 >= dy) {
             fehler += dy;
@@ -172,6 +290,8 @@ void Zeichenflaeche::linie(QPoint a, QPoint b, bool mitEndpunkt)
             y += sy;
         }
     }
+    if (merken)
+        zeileMerken();
 }
 
 void Zeichenflaeche::lineTo(int x, int y)
@@ -374,6 +494,30 @@ void Zeichenflaeche::kopiere(const QRect& ziel, const QImage& von, const QRect& 
 
 void Zeichenflaeche::copyRect(const QRect& ziel, const Zeichenflaeche& von, const QRect& quelle)
 {
+    const QRect ganz(0, 0, m_b, m_h);
+    if (&von != this && von.m_weissRest && von.groesse() == groesse() && ziel == ganz && quelle == ganz) {
+        // A whole copy of a surface that is white outside its spans: clear
+        // what is drawn here, copy only what is drawn there.
+        if (m_weissRest)
+            weissUeberSpannen(0, 0, m_b, m_h);
+        else
+            m_bild.fill(0xFFFFFFFFu);
+        QRgb* px = schreiben();
+        const QRgb* q = von.lesen();
+        for (int y = 0; y < m_h; ++y) {
+            const std::size_t zeile = std::size_t(y) * std::size_t(m_b);
+            for (int i = 0; i < 2; ++i) {
+                const Spanne& sp = von.m_spannen[std::size_t(y) * 2 + std::size_t(i)];
+                const int bis = std::min(sp.bis, m_b);
+                for (int x = sp.von; x < bis; ++x)
+                    px[zeile + std::size_t(x)] = q[zeile + std::size_t(x)] | 0xFF000000u;
+            }
+        }
+        m_weissRest = true;
+        m_spannen = von.m_spannen;
+        m_markiert = von.m_markiert;
+        return;
+    }
     kopiere(ziel, von.m_bild, quelle, false);
 }
 

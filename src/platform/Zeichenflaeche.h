@@ -80,6 +80,13 @@ public:
     void copyRectAnd(const QRect& ziel, const QImage& von, const QRect& quelle);
 
 private:
+    struct Spanne
+    {
+        int von = 0, bis = 0;  // columns [von, bis); empty when von >= bis
+        bool leer() const { return von >= bis; }
+        long breite() const { return bis > von ? long(bis - von) : 0L; }
+    };
+
     bool innen(int x, int y) const { return unsigned(x) < unsigned(m_b) && unsigned(y) < unsigned(m_h); }
     // The pixels for writing (rows of m_b pixels, no padding in RGB32); taken
     // once at the start of every drawing operation.
@@ -95,15 +102,32 @@ private:
     // Marks a box (right and bottom exclusive, widened by the pen) as drawn on.
     void beruehrt(int x1, int y1, int x2, int y2);
     void beruehrt(const std::vector<QPoint>& punkte);
+    // Marks the columns [x1, x2) of row y as drawn on.
+    void zeileBeruehrt(int y, int x1, int x2)
+    {
+        if (unsigned(y) < unsigned(m_h)) {
+            const Spanne* s = &m_spannen[std::size_t(y) * 2];
+            if ((s[0].von <= x1 && x2 <= s[0].bis) || (s[1].von <= x1 && x2 <= s[1].bis))
+                return;  // already marked, the usual case when drawing over a drawing
+        }
+        spanneErweitern(y, x1, x2);
+    }
+    void spanneErweitern(int y, int x1, int x2);
+    // Adds a row's change in marked width to m_markiert.
+    void gezaehlt(long vorher, const Spanne* zeile);
+    // A white fill of [x1, x2) x [y1, y2) while m_weissRest holds.
+    void weissUeberSpannen(int x1, int y1, int x2, int y2);
 
     QImage m_bild;
     int m_b = 0, m_h = 0;
-    // While m_weissRest holds, every pixel outside m_schmutz is white: a
-    // white fill of the whole surface then only needs to clear m_schmutz.
-    // Scans fill their large drawings white at every angle but draw on a
-    // small part of them.
+    // While m_weissRest holds, every pixel outside the drawn spans is white:
+    // a white fill then only needs to clear the spans it meets. Every row
+    // keeps up to two spans (m_spannen[2 y] and [2 y + 1]), so that outlines
+    // on opposite sides of a drawing stay apart. Scans fill their large
+    // drawings white at every angle but draw thin rotated outlines on them.
     bool m_weissRest = false;
-    QRect m_schmutz;
+    std::vector<Spanne> m_spannen;
+    long m_markiert = 0;  // pixels within the spans
     QRgb* m_px = nullptr;
     QRgb m_stift = 0xFF000000u;
     QRgb m_pinsel = 0xFFFFFFFFu;

@@ -3,6 +3,8 @@
 
 #include "platform/Zeichenflaeche.h"
 
+#include <random>
+
 namespace {
 constexpr QRgb W = 0xFFFFFFFFu;
 constexpr QRgb S = 0xFF000000u;
@@ -235,6 +237,64 @@ private slots:
         f.setzePinsel(W);
         f.fillRect(0, 0, 40, 30);
         QCOMPARE(f.pixel(17, 13), W);
+    }
+
+    // A white fill of any part clears exactly that part, whatever was drawn
+    // before and wherever, and a whole copy gives the source's pixels: a
+    // random sequence of drawings with white fills and copies in between,
+    // each checked.
+    void weisseTeilfuellungen()
+    {
+        std::mt19937 zufall(7);
+        const auto z = [&](int n) { return int(zufall() % unsigned(n)); };
+        Zeichenflaeche f(60, 45);
+        Zeichenflaeche quelle(20, 20, S);
+        Zeichenflaeche andere(60, 45);
+        int fehler = 0, fuellungen = 0, kopien = 0;
+        for (int schritt = 0; schritt < 600; ++schritt) {
+            // Whole copies from a surface with its own drawings and fills.
+            andere.setzeStift(S);
+            andere.moveTo(z(60), z(45));
+            andere.lineTo(z(60), z(45));
+            if (z(4) == 0) {
+                andere.setzePinsel(W);
+                andere.fillRect(z(4) == 0 ? QRect(0, 0, 60, 45) : QRect(z(60), z(45), z(40), z(30)));
+            }
+            if (z(8) == 0) {
+                f.copyRect(QRect(0, 0, 60, 45), andere, QRect(0, 0, 60, 45));
+                ++kopien;
+                for (int y = 0; y < 45; ++y)
+                    for (int x = 0; x < 60; ++x)
+                        fehler += f.pixel(x, y) != andere.pixel(x, y);
+            }
+            f.setzeStift(z(2) ? S : R);
+            f.setzePinsel(G);
+            f.setzeStiftbreite(1 + z(3));
+            switch (z(6)) {
+            case 0: f.moveTo(z(80) - 10, z(65) - 10); f.lineTo(z(80) - 10, z(65) - 10); break;
+            case 1:
+                f.polyline({{z(60), z(45)}, {z(60), z(45)}, {z(60), z(45)}, {z(60), z(45)}});
+                break;
+            case 2: f.fillRect(z(70) - 5, z(55) - 5, z(70) - 5, z(55) - 5); break;
+            case 3: f.polygon({{z(60), z(45)}, {z(60), z(45)}, {z(60), z(45)}}); break;
+            case 4: f.setPixel(z(62) - 1, z(47) - 1, S); break;
+            case 5: f.copyRectAnd(QRect(z(70) - 10, z(55) - 10, 20, 20), quelle, QRect(0, 0, 20, 20)); break;
+            }
+            if (z(3) != 0)
+                continue;
+            const QImage vorher = f.bild().copy();
+            const QRect r = z(4) == 0 ? QRect(0, 0, 60, 45) : QRect(z(70) - 5, z(55) - 5, z(70), z(55));
+            f.setzePinsel(W);
+            f.fillRect(r);
+            ++fuellungen;
+            for (int y = 0; y < 45; ++y)
+                for (int x = 0; x < 60; ++x) {
+                    const QRgb soll = r.contains(x, y) ? W : (vorher.pixel(x, y) | 0xFF000000u);
+                    fehler += f.pixel(x, y) != soll;
+                }
+        }
+        QVERIFY(fuellungen > 100 && kopien > 30);
+        QCOMPARE(fehler, 0);
     }
 
     void groesseBehaeltInhalt()
