@@ -213,11 +213,15 @@ private:
     void wiederAktivieren();
 
     // The outlines of source and detector at angle m_umrissWinkel, black on
-    // white. While Image1 holds them (m_umrissDa), drawing them again only
-    // needs to restore what was drawn over them since: the regions listed in
-    // m_schmutz. This gives the same pixels as drawing every outline anew.
+    // white. While Image1 holds them for m_umrissBildWinkel (m_umrissDa),
+    // drawing them again only needs to restore what was drawn over them
+    // since: the regions listed in m_schmutz. This gives the same pixels as
+    // drawing every outline anew.
     Zeichenflaeche m_umriss;
     int m_umrissWinkel = -1;
+    int m_umrissBildWinkel = -1;
     bool m_umrissDa = false;
     std::vector<QRect> m_schmutz;
+    // The progress display's navy half disc on white.
+    Zeichenflaeche m_halbscheibe;
 };

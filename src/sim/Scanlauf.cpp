@@ -183,9 +183,15 @@ void TForm12::FortschrittsAnzeigeMalen(int a)
     Zeichenflaeche& f = FortschrittsAnzeige->flaeche();
     const int h = f.hoehe();
     const int w = f.breite();
-    f.setzePinsel(Navy);
-    f.setzeStift(Navy);
-    f.chord(0, 0, w, 2 * h, w, h - 1, 0, h - 1);
+    // The half disc is the same at every angle and covers the last pointer;
+    // it is drawn once and copied after that.
+    if (m_halbscheibe.groesse() != f.groesse()) {
+        m_halbscheibe = Zeichenflaeche(w, h);
+        m_halbscheibe.setzePinsel(Navy);
+        m_halbscheibe.setzeStift(Navy);
+        m_halbscheibe.chord(0, 0, w, 2 * h, w, h - 1, 0, h - 1);
+    }
+    f.copyRectAnd(f.bild().rect(), m_halbscheibe, m_halbscheibe.bild().rect());
     const ct::Punkt spitze = Modell.Zeigerspitze(a, h);
     f.setzeStift(Weiss);
     f.moveTo(spitze.x, spitze.y);
@@ -214,26 +220,23 @@ bool TForm12::SchrittGezeigt(int drehwinkel)
 void TForm12::CTZeichnen(int drehwinkel)
 {
     // The outlines are drawn with the pen, which is black here.
+    const auto zeichnen = [this](Zeichenflaeche& z, int winkel) {
+        const ct::Geraeteumriss u = Modell.CTUmrisse(winkel);
+        for (const ct::Viereck& v : {u.Sender, u.Detektor1, u.Detektor2})
+            z.polyline({{v[0].x, v[0].y}, {v[1].x, v[1].y}, {v[2].x, v[2].y}, {v[3].x, v[3].y}, {v[0].x, v[0].y}});
+    };
     Zeichenflaeche& f = Image1->flaeche();
-    if (m_umrissDa && m_umrissWinkel == drehwinkel) {
-        // Black on white combined by AND sets exactly the outline's pixels.
-        for (const QRect& r : m_schmutz)
-            f.copyRectAnd(r, m_umriss, r);
-    } else {
-        const auto zeichnen = [this](Zeichenflaeche& z, int winkel) {
-            const ct::Geraeteumriss u = Modell.CTUmrisse(winkel);
-            for (const ct::Viereck& v : {u.Sender, u.Detektor1, u.Detektor2})
-                z.polyline({{v[0].x, v[0].y}, {v[1].x, v[1].y}, {v[2].x, v[2].y}, {v[3].x, v[3].y}, {v[0].x, v[0].y}});
-        };
-        zeichnen(f, drehwinkel);
+    if (m_umrissDa && m_umrissBildWinkel == drehwinkel) {
+        // The overlay follows the angle only when an angle is drawn a second
+        // time, so a scan that shows no rays never keeps it.
         if (m_umrissWinkel != drehwinkel) {
-            // The overlay holds nothing but the last outlines: drawn over in
-            // white, they leave it white for the new ones.
             if (m_umriss.groesse() != f.groesse() || m_umrissWinkel < 0) {
                 m_umriss.setzeGroesse(f.breite(), f.hoehe());
                 m_umriss.setzePinsel(Weiss);
                 m_umriss.fillRect(0, 0, m_umriss.breite(), m_umriss.hoehe());
             } else {
+                // The overlay holds nothing but the last outlines: drawn over
+                // in white, they leave it white for the new ones.
                 m_umriss.setzeStift(Weiss);
                 zeichnen(m_umriss, m_umrissWinkel);
             }
@@ -241,7 +244,13 @@ void TForm12::CTZeichnen(int drehwinkel)
             zeichnen(m_umriss, drehwinkel);
             m_umrissWinkel = drehwinkel;
         }
+        // Black on white combined by AND sets exactly the outline's pixels.
+        for (const QRect& r : m_schmutz)
+            f.copyRectAnd(r, m_umriss, r);
+    } else {
+        zeichnen(f, drehwinkel);
         m_umrissDa = true;
+        m_umrissBildWinkel = drehwinkel;
     }
     m_schmutz.clear();
 }
@@ -308,8 +317,13 @@ bool TForm12::SchleifeAbbruch()
 
 void TForm12::WinkelBeginn(int drehwinkel)
 {
+    // A progress bar repaints at once when its value changes; with its
+    // updates held back it is painted during the wait that ends the angle,
+    // so its drawing does not lengthen the scan.
     QProgressBar* balken = FormProgressBar->ProgressBar1;
+    balken->setUpdatesEnabled(false);
     balken->setValue(balken->value() + 1);
+    balken->setUpdatesEnabled(true);
     FortschrittsAnzeigeMalen(drehwinkel);
     weissFuellen(Image1, zeichenRechteck());
     m_umrissDa = false;

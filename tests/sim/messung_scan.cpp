@@ -3,7 +3,10 @@
 // progression, with wall time and the process's processor time. Also the
 // 180 waits of the scan alone. Prints the figures; asserts nothing.
 //
-//   messung_scan [breite]      (800 or 1024; any Qt platform, e.g. offscreen or xcb)
+//   messung_scan [breite] [ende|alles]
+//
+// 800 or 1024; any Qt platform, e.g. offscreen or xcb. The second word
+// measures one display mode only, for profiling.
 #include "support/Testumgebung.h"
 
 #include "app/Fenster.h"
@@ -93,11 +96,16 @@ int main(int argc, char** argv)
                 for (int i = 0; i < 180; ++i)
                     pause(10);
             }));
+    const QByteArray nur = argc > 2 ? QByteArray(argv[2]) : QByteArray();
     for (int runde = 0; runde < 2; ++runde) {
-        drucken("56 x 56, 1 degree, At the end", scan(FormEinstellungen->Endergebnis));
-        Form12->CTLoeschenClick();
-        drucken("56 x 56, 1 degree, Every step", scan(FormEinstellungen->Alles));
-        Form12->CTLoeschenClick();
+        if (nur != "alles") {
+            drucken("56 x 56, 1 degree, At the end", scan(FormEinstellungen->Endergebnis));
+            Form12->CTLoeschenClick();
+        }
+        if (nur != "ende") {
+            drucken("56 x 56, 1 degree, Every step", scan(FormEinstellungen->Alles));
+            Form12->CTLoeschenClick();
+        }
     }
     Testumgebung::abbauen();
     return 0;
