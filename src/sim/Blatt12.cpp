@@ -456,10 +456,14 @@ void TForm12::Viereck(QRgb pinsel, QRgb stift, const ct::Viereck& ecken, Bildanz
 
 void TForm12::GraucodeAenderung(int P, const ct::Bildfeld& bild)
 {
+    graustufenZeigen(ct::GraucodeAenderung(P, bild, Modell.Raster, Modell.Bildminimum, Modell.Bildmaximum));
+}
+
+void TForm12::graustufenZeigen(const ct::Graufeld& stufen)
+{
     const int n = Modell.Raster;
-    const ct::Graufeld stufen = ct::GraucodeAenderung(P, bild, n, Modell.Bildminimum, Modell.Bildmaximum);
-    for (int x = 1; x <= n; ++x)
-        for (int y = 1; y <= n; ++y)
+    for (int y = 1; y <= n; ++y)
+        for (int x = 1; x <= n; ++x)
             KaestchenFaerben(x, y, qRgb(stufen(x, y), stufen(x, y), stufen(x, y)));
     const int nc = n * Modell.Kaestchengroesse;
     Zeichenflaeche& f = Image3->flaeche();

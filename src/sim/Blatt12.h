@@ -137,6 +137,8 @@ public:
     // Re-colours the picture area from `bild` through the gray-scale window
     // at position P (0 ... 254).
     void GraucodeAenderung(int P, const ct::Bildfeld& bild);
+    // Shows gray levels cell by cell in the picture area, with its frame.
+    void graustufenZeigen(const ct::Graufeld& stufen);
 
     // --- Drawing with the mouse -------------------------------------------
     void Image2MouseDown(Qt::MouseButton knopf, Qt::MouseButtons gehalten, Qt::KeyboardModifiers tasten, QPoint p);

@@ -280,18 +280,7 @@ void TForm12::RoentgenZeichnen(int drehwinkel, int strahl, int anzahl)
 
 void TForm12::Faerben(const ct::Bildfeld& bild)
 {
-    const int n = Modell.Raster;
-    const ct::Graufeld stufen = ct::Faerben(bild, n);
-    for (int y = 1; y <= n; ++y)
-        for (int x = 1; x <= n; ++x)
-            KaestchenFaerben(x, y, qRgb(stufen(x, y), stufen(x, y), stufen(x, y)));
-    const int nc = n * Modell.Kaestchengroesse;
-    Zeichenflaeche& f = Image3->flaeche();
-    f.setzeStift(Schwarz);
-    f.polyline({{0, 0}, {nc, 0}, {nc, nc}, {0, nc}, {0, 0}});
-    f.setzePinsel(Weiss);
-    f.setzeStift(Schwarz);
-    Image3->aktualisieren();
+    graustufenZeigen(ct::Faerben(bild, Modell.Raster));
 }
 
 void TForm12::SchleifeBeginn(int projektionen)
