@@ -1,6 +1,7 @@
 #include "course/Kurshilfen.h"
 
 #include "app/Programmbilder.h"
+#include "platform/Fokusfalle.h"
 #include "platform/Steuerelemente.h"
 #include "platform/Zeichenflaeche.h"
 
@@ -64,44 +65,6 @@ private:
     QString m_zusaetzlich;
 };
 
-class Mausdruck : public QObject
-{
-public:
-    Mausdruck(QObject* eltern, std::function<bool()> bedingung, std::function<void()> aktion)
-        : QObject(eltern), m_bedingung(std::move(bedingung)), m_aktion(std::move(aktion))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        const QEvent::Type t = e->type();
-        if (t != QEvent::MouseButtonPress && t != QEvent::MouseButtonDblClick && t != QEvent::MouseButtonRelease
-            && t != QEvent::MouseMove)
-            return false;
-        if (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick)
-            m_aktiv = !m_bedingung || m_bedingung();
-        if (!m_aktiv)
-            return false;
-        switch (t) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            m_aktion();
-            return true;
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseMove:
-            return true;
-        default:
-            return false;
-        }
-    }
-
-private:
-    std::function<bool()> m_bedingung;
-    std::function<void()> m_aktion;
-    bool m_aktiv = true;
-};
-
 class Fokuswaechter : public QObject
 {
 public:
@@ -141,10 +104,8 @@ void beiMausdruck(QWidget* element, std::function<void()> aktion)
 
 void beiMausdruckWenn(QWidget* element, std::function<bool()> bedingung, std::function<void()> aktion)
 {
-    auto* filter = new Mausdruck(element, std::move(bedingung), std::move(aktion));
-    element->installEventFilter(filter);
+    mausdruckAbfangen(element, std::move(bedingung), std::move(aktion));
     if (auto* text = qobject_cast<QPlainTextEdit*>(element)) {
-        text->viewport()->installEventFilter(filter);
         text->setFocusPolicy(Qt::NoFocus);
         text->setContextMenuPolicy(Qt::NoContextMenu);
     }

@@ -9,10 +9,13 @@
 
 namespace {
 
-class Falle : public QObject
+class Mausdruck : public QObject
 {
 public:
-    Falle(QObject* eltern, QWidget* ziel) : QObject(eltern), m_ziel(ziel) {}
+    Mausdruck(QObject* eltern, std::function<bool()> bedingung, std::function<void()> aktion)
+        : QObject(eltern), m_bedingung(std::move(bedingung)), m_aktion(std::move(aktion))
+    {
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override
@@ -20,29 +23,42 @@ protected:
         switch (e->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            if (m_ziel)
-                m_ziel->setFocus(Qt::MouseFocusReason);
-            return true;
+            // The press decides for the moves and the release after it.
+            m_aktiv = !m_bedingung || m_bedingung();
+            if (m_aktiv)
+                m_aktion();
+            return m_aktiv;
         case QEvent::MouseButtonRelease:
         case QEvent::MouseMove:
-            return true;
+            return m_aktiv;
         default:
             return false;
         }
     }
 
 private:
-    QPointer<QWidget> m_ziel;
+    std::function<bool()> m_bedingung;
+    std::function<void()> m_aktion;
+    bool m_aktiv = true;
 };
 
 }  // namespace
 
+QObject* mausdruckAbfangen(QWidget* element, std::function<bool()> bedingung, std::function<void()> aktion)
+{
+    auto* filter = new Mausdruck(element, std::move(bedingung), std::move(aktion));
+    element->installEventFilter(filter);
+    if (auto* bereich = qobject_cast<QAbstractScrollArea*>(element))
+        bereich->viewport()->installEventFilter(filter);
+    return filter;
+}
+
 void fokusfalle(QWidget* text, QWidget* ziel)
 {
-    auto* falle = new Falle(text, ziel);
-    text->installEventFilter(falle);
-    if (auto* bereich = qobject_cast<QAbstractScrollArea*>(text))
-        bereich->viewport()->installEventFilter(falle);
+    mausdruckAbfangen(text, {}, [ziel = QPointer<QWidget>(ziel)] {
+        if (ziel)
+            ziel->setFocus(Qt::MouseFocusReason);
+    });
     text->setFocusPolicy(Qt::NoFocus);
 }
 

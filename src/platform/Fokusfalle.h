@@ -1,6 +1,16 @@
 #pragma once
 
+#include <functional>
+
+class QObject;
 class QWidget;
+
+// Calls `aktion` whenever a mouse button is pressed on `element` while
+// `bedingung` holds (always, without one). Such a press, and the moves and
+// the release after it, go no further: no caret, no selection. For a text
+// with scroll bars the press is caught on its viewport too. Returns the
+// filter, owned by `element`.
+QObject* mausdruckAbfangen(QWidget* element, std::function<bool()> bedingung, std::function<void()> aktion);
 
 // Read-only texts must never show a caret or a selection: a mouse button
 // pressed on such a text hands the keyboard focus to `ziel` (an off-screen
