@@ -42,16 +42,6 @@ void roehrenknochen(std::vector<Ellipsoid>& t, double x, double y, double l, dou
     teil(0.08 * l, 0.84 * l, 0.80 * dicke, 0.45);  // shaft
 }
 
-// Repeatable grain in [-1, 1].
-double korn(int x, int y)
-{
-    std::uint32_t h = std::uint32_t(x) * 2654435761u ^ std::uint32_t(y) * 40503u;
-    h ^= h >> 15;
-    h *= 0x2c1b3c6du;
-    h ^= h >> 12;
-    return (h & 0xFFFFu) / 32767.5 - 1.0;
-}
-
 #if defined(__x86_64__) && defined(__GNUC__)
 __attribute__((target("avx"))) void obereHaelftenLeeren()
 {

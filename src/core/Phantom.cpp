@@ -116,15 +116,6 @@ double linienintegral(const std::vector<Bereit>& teile, double umgebung, double 
     return summe;
 }
 
-// Repeatable grain in [-1, 1] for a picture point.
-double korn(int x, int y)
-{
-    std::uint32_t h = std::uint32_t(x) * 73856093u ^ std::uint32_t(y) * 19349663u;
-    h ^= h >> 13;
-    h *= 0x5bd1e995u;
-    h ^= h >> 15;
-    return (h & 0xFFFFu) / 32767.5 - 1.0;
-}
 
 std::uint8_t filmgrau(double daempfung, double kontrast)
 {
@@ -155,6 +146,15 @@ std::uint8_t roentgenfilm(double daempfung, double kontrast)
 double wert(const Phantom& p, double x, double y, double z)
 {
     return wertIn(vorbereiten(p), p.umgebung, x, y, z);
+}
+
+double korn(int x, int y)
+{
+    std::uint32_t h = std::uint32_t(x) * 73856093u ^ std::uint32_t(y) * 19349663u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return (h & 0xFFFFu) / 32767.5 - 1.0;
 }
 
 std::uint8_t fenstergrau(double hu, double zentrum, double breite)

@@ -37,6 +37,10 @@ struct Graubild
     std::uint8_t operator()(int x, int y) const { return grau[std::size_t(y) * std::size_t(breite) + std::size_t(x)]; }
 };
 
+// Repeatable grain in [-1, 1] for a picture point: the film and detector
+// noise of the computed pictures.
+double korn(int x, int y);
+
 // A gray-scale window: CT numbers below zentrum - breite/2 are black, above
 // zentrum + breite/2 white, linear in between (rounded half to even).
 std::uint8_t fenstergrau(double hu, double zentrum, double breite);
