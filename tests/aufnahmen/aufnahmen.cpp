@@ -1,0 +1,255 @@
+// Screenshots of every window in a fixed set of states, for comparing the
+// look of the program before and after a change pixel for pixel. Not a test:
+// a tool for developers.
+//
+//   aufnahmen <800|1024> <folder>          takes the pictures
+//   aufnahmen --vergleich <folder> <folder>  compares two sets, picture by picture
+//
+// Each state gives a picture of the whole screen (what the learner sees:
+// screen.png) and one of every visible top-level window (<name>.png), plus a
+// line per window with its geometry in geometrie.txt. The program runs on the
+// platform Qt is given (offscreen by default, or xcb on a virtual display);
+// the layout is pretended, as in the window tests.
+#include "support/Testumgebung.h"
+
+#include "app/Ausstieg.h"
+#include "app/Fenster.h"
+#include "app/HauptBlatt.h"
+#include "course/Falsch.h"
+#include "course/Korrektur.h"
+#include "pages/BilderGehirn.h"
+#include "pages/BilderLunge.h"
+#include "pages/Hilfe.h"
+#include "pages/LexComputertomograph.h"
+#include "pages/LexFilter.h"
+#include "pages/LexRoentgenstrahlung.h"
+#include "platform/Bildanzeige.h"
+#include "platform/Pause.h"
+#include "sim/Blatt12.h"
+#include "sim/Einstellungen.h"
+#include "sim/Hinweis.h"
+#include "sim/Pause.h"
+#include "sim/ProgressBar.h"
+#include "tools/Archiv.h"
+#include "tools/Archivbearbeiten.h"
+#include "tools/Bilder38.h"
+#include "tools/BlattFilter.h"
+#include "tools/Eingabe.h"
+#include "tools/Graucode.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTextStream>
+#include <QToolButton>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QDir ziel;
+QFile geometrieDatei;
+QTextStream geometrie;
+
+void ruhen(int ms = 50)
+{
+    pause(ms);
+}
+
+// The picture of the screen and of every visible top-level window.
+void aufnehmen(const QString& zustand)
+{
+    ruhen();
+    QDir ordner(ziel.filePath(zustand));
+    ordner.mkpath(QStringLiteral("."));
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        s->grabWindow(0).toImage().save(ordner.filePath(QStringLiteral("screen.png")));
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w->objectName().isEmpty())
+            continue;
+        w->grab().toImage().save(ordner.filePath(w->objectName() + QStringLiteral(".png")));
+        const QRect g = w->geometry(), f = w->frameGeometry();
+        geometrie << zustand << ' ' << w->objectName() << " geometry " << g.x() << ',' << g.y() << ' '
+                  << g.width() << 'x' << g.height() << " frame " << f.x() << ',' << f.y() << ' ' << f.width()
+                  << 'x' << f.height() << '\n';
+    }
+    geometrie.flush();
+}
+
+// A window shown on its own (dialogs that the program shows modally are
+// shown plainly here), taken, and hidden again.
+void fenster(const QString& zustand, QWidget* w)
+{
+    w->show();
+    aufnehmen(zustand);
+    w->hide();
+}
+
+// Every tab of a notebook window.
+void reiter(const QString& zustand, QWidget* w, QTabWidget* buch)
+{
+    w->show();
+    for (int i = 0; i < buch->count(); ++i) {
+        buch->setCurrentIndex(i);
+        aufnehmen(QStringLiteral("%1_%2").arg(zustand).arg(i));
+    }
+    buch->setCurrentIndex(0);
+    w->hide();
+}
+
+void simulator()
+{
+    FormHaupt->ZugNeu(12);
+    aufnehmen(QStringLiteral("50_simulator"));
+    // A pattern drawn as the learner does: a ring and a bar.
+    const int c = Form12->Modell.Kaestchengroesse;
+    for (int x = 1; x <= 38; ++x)
+        for (int y = 1; y <= 38; ++y) {
+            const int dx = x - 19, dy = y - 18, r2 = dx * dx + dy * dy;
+            if ((r2 <= 100 && r2 >= 25) || (y == 33 && x > 6 && x < 30))
+                QTest::mouseClick(Form12->Image2, Qt::LeftButton, Qt::NoModifier,
+                                  QPoint((x - 1) * c + c / 2, (y - 1) * c + c / 2));
+        }
+    aufnehmen(QStringLiteral("51_muster"));
+    Form12->StartButton->click();
+    aufnehmen(QStringLiteral("52_scan"));
+    Form12->GraucodezeigenButton->click();
+    aufnehmen(QStringLiteral("53_graustufen"));
+    FormGraucode->hide();
+    Form12->FilterzeigenButton->click();
+    aufnehmen(QStringLiteral("54_filter"));
+    FormFilter->hide();
+    Form12->BildSpeichern[0]->trigger();
+    Form12->ArchivzeigenButton->click();
+    aufnehmen(QStringLiteral("55_archiv"));
+    FormArchiv->hide();
+    Form12->ArchivbearbeitenButton->click();
+    aufnehmen(QStringLiteral("56_archivbearbeiten"));
+    FormArchivbearbeiten->hide();
+    Form12->EinstellungButton->click();
+    aufnehmen(QStringLiteral("57_einstellungen"));
+    FormEinstellungen->hide();
+    fenster(QStringLiteral("58_hinweis"), FormHinweis);
+    fenster(QStringLiteral("59_eingabe"), FormEingabe);
+    fenster(QStringLiteral("60_pause"), FormPause);
+    fenster(QStringLiteral("61_fortschritt"), FormProgressBar);
+    Form12->CTLoeschenButton->click();
+    Form12->BibliothekButton->click();
+    aufnehmen(QStringLiteral("62_bibliothek38"));
+    FormBilder38->hide();
+    FormHaupt->ZugNeu(11);
+}
+
+int aufnahmenMachen(int breite, const QString& ordner)
+{
+    ziel = QDir(ordner);
+    ziel.mkpath(QStringLiteral("."));
+    geometrieDatei.setFileName(ziel.filePath(QStringLiteral("geometrie.txt")));
+    if (!geometrieDatei.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 2;
+    geometrie.setDevice(&geometrieDatei);
+
+    Testumgebung::starten({96, 24, breite, breite == 800 ? 600 : 768});
+    aufnehmen(QStringLiteral("00_start"));
+    for (int k = 0; k < 12; ++k) {
+        FormHaupt->ZugNeu(k);
+        aufnehmen(QStringLiteral("%1_seite%2").arg(k + 1, 2, 10, QLatin1Char('0')).arg(k + 1));
+    }
+    FormHaupt->ZugNeu(4);
+    fenster(QStringLiteral("20_ausstieg"), FormAusstieg);
+    fenster(QStringLiteral("21_falsch"), FormFalsch);
+    fenster(QStringLiteral("22_korrektur"), FormKorrektur);
+    reiter(QStringLiteral("30_hilfe"), FormHilfe, FormHilfe->PageControl1);
+    reiter(QStringLiteral("31_lexroentgen"), FormLexikonRoentgenstrahlung, FormLexikonRoentgenstrahlung->PageControl1);
+    reiter(QStringLiteral("32_lexct"), FormLexikonComputertomograph, FormLexikonComputertomograph->PageControl1);
+    reiter(QStringLiteral("33_lexfilter"), FormLexikonFilter, FormLexikonFilter->PageControl1);
+    FormHaupt->Quellen->trigger();
+    aufnehmen(QStringLiteral("34_quellen"));
+    FormHaupt->ZugNeu(4);
+    FormHaupt->Info->trigger();
+    aufnehmen(QStringLiteral("35_info"));
+    FormHaupt->ZugNeu(4);
+    FormHaupt->Danksagung1->trigger();
+    aufnehmen(QStringLiteral("36_danksagung"));
+    FormHaupt->ZugNeu(4);
+    fenster(QStringLiteral("37_lunge"), FormBilderLunge);
+    fenster(QStringLiteral("38_gehirn"), FormBilderGehirn);
+    simulator();
+    geometrieDatei.close();
+    return 0;
+}
+
+// Compares the pictures of two sets and their geometry lists; prints what
+// differs and returns 1 if anything does.
+int vergleichen(const QString& a, const QString& b)
+{
+    int unterschiede = 0;
+    QDir da(a), db(b);
+    const auto zustaende = da.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& z : zustaende) {
+        QDir za(da.filePath(z)), zb(db.filePath(z));
+        for (const QString& datei : za.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name)) {
+            const QImage ia(za.filePath(datei)), ib(zb.filePath(datei));
+            if (ib.isNull()) {
+                std::printf("%s/%s: missing in %s\n", qPrintable(z), qPrintable(datei), qPrintable(b));
+                ++unterschiede;
+                continue;
+            }
+            if (ia.size() != ib.size()) {
+                std::printf("%s/%s: size %dx%d against %dx%d\n", qPrintable(z), qPrintable(datei), ia.width(),
+                            ia.height(), ib.width(), ib.height());
+                ++unterschiede;
+                continue;
+            }
+            const QImage pa = ia.convertToFormat(QImage::Format_RGB32), pb = ib.convertToFormat(QImage::Format_RGB32);
+            long anders = 0;
+            QRect box;
+            for (int y = 0; y < pa.height(); ++y)
+                for (int x = 0; x < pa.width(); ++x)
+                    if (pa.pixel(x, y) != pb.pixel(x, y)) {
+                        ++anders;
+                        box |= QRect(x, y, 1, 1);
+                    }
+            if (anders) {
+                std::printf("%s/%s: %ld pixels differ within %d,%d %dx%d\n", qPrintable(z), qPrintable(datei),
+                            anders, box.x(), box.y(), box.width(), box.height());
+                ++unterschiede;
+            }
+        }
+    }
+    QFile ga(da.filePath(QStringLiteral("geometrie.txt"))), gb(db.filePath(QStringLiteral("geometrie.txt")));
+    if (ga.open(QIODevice::ReadOnly) && gb.open(QIODevice::ReadOnly)) {
+        const auto la = QString::fromUtf8(ga.readAll()).split('\n'), lb = QString::fromUtf8(gb.readAll()).split('\n');
+        for (const QString& zeile : la)
+            if (!lb.contains(zeile)) {
+                std::printf("geometry: %s\n", qPrintable(zeile));
+                ++unterschiede;
+            }
+    }
+    std::printf(unterschiede ? "%d differences\n" : "identical\n", unterschiede);
+    return unterschiede ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QStringList args = QApplication::arguments();
+    if (args.size() == 4 && args[1] == QLatin1String("--vergleich"))
+        return vergleichen(args[2], args[3]);
+    if (args.size() != 3 || (args[1] != QLatin1String("800") && args[1] != QLatin1String("1024"))) {
+        std::fprintf(stderr, "usage: aufnahmen <800|1024> <folder> | aufnahmen --vergleich <folder> <folder>\n");
+        return 2;
+    }
+    Testumgebung::ressourcenLaden();
+    const int ergebnis = aufnahmenMachen(args[1].toInt(), args[2]);
+    Testumgebung::abbauen();
+    return ergebnis;
+}
