@@ -196,8 +196,10 @@ private slots:
         // an animation waiting in pause sees the exit flag after its wait and stops
         FormHaupt->ZugNeu(7);
         int schritte = 0;
-        wennModal([] { FormAusstieg->ButtonJa->click(); });
-        QTimer::singleShot(30, [] { FormHaupt->Beenden->trigger(); });
+        // The exit dialog comes up after 30 ms and is answered within it; a
+        // timer due first fires first, whatever the machine's load.
+        QTimer::singleShot(30, FormHaupt, [] { FormHaupt->Beenden->trigger(); });
+        wennModal([] { FormAusstieg->ButtonJa->click(); }, 60);
         for (int i = 0; i < 100; ++i) {
             pause(10);
             if (Programmende())
