@@ -61,7 +61,7 @@ QRect Statusleiste::panelrechteck(int panel) const
 QRect Statusleiste::textrechteck(int panel) const
 {
     // Inside the sunken outline, without further margin: at the narrow
-    // layout the longest designed texts need all of that.
+    // layout the longest texts need all of that.
     return panelrechteck(panel).adjusted(1, 0, -1, 0);
 }
 
