@@ -511,7 +511,7 @@ void TForm11::FeldEnter(QLineEdit* feld)
 
 void TForm11::NeuStart()
 {
-    Abbruch = 1;
+    neustartMelden();
     setzeTag(StartHoriButton, 0);
     setzeTag(StartVertiButton, 0);
     FormHaupt->ImageZeichnen(Bild1, Zelle, 3, 3, 0);

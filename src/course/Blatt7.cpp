@@ -91,31 +91,29 @@ bool TForm7::verteilen(QPushButton* knopf, int schritt, const std::array<QLineEd
     setzeTag(knopf, 1);
     knopf->setFocus();
     Schritt = schritt;
-    if (!gruppenweise(gruppen, [&](int n) { felder[n]->show(); }))
-        return false;
-    FormHaupt->Neu->setEnabled(true);
-    return true;
+    const bool fertig = gruppenweise(gruppen, [&](int n) { felder[n]->show(); });
+    // "&New" comes back also when a restart stopped the step; the page then
+    // stays as the restart set it up.
+    if (!Programmende())
+        FormHaupt->Neu->setEnabled(true);
+    return fertig;
 }
 
 void TForm7::Start1ButtonClick()
 {
-    if (!erledigt(Start1Button) && strahlenlauf(Start1Button, Start1Button, [this] { return StrahlenHorizontal(); }))
+    if (!erledigt(Start1Button) && strahlenlauf(Start1Button, [this] { return StrahlenHorizontal(); }))
         schrittWeiter(Start1Button, 2, HorizontalButton);
 }
 
 void TForm7::HorizontalButtonClick()
 {
-    if (!verteilen(HorizontalButton, 2, Hor, zeilen()))
-        return;
-    if (Abbruch == 1)
-        schrittSetzen(1, Start1Button);
-    else
+    if (verteilen(HorizontalButton, 2, Hor, zeilen()))
         schrittWeiter(HorizontalButton, 3, Start2Button);
 }
 
 void TForm7::Start2ButtonClick()
 {
-    if (!erledigt(Start2Button) && strahlenlauf(Start2Button, Start1Button, [this] { return StrahlenVertikal(); }))
+    if (!erledigt(Start2Button) && strahlenlauf(Start2Button, [this] { return StrahlenVertikal(); }))
         schrittWeiter(Start2Button, 4, VertikalButton);
 }
 
@@ -141,7 +139,7 @@ void TForm7::NeuStart()
 {
     if (!erledigt(Start1Button))
         return;
-    Abbruch = 1;
+    neustartMelden();
     gitterZeichnen(1);
     for (int i = 1; i <= 8; ++i)
         Int[i]->hide();

@@ -30,7 +30,7 @@ private:
     bool StrahlenHorizontal();
     bool StrahlenVertikal();
     // Shows a direction's shares group by group, with "&New" disabled meanwhile;
-    // false when the step was done already or the exit interrupted.
+    // false when the step was done already or the exit or a restart interrupted.
     bool verteilen(QPushButton* knopf, int schritt, const std::array<QLineEdit*, 17>& felder,
                    const std::vector<std::vector<int>>& gruppen);
 };

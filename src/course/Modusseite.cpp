@@ -102,7 +102,7 @@ void Modusseite::strahlenStarten(int g)
     Phase = 2 * g + 1;
     // The mode items stay disabled until a beam run completes.
     modusmenue(false);
-    if (!strahlenlauf(d.start, Start1Button, d.strahlen))
+    if (!strahlenlauf(d.start, d.strahlen))
         return;
     if (Lernmodus) {
         d.start->setEnabled(false);
@@ -168,11 +168,16 @@ bool Modusseite::vorfuehren(int g)
         if (BreiteVorfuehrung > 0)
             felder[n]->resize(skaliert(BreiteVorfuehrung), felder[n]->height());
     }
-    if (!gruppenweise(d.gruppen,
-                      [&](int n) { felder[n]->setText(QString::number(d.soll(zeile(n), spalte(n)))); }))
+    const bool fertig =
+        gruppenweise(d.gruppen, [&](int n) { felder[n]->setText(QString::number(d.soll(zeile(n), spalte(n)))); });
+    if (Programmende())
         return false;
     FormHaupt->Neu->setEnabled(true);
-    return true;
+    // Stopped by a restart, the distribution leaves the page as the restart
+    // set it up; only the menu items it took away come back.
+    if (!fertig)
+        modusmenue(true);
+    return fertig;
 }
 
 void Modusseite::Modus(bool lernen, bool aktivierung)
@@ -228,7 +233,7 @@ void Modusseite::NeuStart()
 {
     if (!erledigt(Start1Button))
         return;
-    Abbruch = 1;
+    neustartMelden();
     Phase = 0;
     for (const Durchgang& d : Durchgaenge)
         for (int n = 1; n <= 16; ++n) {

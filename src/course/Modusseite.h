@@ -84,7 +84,8 @@ protected:
     // Pass g's distribution: marks its button done, fills the fields group by
     // group with "&New" and the mode items disabled, then enables "&New"
     // again. Only the first pass's button takes the focus. False when the
-    // button was done already or the exit interrupted.
+    // button was done already or the exit or a restart interrupted (after a
+    // restart the mode items are enabled again too).
     bool vorfuehren(int g);
     void anteileSchliessen(int g);
 

@@ -112,20 +112,31 @@ void Uebungsseite::summenfelder(std::span<QLabel*> summe, int seite, QPoint ursp
     }
 }
 
+void Uebungsseite::neustartMelden()
+{
+    Abbruch = 1;
+    ++m_neustarts;
+}
+
 bool Uebungsseite::unterbrochen() const
 {
-    return Programmende() || Abbruch == 1;
+    return Programmende() || Abbruch == 1 || m_neustarts != m_laufbeginn;
 }
 
 bool Uebungsseite::strahlen(const Strahlrichtung& richtung, std::vector<QPoint> anfaenge, int striche)
 {
+    const Lauf lauf(*this);
     Zeichenflaeche& f = Bild1->flaeche();
+    const auto angehalten = [this, &f] {
+        if (!unterbrochen())
+            return false;
+        f.setzeStift(Kurs::Schwarz);
+        return true;
+    };
     f.setzeStift(richtung.farbe);
     for (int m = 1; m <= striche; ++m) {
-        if (unterbrochen()) {
-            f.setzeStift(Kurs::Schwarz);
+        if (angehalten())
             return false;
-        }
         for (QPoint& p : anfaenge) {
             Kurs::strich(f, p.x(), p.y(), richtung.strich.x(), richtung.strich.y());
             p += richtung.schritt;
@@ -133,6 +144,8 @@ bool Uebungsseite::strahlen(const Strahlrichtung& richtung, std::vector<QPoint> 
         Bild1->aktualisieren();
         pause(10);
     }
+    if (angehalten())
+        return false;
     const auto& [a, b, c] = richtung.spitze;
     for (QPoint p : anfaenge) {
         f.moveTo(p.x() + a.x(), p.y() + a.y());
@@ -170,22 +183,18 @@ bool Uebungsseite::spaltenstrahlen(const std::array<QLabel*, 9>& beschriftung)
     return strahlenfolge(Senkrecht, folge);
 }
 
-bool Uebungsseite::strahlenlauf(QPushButton* start, QPushButton* erster, const std::function<bool()>& strahlen)
+bool Uebungsseite::strahlenlauf(QPushButton* start, const std::function<bool()>& strahlen)
 {
     Abbruch = 0;
     setzeTag(start, 1);
-    const bool fertig = strahlen();
-    if (Programmende())
-        return false;
-    if (!fertig || Abbruch == 1) {
-        schrittSetzen(1, erster);
-        return false;
-    }
-    return true;
+    // After a restart the first step's button is open again already; a run
+    // begun from it meanwhile must not be undone here.
+    return strahlen();
 }
 
 bool Uebungsseite::gruppenweise(const std::vector<std::vector<int>>& gruppen, const std::function<void(int n)>& zeigen)
 {
+    const Lauf lauf(*this);
     for (std::size_t g = 0; g < gruppen.size(); ++g) {
         for (int n : gruppen[g])
             zeigen(n);
@@ -193,6 +202,8 @@ bool Uebungsseite::gruppenweise(const std::vector<std::vector<int>>& gruppen, co
             if (Programmende())
                 return false;
             pause(200);
+            if (unterbrochen())
+                return false;
         }
     }
     return true;

@@ -37,6 +37,11 @@ public:
     int Abbruch = 0;
 
 protected:
+    // A restart ("&New") sets the page up anew: every beam run and
+    // distribution under way stops after its current wait, and nothing of it
+    // follows.
+    void neustartMelden();
+
     explicit Uebungsseite(const QString& name);
 
     // Enables "&New" whenever the page appears.
@@ -99,9 +104,15 @@ protected:
     // `abstand` apart: empty, on white.
     void summenfelder(std::span<QLabel*> summe, int seite, QPoint ursprung, int abstand, bool verborgen);
 
+    // The exit, or a restart since the innermost running beam run or
+    // distribution began. A restart clears the way for new runs (the page's
+    // first step is open again), and such a run may begin and end within a
+    // wait of the one it stopped; Abbruch, which every beam start clears, does
+    // not tell that one, so the restarts are counted as well.
     bool unterbrochen() const;
     // Draws beams side by side, dash by dash, then their arrowheads; false
-    // (with the pen back to black) when the exit or a restart stops them.
+    // (with the pen back to black) when the exit or a restart stops them,
+    // also in the wait after the last dash.
     bool strahlen(const Strahlrichtung& richtung, std::vector<QPoint> anfaenge, int striche);
     // Draws beams one after the other, each labelled once its arrowhead stands.
     bool strahlenfolge(const Strahlrichtung& richtung, const std::vector<Strahl>& folge);
@@ -110,11 +121,11 @@ protected:
     bool zeilenstrahlen(const std::array<QLabel*, 9>& beschriftung);
     bool spaltenstrahlen(const std::array<QLabel*, 9>& beschriftung);
     // Runs the beams behind a start button once, with the button marked done
-    // and the restart flag cleared. True when they completed; after a restart
-    // the first step's button takes over again.
-    bool strahlenlauf(QPushButton* start, QPushButton* erster, const std::function<bool()>& strahlen);
-    // Reveals the cells group by group, 200 ms apart; false when the exit
-    // interrupts.
+    // and the restart flag cleared. True when they completed; false when the
+    // exit or a restart stopped them (the restart has set the page up anew).
+    bool strahlenlauf(QPushButton* start, const std::function<bool()>& strahlen);
+    // Reveals the cells group by group, 200 ms apart; false when the exit or
+    // a restart interrupts.
     bool gruppenweise(const std::vector<std::vector<int>>& gruppen, const std::function<void(int n)>& zeigen);
 
     // Writes the sums of two share grids into the sum labels and shows them
@@ -145,6 +156,29 @@ protected:
     QPoint StartH{25, 68};
     QPoint StartV{67, 25};
     int Strichzahl = 28;
+
+private:
+    // While a beam run or a distribution goes on: the restart count it began
+    // with, kept for the run it may have interrupted.
+    class Lauf
+    {
+    public:
+        explicit Lauf(Uebungsseite& seite)
+            : m_seite(seite)
+            , m_vorher(seite.m_laufbeginn)
+        {
+            seite.m_laufbeginn = seite.m_neustarts;
+        }
+        ~Lauf() { m_seite.m_laufbeginn = m_vorher; }
+        Lauf(const Lauf&) = delete;
+        Lauf& operator=(const Lauf&) = delete;
+
+    private:
+        Uebungsseite& m_seite;
+        int m_vorher;
+    };
+    int m_neustarts = 0;
+    int m_laufbeginn = 0;
 };
 
 // The controls of the exercise with crossing horizontal and vertical beams on

@@ -519,7 +519,8 @@ void TForm12::Image2MouseDown(Qt::MouseButton knopf, Qt::MouseButtons, Qt::Keybo
     const int spalte = p.x() / m.Kaestchengroesse + 1;
     const int zeile = p.y() / m.Kaestchengroesse + 1;
     if (knopf == Qt::LeftButton) {
-        StartButton->setEnabled(true);
+        // (a stopped scan that still winds down enables it when it ends)
+        StartButton->setEnabled(!Modell.Laeuft);
         Malen(Image2, Musterfarbe, spalte, zeile);
     } else if (knopf == Qt::RightButton) {
         Malen(Image2, Weiss, spalte, zeile);
@@ -551,7 +552,7 @@ void TForm12::Image2MouseMove(Qt::MouseButtons gehalten, Qt::KeyboardModifiers t
 void TForm12::CTLoeschenClick()
 {
     setzeTag(StartButton, 0);
-    StartButton->setEnabled(true);
+    StartButton->setEnabled(!Modell.Laeuft);
     BildZeichnen(Image3);
     Modell.CTBildLoeschen();
     FormGraucode->Schieberposition = 0;

@@ -92,6 +92,7 @@ void TForm12::StartButtonClick()
         zeigenVorn(FormProgressBar);
 
     Einlesen();
+    bool gestoppt = false;
     if (Modell.Weisszahl == Modell.Raster * Modell.Raster) {
         // An empty pattern: nothing to scan.
         VorlageLoeschenClick();
@@ -103,6 +104,7 @@ void TForm12::StartButtonClick()
             QApplication::restoreOverrideCursor();
             return;
         }
+        gestoppt = tag(StartButton) == 0;
         Modell.BildgrenzenSetzen();
         Bearbeiten->setEnabled(true);
         for (QPushButton* k : {CTLoeschenButton, GraucodezeigenButton, FilterzeigenButton, ArchivbearbeitenButton})
@@ -125,6 +127,9 @@ void TForm12::StartButtonClick()
     QApplication::restoreOverrideCursor();
     Modell.Laeuft = false;
     Neu1->setEnabled(true);
+    // "Start" of a stopped scan comes back only now that the scan has wound down.
+    if (gestoppt)
+        StartButton->setEnabled(true);
 }
 
 void TForm12::Einlesen()
@@ -150,8 +155,9 @@ void TForm12::PauseButtonClick()
 
 void TForm12::StopButtonClick()
 {
+    // The scan ends at its next test; "Start" is enabled once it has wound
+    // down, never while it still runs.
     setzeTag(StopButton, 1);
-    StartButton->setEnabled(true);
     setzeTag(StartButton, 0);
     Neu1->setEnabled(true);
     Sichtbild->hide();

@@ -46,15 +46,31 @@ void Statusleiste::setzePanelbreite(int panel, int breite)
     update();
 }
 
+QRect Statusleiste::panelrechteck(int panel) const
+{
+    if (!gueltig(panel))
+        return {};
+    int x = 0;
+    for (int i = 0; i < panel; ++i)
+        x += m_panels[std::size_t(i)].breite;
+    // The last panel ends where the bar ends, whatever its width.
+    const int b = panel + 1 == panelzahl() ? width() - x : panelbreite(panel);
+    return QRect(x, 2, b, height() - 2);
+}
+
+QRect Statusleiste::textrechteck(int panel) const
+{
+    // Inside the sunken outline, without further margin: at the narrow
+    // layout the longest texts need all of that.
+    return panelrechteck(panel).adjusted(1, 0, -1, 0);
+}
+
 void Statusleiste::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setFont(font());
-    int x = 0;
-    for (std::size_t i = 0; i < m_panels.size(); ++i) {
-        // The last panel reaches to the right end of the bar.
-        const int b = i + 1 == m_panels.size() ? std::max(m_panels[i].breite, width() - x) : m_panels[i].breite;
-        const QRect r(x, 2, b - 2, height() - 2);
+    for (int i = 0; i < panelzahl(); ++i) {
+        const QRect r = panelrechteck(i);
         p.setPen(QColor(128, 128, 128));
         p.drawLine(r.left(), r.top(), r.right(), r.top());
         p.drawLine(r.left(), r.top(), r.left(), r.bottom());
@@ -62,7 +78,6 @@ void Statusleiste::paintEvent(QPaintEvent*)
         p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
         p.drawLine(r.right(), r.top(), r.right(), r.bottom());
         p.setPen(Qt::black);
-        p.drawText(r.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_panels[i].text);
-        x += b;
+        p.drawText(textrechteck(i), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_panels[std::size_t(i)].text);
     }
 }

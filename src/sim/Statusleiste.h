@@ -20,6 +20,10 @@ public:
     void setzeText(int panel, const QString& text);
     int panelbreite(int panel) const;
     void setzePanelbreite(int panel, int breite);
+    // A panel's place in the bar (its sunken outline is drawn along its
+    // edges), and where it draws its text.
+    QRect panelrechteck(int panel) const;
+    QRect textrechteck(int panel) const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -267,14 +267,21 @@ void TFormArchiv::BildLaden(int k)
     s->Archivbildnummer = k;
 
     m.CTBild = f.CTBild;
-    FormGraucode->Schieberposition = f.Information.Schieberposition;
-    m.Bildmaximum = f.Information.Bildmaximum;
-    m.Bildminimum = f.Information.Bildminimum;
-    FormGraucode->Schieber(f.Information.Schieberposition);
-
-    Bildanzeige* flaeche = s->Image3;
-    flaeche->flaeche().copyRect(flaeche->rect(), f.Bild, f.Bild.rect());
-    flaeche->aktualisieren();
+    // The slot's look (its values, gray-scale position and picture) comes
+    // back twice: here, and once more after the filter choice below, whose
+    // action re-filters the picture, resets the knob and re-colours whenever
+    // another filter was chosen before. A load shows what was saved,
+    // whatever was chosen before.
+    const auto aussehenHerstellen = [s, &m, &f] {
+        m.Bildmaximum = f.Information.Bildmaximum;
+        m.Bildminimum = f.Information.Bildminimum;
+        FormGraucode->Schieberposition = f.Information.Schieberposition;
+        FormGraucode->Schieber(f.Information.Schieberposition);
+        Bildanzeige* flaeche = s->Image3;
+        flaeche->flaeche().copyRect(flaeche->rect(), f.Bild, f.Bild.rect());
+        flaeche->aktualisieren();
+    };
+    aussehenHerstellen();
 
     // "Start" does nothing until the CT picture is deleted; the picture can
     // be deleted as after a scan.
@@ -298,6 +305,7 @@ void TFormArchiv::BildLaden(int k)
     // also when the filter choice above did not have to run (an own kernel):
     // the gray-scale window then works on it.
     m.FilterAktiv = m.Filternummer != 0;
+    aussehenHerstellen();
 
     s->setzeStatustext(0, QStringLiteral("Bild: Archivbild %1").arg(k));
     s->BildLaden[i]->setChecked(true);

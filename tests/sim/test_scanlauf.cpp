@@ -226,19 +226,24 @@ private slots:
         vierer(45, E()->Alles, true);
         QElapsedTimer uhr;
         qint64 gestoppt = 0;
+        bool startWaehrendDesAuslaufs = true;
         QTimer::singleShot(700, [&] {
             Form12->StopButton->click();
             gestoppt = uhr.elapsed();
-            QVERIFY(Form12->StartButton->isEnabled());
             QVERIFY(!Form12->Sichtbild->isVisible());
             QVERIFY(Form12->StandbildSender->isVisible());
-            // a second scan does not start inside the one that is ending
+            // "Start" stays disabled while the scan winds down, also when a
+            // cell is painted meanwhile; a second scan does not start inside
+            // the one that is ending
+            malen({{2, 2}});
+            startWaehrendDesAuslaufs = Form12->StartButton->isEnabled();
             Form12->StartButton->click();
         });
         uhr.start();
         Form12->StartButton->click();
         // the scan ended at its next ray, not after its last angle
         QVERIFY2(uhr.elapsed() - gestoppt < 600, qPrintable(QString::number(uhr.elapsed() - gestoppt)));
+        QVERIFY(!startWaehrendDesAuslaufs);
         QCOMPARE(tag(Form12->StartButton), 0);
         QCOMPARE(tag(Form12->StopButton), 0);
         QVERIFY(Form12->StartButton->isEnabled());

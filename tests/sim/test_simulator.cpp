@@ -13,12 +13,18 @@
 #include "tools/Bilder38.h"
 #include "tools/Bilder56.h"
 #include "tools/BlattFilter.h"
+#include "tools/Eingabe.h"
 #include "tools/Graucode.h"
 
 #include <QActionGroup>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QRadioButton>
+#include <QSet>
+#include <QTabWidget>
+#include <array>
 
 using namespace Testumgebung;
 using namespace Simhilfe;
@@ -120,6 +126,80 @@ private slots:
         for (QWidget* an : {Form12->EinstellungButton, Form12->BibliothekButton, Form12->VorlageLoeschenButton,
                             Form12->ArchivzeigenButton})
             QVERIFY2(an->isEnabled(), qPrintable(an->objectName()));
+    }
+
+    // Every text the simulator sets into its status panels fits the panel's
+    // text rectangle, at both layouts: the settings, the library pictures,
+    // every filter, the archive loads and the reset to the defaults.
+    void statustexteGanzSichtbar_data()
+    {
+        QTest::addColumn<int>("breite");
+        QTest::newRow("800") << 800;
+        QTest::newRow("1024") << 1024;
+    }
+
+    void statustexteGanzSichtbar()
+    {
+        QFETCH(int, breite);
+        simulatorZeigen(breite, breite * 3 / 4);
+        Statusleiste* leiste = Form12->StatusBar1;
+        const QFontMetricsF masse(leiste->font());
+        QStringList zuBreit;
+        std::array<QSet<QString>, 6> gesehen;
+        const auto pruefen = [&] {
+            for (int i = 0; i < 6; ++i) {
+                const QString t = Form12->Statustext(i);
+                const QRect r = leiste->textrechteck(i);
+                gesehen[std::size_t(i)].insert(t);
+                if (masse.horizontalAdvance(t) > r.width() || r.right() >= leiste->width())
+                    zuBreit << QStringLiteral("%1: \"%2\" %3 > %4").arg(i).arg(t).arg(masse.horizontalAdvance(t)).arg(r.width());
+            }
+        };
+        pruefen();
+        TFormEinstellungen* e = FormEinstellungen;
+        for (QRadioButton* k : {e->Winkel1, e->Winkel10, e->Winkel45, e->Winkel90, e->Winkel2, e->Zwischenstufe,
+                                e->Endergebnis, e->Alles, e->mitVerlauf, e->ohneVerlauf, e->mitFaltung,
+                                e->ohneFaltung}) {
+            einstellen({k});
+            pruefen();
+        }
+        for (QRadioButton* raster : {e->Rastergroesse38, e->Rastergroesse56}) {
+            einstellen({raster});
+            Musterbibliothek* b = raster == e->Rastergroesse38 ? (Musterbibliothek*)FormBilder38 : (Musterbibliothek*)FormBilder56;
+            for (int reiter = 0; reiter < b->Bilder->count(); ++reiter) {
+                Form12->BibliothekButton->click();
+                b->Bilder->setCurrentIndex(reiter);
+                b->UebernehmenButton->click();
+                pruefen();
+            }
+            Form12->VorlageLoeschenButton->click();
+            pruefen();
+        }
+        kleinesBild();
+        Form12->FilterzeigenButton->click();
+        for (QRadioButton* r : FormFilter->findChildren<QRadioButton*>()) {
+            if (r == FormFilter->Eigenkreation)
+                continue;
+            r->click();
+            pruefen();
+        }
+        FormFilter->Eigenkreation->click();
+        FormEingabe->UebernehmenButton->click();
+        pruefen();
+        for (int k = 1; k <= 5; ++k) {
+            Form12->BildSpeichern[std::size_t(k - 1)]->trigger();
+            Form12->BildLaden[std::size_t(k - 1)]->trigger();
+            pruefen();
+        }
+        Form12->Neu1->trigger();
+        pruefen();
+        zuBreit.removeDuplicates();
+        QVERIFY2(zuBreit.isEmpty(), qPrintable(zuBreit.join(QStringLiteral("; "))));
+        // every text was there: the first texts and the German ones of the
+        // settings, 3 library pictures, 13 filters and 5 archive slots
+        const std::array<int, 6> anzahl{10, 4, 3, 6, 14, 3};
+        for (std::size_t i = 0; i < 6; ++i)
+            QCOMPARE(int(gesehen[i].size()), anzahl[i]);
     }
 
     void menue()

@@ -1,8 +1,9 @@
 // The picture archive and the pattern library: sizes at both layouts, saving,
-// deleting and loading from all three entry points, what a load restores and
-// re-filters, the locking of the scan settings, deleting the loaded slot,
-// the pattern or the CT picture, the editing window's radio buttons, the
-// archive during a scan, and taking a library pattern.
+// deleting and loading from all three entry points, what a load restores
+// (the saved picture, whatever was chosen before), the locking of the scan
+// settings, deleting the loaded slot, the pattern or the CT picture, the
+// editing window's radio buttons, the archive during a scan, and taking a
+// library pattern.
 #include "Werkzeughilfe.h"
 
 #include "platform/Fensterart.h"
@@ -88,6 +89,16 @@ QImage bildflaeche()
 const ct::Simulator& M()
 {
     return Form12->Modell;
+}
+
+// Applies an own kernel through the kernel input window.
+void eigenerKern(const QStringList& gewichte)
+{
+    Form12->FilterzeigenButton->click();
+    FormFilter->Eigenkreation->click();
+    for (int f = 0; f < 9; ++f)
+        FormEingabe->Feld(f)->setText(gewichte[f]);
+    FormEingabe->UebernehmenButton->click();
 }
 
 QList<QRadioButton*> sperrbare()
@@ -192,12 +203,14 @@ private slots:
         QVERIFY(Form12->BildLaden[1]->isChecked());
         QVERIFY(FormArchiv->Ladepunkte[1]->isChecked());
         QVERIFY(M().CTBild == ctbild);
-        // "No filter" was selected: the Gauss filter runs anew, knob at 0
+        // "No filter" was selected: the Gauss filter is chosen again, and the
+        // picture comes back as saved, with the knob where it was
         QVERIFY(FormFilter->Gaussfilter->isChecked());
-        QCOMPARE(FormGraucode->Schieberposition, 0);
+        QCOMPARE(FormGraucode->Schieberposition, 90);
+        QCOMPARE(bildflaeche(), archivbild);
         ct::Bildfeld gauss;
         ct::FilterAnwenden(2, ctbild, gauss, 4);
-        QCOMPARE(zellgrau(), standardfarben(gauss));
+        QVERIFY(M().FilterBild == gauss);
         // the tools are back, scanning is blocked, the settings are locked
         for (QWidget* an : {(QWidget*)Form12->GraucodezeigenButton, (QWidget*)Form12->FilterzeigenButton,
                             (QWidget*)Form12->CTLoeschenButton})
@@ -219,6 +232,88 @@ private slots:
         QVERIFY(!FormArchiv->Ladepunkte[1]->isChecked());
     }
 
+    // A load brings back the picture as it was saved (filter, filtered
+    // picture, gray-scale position, the picture on screen pixel for pixel),
+    // whatever filter and knob position were chosen before, from every entry
+    // point.
+    void ladenStelltHer_data()
+    {
+        QTest::addColumn<int>("weg");
+        QTest::addColumn<int>("filter");      // the saved picture's filter code
+        QTest::addColumn<int>("knopf");       // and its gray-scale position
+        QTest::addColumn<QString>("vorher");  // what is chosen before the load
+        const std::pair<const char*, Weg> wege[] = {
+            {"Menü", Weg::Menue}, {"Archiv", Weg::Popup}, {"Bearbeiten", Weg::Bearbeiten}};
+        const std::tuple<const char*, int, int> bilder[] = {
+            {"Gauß", 2, 100}, {"ungefiltert", 0, 60}, {"eigener Kern", 8, 80}};
+        const char* vorher[] = {"anderer Filter", "kein Filter", "anderer Knopf", "CT-Bild gelöscht", "anderer Kern"};
+        for (const auto& [wegname, weg] : wege)
+            for (const auto& [bildname, filter, knopf] : bilder)
+                for (const char* v : vorher)
+                    QTest::addRow("%s, %s, dann %s", wegname, bildname, v)
+                        << int(weg) << filter << knopf << QString::fromUtf8(v);
+    }
+
+    void ladenStelltHer()
+    {
+        QFETCH(int, weg);
+        QFETCH(int, filter);
+        QFETCH(int, knopf);
+        QFETCH(QString, vorher);
+        const Weg w = Weg(weg);
+        einstellen({FormEinstellungen->Winkel90, FormEinstellungen->Endergebnis});
+        malen({{10, 10}, {11, 10}, {12, 14}, {20, 25}, {30, 8}, {31, 30}});
+        Form12->StartButton->click();
+        QCOMPARE(M().Raster, 38);
+        Form12->FilterzeigenButton->click();
+        if (filter == 2)
+            FormFilter->Gaussfilter->click();
+        if (filter == 8)
+            eigenerKern({"", "1", "", "1", "-4", "1", "", "1", ""});
+        Form12->GraucodezeigenButton->click();
+        streifenKlick(knopf);
+        const QImage gespeichert = bildflaeche();
+        const ct::Bildfeld ctbild = M().CTBild;
+        const ct::Bildfeld gefiltert = M().FilterBild;
+        const float maximum = M().Bildmaximum, minimum = M().Bildminimum;
+        const QString filtertext = Form12->Statustext(4);
+        speichern(4, w);
+
+        if (vorher == QStringLiteral("anderer Filter"))
+            FormFilter->Rechtecksfilter->click();
+        else if (vorher == QStringLiteral("kein Filter")) {
+            FormFilter->Laplacefilter->click();
+            FormFilter->keinFilter->click();
+            streifenKlick(30);
+        } else if (vorher == QStringLiteral("anderer Knopf"))
+            streifenKlick(30);
+        else if (vorher == QStringLiteral("CT-Bild gelöscht"))
+            Form12->CTLoeschenButton->click();
+        else
+            eigenerKern({"1", "1", "1", "1", "1", "1", "1", "1", "1"});
+        laden(4, w);
+
+        QCOMPARE(bildflaeche(), gespeichert);
+        const QImage vorschau = FormArchiv->Bild(4)->flaeche().bild();
+        QCOMPARE(bildflaeche().scaled(vorschau.size()), vorschau);
+        QCOMPARE(FormGraucode->Schieberposition, knopf);
+        QCOMPARE(pixel(FormGraucode->Skala, knopf + 2, 10), 0xFF000000);
+        QCOMPARE(M().Filternummer, filter);
+        QCOMPARE(M().FilterAktiv, filter != 0);
+        // (the panel's first text comes back in the words of the filter choice)
+        QCOMPARE(Form12->Statustext(4),
+                 filter == 0 ? QStringLiteral("Filter: kein Filter") : filtertext);
+        QVERIFY(M().CTBild == ctbild);
+        if (filter != 0)
+            QVERIFY(M().FilterBild == gefiltert);
+        QCOMPARE(M().Bildmaximum, maximum);
+        QCOMPARE(M().Bildminimum, minimum);
+        // the gray-scale window goes on from the picture as it was saved
+        Form12->GraucodezeigenButton->click();
+        streifenKlick(knopf + 20);
+        QCOMPARE(zellgrau(), fensterfarben(knopf + 20, filter != 0 ? gefiltert : ctbild));
+    }
+
     void ladenMitGleichemFilter()
     {
         kleinesBild();
@@ -236,53 +331,12 @@ private slots:
         QVERIFY(M().FilterAktiv);
     }
 
-    void ladenOhneFilterNachFilter()
-    {
-        kleinesBild();
-        Form12->GraucodezeigenButton->click();
-        streifenKlick(60);
-        speichern(1);
-        Form12->FilterzeigenButton->click();
-        FormFilter->Laplacefilter->click();
-        laden(1);
-        QVERIFY(FormFilter->keinFilter->isChecked());
-        QVERIFY(!M().FilterAktiv);
-        QCOMPARE(M().Filternummer, 0);
-        QCOMPARE(FormGraucode->Schieberposition, 0);
-        QCOMPARE(M().Bildmaximum, ct::Maximum(M().CTBild, 4));
-        QCOMPARE(zellgrau(), standardfarben(M().CTBild));
-        QCOMPARE(Form12->Statustext(4), QStringLiteral("Filter: kein Filter"));
-    }
-
-    void ladenMitAnderemFilter()
-    {
-        kleinesBild();
-        Form12->FilterzeigenButton->click();
-        FormFilter->Gaussfilter->click();
-        Form12->GraucodezeigenButton->click();
-        streifenKlick(120);
-        speichern(3);
-        FormFilter->Rechtecksfilter->click();
-        laden(3);
-        QVERIFY(FormFilter->Gaussfilter->isChecked());
-        QCOMPARE(FormGraucode->Schieberposition, 0);
-        ct::Bildfeld gauss;
-        ct::FilterAnwenden(2, M().CTBild, gauss, 4);
-        QCOMPARE(M().Bildmaximum, ct::Maximum(gauss, 4));
-        QCOMPARE(zellgrau(), standardfarben(gauss));
-    }
-
     void eigenerKernWirdGezeigt()
     {
         // A slot with an own kernel, loaded while no filter is shown: its
         // filtered picture is the one the gray-scale window works on.
         kleinesBild();
-        Form12->FilterzeigenButton->click();
-        FormFilter->Eigenkreation->click();
-        const QStringList kern{"", "1", "", "1", "-4", "1", "", "1", ""};
-        for (int f = 0; f < 9; ++f)
-            FormEingabe->Feld(f)->setText(kern[f]);
-        FormEingabe->UebernehmenButton->click();
+        eigenerKern({"", "1", "", "1", "-4", "1", "", "1", ""});
         Form12->GraucodezeigenButton->click();
         streifenKlick(80);
         const ct::Bildfeld gefiltert = M().FilterBild;
