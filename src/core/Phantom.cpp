@@ -12,13 +12,16 @@ constexpr double Grad = 3.14159265358979323846 / 180.0;
 // about 9 cm of a real head; water attenuates about 0.19 per cm at 70 keV).
 constexpr double MuWasser = 1.7;
 
-// An ellipsoid made ready for many tests: its rotation's cosine and sine and
-// a bounding box, so that most points are rejected at once.
+// An ellipsoid made ready for many tests: its rotations' cosines and sines
+// and a bounding box, so that most points are rejected at once.
 struct Bereit
 {
     const Ellipsoid* e;
-    double cw, sw;
-    double rx, ry;  // half extent of the bounding box in x and y
+    double cw, sw;       // rotation about the z axis
+    double cn, sn;       // tilt in the y-z plane
+    bool geneigt;        // tilted at all
+    bool beschnitten;    // cut off by a floor or a top
+    double rx, ry, rz;   // half extent of the bounding box in x, y and z
 };
 
 std::vector<Bereit> vorbereiten(const Phantom& p)
@@ -27,7 +30,19 @@ std::vector<Bereit> vorbereiten(const Phantom& p)
     v.reserve(p.teile.size());
     for (const Ellipsoid& e : p.teile) {
         const double cw = std::cos(e.winkel * Grad), sw = std::sin(e.winkel * Grad);
-        v.push_back({&e, cw, sw, std::hypot(e.a * cw, e.b * sw), std::hypot(e.a * sw, e.b * cw)});
+        Bereit b{&e, cw, sw, 1.0, 0.0, e.neigung != 0.0, e.bodenZ > OhneBoden || e.deckeZ < -OhneBoden,
+                 std::hypot(e.a * cw, e.b * sw), std::hypot(e.a * sw, e.b * cw), e.c};
+        if (b.geneigt) {
+            b.cn = std::cos(e.neigung * Grad);
+            b.sn = std::sin(e.neigung * Grad);
+            // the columns of the rotation, each scaled by its semi-axis
+            const double bx = -sw * b.cn * e.b, by = cw * b.cn * e.b, bz = b.sn * e.b;
+            const double cx = sw * b.sn * e.c, cy = -cw * b.sn * e.c, cz = b.cn * e.c;
+            b.rx = std::sqrt(e.a * cw * e.a * cw + bx * bx + cx * cx);
+            b.ry = std::sqrt(e.a * sw * e.a * sw + by * by + cy * cy);
+            b.rz = std::sqrt(bz * bz + cz * cz);
+        }
+        v.push_back(b);
     }
     return v;
 }
@@ -37,23 +52,40 @@ struct Lokal
     double x, y, z;
 };
 
-Lokal lokal(const Bereit& b, double x, double y, double z)
+// A direction or a point relative to the centre, in the part's own axes.
+Lokal drehen(const Bereit& b, double dx, double dy, double dz)
 {
     const Ellipsoid& e = *b.e;
-    const double dx = x - e.x, dy = y - e.y;
-    return {(dx * b.cw + dy * b.sw) / e.a, (-dx * b.sw + dy * b.cw) / e.b, (z - e.z) / e.c};
+    double u = dx * b.cw + dy * b.sw, v = -dx * b.sw + dy * b.cw, w = dz;
+    if (b.geneigt) {
+        const double v2 = v * b.cn + w * b.sn;
+        w = -v * b.sn + w * b.cn;
+        v = v2;
+    }
+    return {u / e.a, v / e.b, w / e.c};
+}
+
+Lokal lokal(const Bereit& b, double x, double y, double z)
+{
+    return drehen(b, x - b.e->x, y - b.e->y, z - b.e->z);
 }
 
 Lokal richtung(const Bereit& b, double dx, double dy, double dz)
 {
-    const Ellipsoid& e = *b.e;
-    return {(dx * b.cw + dy * b.sw) / e.a, (-dx * b.sw + dy * b.cw) / e.b, dz / e.c};
+    return drehen(b, dx, dy, dz);
+}
+
+bool zwischenBodenUndDecke(const Ellipsoid& e, double y, double z)
+{
+    return z >= e.bodenZ + e.bodenSteigung * y && z <= e.deckeZ + e.deckeSteigung * y;
 }
 
 bool innen(const Bereit& b, double x, double y, double z)
 {
     const Ellipsoid& e = *b.e;
-    if (std::abs(x - e.x) > b.rx || std::abs(y - e.y) > b.ry || std::abs(z - e.z) > e.c)
+    if (std::abs(x - e.x) > b.rx || std::abs(y - e.y) > b.ry || std::abs(z - e.z) > b.rz)
+        return false;
+    if (b.beschnitten && !zwischenBodenUndDecke(e, y, z))
         return false;
     const Lokal q = lokal(b, x, y, z);
     return q.x * q.x + q.y * q.y + q.z * q.z <= 1.0;
@@ -65,6 +97,17 @@ double wertIn(const std::vector<Bereit>& teile, double umgebung, double x, doubl
         if (innen(teile[i], x, y, z))
             return teile[i].e->hu;
     return umgebung;
+}
+
+// Keeps of [von, bis] the part where g0 + t * g1 >= 0.
+void begrenzen(double g0, double g1, double& von, double& bis)
+{
+    if (g1 > 0.0)
+        von = std::max(von, -g0 / g1);
+    else if (g1 < 0.0)
+        bis = std::min(bis, -g0 / g1);
+    else if (g0 < 0.0)
+        bis = von - 1.0;
 }
 
 double mu(double hu)
@@ -93,6 +136,16 @@ double linienintegral(const std::vector<Bereit>& teile, double umgebung, double 
         const double w = std::sqrt(d);
         von[i] = (-b - w) / (2.0 * a);
         bis[i] = (-b + w) / (2.0 * a);
+        if (teile[i].beschnitten) {
+            const Ellipsoid& e = *teile[i].e;
+            begrenzen(oz - e.bodenZ - e.bodenSteigung * oy, dz - e.bodenSteigung * dy, von[i], bis[i]);
+            begrenzen(e.deckeZ + e.deckeSteigung * oy - oz, e.deckeSteigung * dy - dz, von[i], bis[i]);
+            if (!(von[i] < bis[i])) {
+                von[i] = 1.0;
+                bis[i] = 0.0;
+                continue;
+            }
+        }
         if (von[i] > t0 && von[i] < t1)
             grenzen.push_back(von[i]);
         if (bis[i] > t0 && bis[i] < t1)
@@ -148,6 +201,51 @@ double wert(const Phantom& p, double x, double y, double z)
     return wertIn(vorbereiten(p), p.umgebung, x, y, z);
 }
 
+struct Schnittebene::Daten
+{
+    static constexpr int Kacheln = 24;  // tiles per side
+    std::vector<Bereit> teile;          // the parts that reach the plane, in their order
+    std::vector<std::vector<Bereit>> kachel;
+    double z, umgebung, xMin, yMin, kx, ky;
+};
+
+Schnittebene::Schnittebene(const Phantom& p, double z, double xMin, double xMax, double yMin, double yMax)
+    : d(std::make_unique<Daten>())
+{
+    d->z = z;
+    d->umgebung = p.umgebung;
+    d->xMin = xMin;
+    d->yMin = yMin;
+    d->kx = xMax > xMin ? Daten::Kacheln / (xMax - xMin) : 0.0;
+    d->ky = yMax > yMin ? Daten::Kacheln / (yMax - yMin) : 0.0;
+    for (const Bereit& b : vorbereiten(p))
+        if (std::abs(z - b.e->z) <= b.rz)
+            d->teile.push_back(b);
+    d->kachel.resize(std::size_t(Daten::Kacheln) * Daten::Kacheln);
+    // A part goes into every tile that its bounding box reaches, widened a
+    // little so that rounding never leaves out a tile whose points it holds.
+    constexpr double Rand = 1e-9;
+    const auto index = [](double v) { return int(std::clamp(std::floor(v), 0.0, double(Daten::Kacheln - 1))); };
+    for (const Bereit& b : d->teile) {
+        const int x0 = index((b.e->x - b.rx - Rand - xMin) * d->kx), x1 = index((b.e->x + b.rx + Rand - xMin) * d->kx);
+        const int y0 = index((b.e->y - b.ry - Rand - yMin) * d->ky), y1 = index((b.e->y + b.ry + Rand - yMin) * d->ky);
+        for (int ky = y0; ky <= y1; ++ky)
+            for (int kx = x0; kx <= x1; ++kx)
+                d->kachel[std::size_t(ky) * Daten::Kacheln + std::size_t(kx)].push_back(b);
+    }
+}
+
+Schnittebene::~Schnittebene() = default;
+
+double Schnittebene::wert(double x, double y) const
+{
+    const double fx = std::floor((x - d->xMin) * d->kx), fy = std::floor((y - d->yMin) * d->ky);
+    // points outside the rectangle test every part
+    if (fx < 0.0 || fy < 0.0 || fx >= Daten::Kacheln || fy >= Daten::Kacheln)
+        return wertIn(d->teile, d->umgebung, x, y, d->z);
+    return wertIn(d->kachel[std::size_t(fy) * Daten::Kacheln + std::size_t(fx)], d->umgebung, x, y, d->z);
+}
+
 double korn(int x, int y)
 {
     std::uint32_t h = std::uint32_t(x) * 73856093u ^ std::uint32_t(y) * 19349663u;
@@ -168,16 +266,12 @@ Graubild schnitt(const Phantom& p, int breite, int hoehe, double z, double halbb
 {
     Graubild bild{breite, hoehe, std::vector<std::uint8_t>(std::size_t(breite) * std::size_t(hoehe))};
     std::vector<double> werte(bild.grau.size());
-    // only the parts that reach the plane z matter
-    std::vector<Bereit> teile;
-    for (const Bereit& b : vorbereiten(p))
-        if (std::abs(z - b.e->z) <= b.e->c)
-            teile.push_back(b);
+    const Schnittebene ebene(p, z, -halbbreite, halbbreite, -halbhoehe, halbhoehe);
     for (int py = 0; py < hoehe; ++py)
         for (int px = 0; px < breite; ++px) {
             const double x = ((px + 0.5) / breite * 2.0 - 1.0) * halbbreite;
             const double y = (1.0 - (py + 0.5) / hoehe * 2.0) * halbhoehe;
-            werte[std::size_t(py) * std::size_t(breite) + std::size_t(px)] = wertIn(teile, p.umgebung, x, y, z);
+            werte[std::size_t(py) * std::size_t(breite) + std::size_t(px)] = ebene.wert(x, y);
         }
     for (int py = 0; py < hoehe; ++py)
         for (int px = 0; px < breite; ++px) {
@@ -200,18 +294,33 @@ Graubild seitenaufnahme(const Phantom& p, int breite, int hoehe, double halbbrei
 {
     const std::vector<Bereit> teile = vorbereiten(p);
     Graubild bild{breite, hoehe, std::vector<std::uint8_t>(std::size_t(breite) * std::size_t(hoehe))};
-    std::vector<Bereit> zeile;
+    // The rays of a row run along x at one height z and one place y: only
+    // the parts whose bounding box reaches both can meet them. Each row
+    // sorts its parts into strips of the picture's columns; their order stays.
+    constexpr int Streifen = 32;
+    std::vector<std::vector<Bereit>> streifen(Streifen);
+    std::vector<Bereit> strahl;
+    const double spalten = breite / (2.0 * halbbreite);  // columns per unit of y
+    const auto spalte = [&](double y) { return (y + halbbreite) * spalten; };
     for (int py = 0; py < hoehe; ++py) {
         const double z = (1.0 - (py + 0.5) / hoehe * 2.0) * halbhoehe;
-        // Only the parts that reach the height of this row can meet its rays
-        // (the parts turn about the vertical axis only); their order stays.
-        zeile.clear();
-        for (const Bereit& b : teile)
-            if (std::abs(z - b.e->z) < b.e->c)
-                zeile.push_back(b);
+        for (auto& s : streifen)
+            s.clear();
+        for (const Bereit& b : teile) {
+            if (std::abs(z - b.e->z) >= b.rz)
+                continue;
+            const int von = std::clamp(int(spalte(b.e->y - b.ry) * Streifen / breite) - 1, 0, Streifen - 1);
+            const int bis = std::clamp(int(spalte(b.e->y + b.ry) * Streifen / breite) + 1, 0, Streifen - 1);
+            for (int s = von; s <= bis; ++s)
+                streifen[std::size_t(s)].push_back(b);
+        }
         for (int px = 0; px < breite; ++px) {
             const double y = ((px + 0.5) / breite * 2.0 - 1.0) * halbbreite;
-            const double d = linienintegral(zeile, p.umgebung, -2.0, y, z, 1.0, 0.0, 0.0, 0.0, 4.0);
+            strahl.clear();
+            for (const Bereit& b : streifen[std::size_t(std::clamp(px * Streifen / breite, 0, Streifen - 1))])
+                if (std::abs(y - b.e->y) <= b.ry)
+                    strahl.push_back(b);
+            const double d = linienintegral(strahl, p.umgebung, -2.0, y, z, 1.0, 0.0, 0.0, 0.0, 4.0);
             bild.grau[std::size_t(py) * std::size_t(breite) + std::size_t(px)] = roentgenfilm(d, kontrast);
         }
     }
