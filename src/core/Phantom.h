@@ -93,8 +93,10 @@ Graubild seitenaufnahme(const Phantom& p, int breite, int hoehe, double halbbrei
 Graubild draufsicht(const Phantom& p, int breite, int hoehe, double halbbreite, double halbhoehe,
                     double kontrast = 1.0);
 
-// The program's head: scalp, skull, brain with gray and white matter and the
-// ventricles, the face with orbits and sinuses, jaw, skull base, neck and spine.
+// The program's head: scalp, the skull from the vault to its base, the brain
+// (at the height of its cross-section a thin, folded cortex round the white
+// matter and the butterfly of the lateral ventricles), the face with orbits
+// and sinuses, the lower jaw, neck and cervical spine.
 const Phantom& kopf();
 // Height of the cross-section through the lateral ventricles.
 constexpr double KopfSchnitthoehe = 0.36;
