@@ -196,8 +196,12 @@ private slots:
         // an animation waiting in pause sees the exit flag after its wait and stops
         FormHaupt->ZugNeu(7);
         int schritte = 0;
-        wennModal([] { FormAusstieg->ButtonJa->click(); });
-        QTimer::singleShot(30, [] { FormHaupt->Beenden->trigger(); });
+        // "Yes" is pressed once the exit dialog waits; the timer belongs to
+        // the main window, so that it cannot fire after the windows are gone
+        QTimer::singleShot(30, FormHaupt, [] {
+            wennModal([] { FormAusstieg->ButtonJa->click(); });
+            FormHaupt->Beenden->trigger();
+        });
         for (int i = 0; i < 100; ++i) {
             pause(10);
             if (Programmende())
