@@ -269,6 +269,7 @@ std::vector<double> grobschnitt(const Phantom& p, int spalten, int zeilen, doubl
     std::vector<double> hu(std::size_t(spalten) * std::size_t(zeilen), p.umgebung);
     if (spalten <= 0 || zeilen <= 0 || unter <= 0)
         return hu;
+    const Schnittebene ebene(p, z, -halbbreite, halbbreite, -halbhoehe, halbhoehe);
     for (int sy = 0; sy < zeilen; ++sy)
         for (int sx = 0; sx < spalten; ++sx) {
             double summe = 0.0;
@@ -276,7 +277,7 @@ std::vector<double> grobschnitt(const Phantom& p, int spalten, int zeilen, doubl
                 for (int ux = 0; ux < unter; ++ux) {
                     const double fx = (sx + (ux + 0.5) / unter) / spalten;
                     const double fy = (sy + (uy + 0.5) / unter) / zeilen;
-                    summe += wert(p, (fx * 2.0 - 1.0) * halbbreite, (1.0 - fy * 2.0) * halbhoehe, z);
+                    summe += ebene.wert((fx * 2.0 - 1.0) * halbbreite, (1.0 - fy * 2.0) * halbhoehe);
                 }
             hu[std::size_t(sy) * std::size_t(spalten) + std::size_t(sx)] = summe / (unter * unter);
         }

@@ -37,7 +37,7 @@ const Phantom& hand();
 // [mitteY - halbhoehe, mitteY + halbhoehe] (row by row from the top) the
 // length of the vertical line through the parts, each stretch weighted with
 // its attenuation relative to water (1 + HU / 1000); the surroundings count as
-// nothing.
+// nothing. Tilts, floors and tops of parts are not taken into account here.
 std::vector<double> vonOben(const Phantom& p, int breite, int hoehe, double mitteX, double mitteY, double halbbreite,
                             double halbhoehe);
 

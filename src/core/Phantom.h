@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // Attenuation phantoms: bodies built from ellipsoids, from which the program
@@ -11,12 +12,23 @@
 // Hounsfield units (air -1000, water 0, bone up to about +1500).
 namespace phantom {
 
+// Below this a part has no floor.
+constexpr double OhneBoden = -1.0e9;
+
 struct Ellipsoid
 {
     double x, y, z;     // centre
-    double a, b, c;     // semi-axes along x, y, z (before the rotation)
+    double a, b, c;     // semi-axes along x, y, z (before the rotations)
     double winkel;      // rotation about the z axis, degrees, counter-clockwise seen from above
     double hu;          // CT number inside
+    // Tilt in the y-z plane before that rotation, degrees: a positive tilt
+    // lifts the end of the part that points to the front (+y).
+    double neigung = 0.0;
+    // The part is cut off below the plane z = bodenZ + bodenSteigung * y and
+    // above z = deckeZ + deckeSteigung * y: flat floors and tops, such as
+    // the skull base or the end plates of a vertebra.
+    double bodenZ = OhneBoden, bodenSteigung = 0.0;
+    double deckeZ = -OhneBoden, deckeSteigung = 0.0;
 };
 
 // Later parts lie over earlier ones: the value at a point is that of the last
@@ -28,6 +40,24 @@ struct Phantom
 };
 
 double wert(const Phantom& p, double x, double y, double z);
+
+// The plane z = const of a phantom, made ready for the values of many points
+// in a rectangle: only the parts that reach the plane are kept, sorted into
+// square tiles, so that each point tests the few parts near it. The values
+// are those of wert() at every point.
+class Schnittebene
+{
+public:
+    Schnittebene(const Phantom& p, double z, double xMin, double xMax, double yMin, double yMax);
+    ~Schnittebene();
+    Schnittebene(const Schnittebene&) = delete;
+    Schnittebene& operator=(const Schnittebene&) = delete;
+    double wert(double x, double y) const;
+
+private:
+    struct Daten;
+    std::unique_ptr<Daten> d;
+};
 
 // An 8-bit gray picture, row by row from the top.
 struct Graubild
@@ -63,10 +93,16 @@ Graubild seitenaufnahme(const Phantom& p, int breite, int hoehe, double halbbrei
 Graubild draufsicht(const Phantom& p, int breite, int hoehe, double halbbreite, double halbhoehe,
                     double kontrast = 1.0);
 
-// The program's head: scalp, skull, brain with gray and white matter and the
-// ventricles, the face with orbits and sinuses, jaw, skull base, neck and spine.
+// The program's head: scalp, the skull from the vault to its base, the brain
+// (at the height of its cross-section a thin, folded cortex round the white
+// matter and the butterfly of the lateral ventricles), the face with orbits
+// and sinuses, the lower jaw, neck and cervical spine.
 const Phantom& kopf();
 // Height of the cross-section through the lateral ventricles.
 constexpr double KopfSchnitthoehe = 0.36;
+// CT numbers of the head's tissues, in its cross-section and everywhere.
+constexpr double GraueSubstanz = 38.0;
+constexpr double WeisseSubstanz = 26.0;
+constexpr double Ventrikel = 4.0;
 
 }  // namespace phantom

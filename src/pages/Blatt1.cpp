@@ -17,24 +17,25 @@ QLineEdit* tiefgestellt(QWidget* seite, const QString& name, const QRect& stelle
     return Bausteine::zeichenfeld(seite, name, stelle.left(), stelle.bottom() - 9, 8, 13, QStringLiteral("0"), 11);
 }
 
-// At the larger layout the subscript fields stand at fixed places. The text
-// box follows its fields by the few pixels that its own font puts the places
-// elsewhere: every subscript then begins where its "I" ends, and its digit
-// sits a little below the line.
-void textNachFeldern(QPlainTextEdit* memo, const QList<int>& stellen, const QList<QLineEdit*>& felder)
+// At the larger layout the subscript fields stand at fixed places. A field's
+// digit has its baseline 11 pixels below the field's top; with the field's
+// top 8 pixels above the line's baseline the digit sits 3 pixels below the
+// line, and the field begins where the "I" before it ends.
+constexpr int GrundlinieImFeld = 8;
+
+QPoint feldOrt(const QPlainTextEdit* memo, int stelle)
 {
-    if (stellen.isEmpty() || stellen.size() != felder.size())
-        return;
-    // the digit's baseline lies 11 pixels below the field's top; the line's 3 pixels above it
-    constexpr int GrundlinieImFeld = 8;
-    int dx = 0, dy = 0;
-    for (int i = 0; i < stellen.size(); ++i) {
-        const QRect o = Bausteine::ort(memo, stellen[i]);
-        dx += felder[i]->x() - o.left();
-        dy += felder[i]->y() + GrundlinieImFeld - (o.top() + Bausteine::grundlinie(memo));
-    }
-    const int n = int(stellen.size());
-    memo->move(memo->pos() + QPoint(dx / n, dy / n));
+    const QRect o = Bausteine::ort(memo, stelle);
+    return {o.left(), o.top() + Bausteine::grundlinie(memo) - GrundlinieImFeld};
+}
+
+// The text box follows the field by the few pixels that its own font puts
+// the place elsewhere. Each text follows one field only: a second field of
+// the same text is then put at its own letter, since two places in a text
+// never lie exactly as far apart as two fixed fields.
+void textNachFeld(QPlainTextEdit* memo, int stelle, const QLineEdit* feld)
+{
+    memo->move(memo->pos() + feld->pos() - feldOrt(memo, stelle));
 }
 }  // namespace
 
@@ -74,8 +75,11 @@ TForm1::TForm1()
             felder[i]->setFont(arial(Skalierung::pixelAusPunkten(8)));
             felder[i]->setGeometry(orte[i].x(), orte[i].y(), felder[i]->width(), 13);
         }
-        textNachFeldern(Memo1, oben, {Edit1});
-        textNachFeldern(Memo2, unten, {Edit2, Edit3});
+        // The second text follows the subscript of its unchanged fifth line;
+        // the one in its second line stands where the text puts it.
+        textNachFeld(Memo1, oben.value(0), Edit1);
+        textNachFeld(Memo2, unten.value(1), Edit3);
+        Edit2->move(feldOrt(Memo2, unten.value(0)));
     }
     for (QLineEdit* f : {Edit1, Edit2, Edit3})
         f->raise();

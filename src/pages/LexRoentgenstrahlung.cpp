@@ -29,14 +29,14 @@ TFormLexikonRoentgenstrahlung::TFormLexikonRoentgenstrahlung()
                                    QStringLiteral("Conversion to electrical impulse"));
 
     // Creation: the tube beside its text, the three spectra below
+    // The subscripts of the voltages: a letter over the place its mark leaves in the text.
+    const auto tiefgestellt = [s1](QPlainTextEdit* memo, QChar marke, const QString& name, const QString& zeichen) {
+        const QRect ort = Bausteine::ort(memo, Bausteine::markenErsetzen(memo, marke).value(0));
+        return Bausteine::zeichenfeld(s1, name, ort.left(), ort.bottom() - 9, 9, 13, zeichen, 10);
+    };
     Memo1 = Bausteine::memo(s1, QStringLiteral("Memo1"), 8, 8, 336, 206, QStringLiteral("lex_roentgen_memo1"));
-    const int h = Bausteine::markenErsetzen(Memo1, QChar(0x2095)).value(0);
-    const int a = Bausteine::markenErsetzen(Memo1, QChar(0x2090)).value(0);
-    const QRect ortH = Bausteine::ort(Memo1, h), ortA = Bausteine::ort(Memo1, a);
-    Edit1 = Bausteine::zeichenfeld(s1, QStringLiteral("Edit1"), ortH.left(), ortH.bottom() - 9, 9, 13,
-                                   QStringLiteral("H"), 10);
-    Edit2 = Bausteine::zeichenfeld(s1, QStringLiteral("Edit2"), ortA.left(), ortA.bottom() - 9, 9, 13,
-                                   QStringLiteral("a"), 10);
+    Edit1 = tiefgestellt(Memo1, QChar(0x2095), QStringLiteral("Edit1"), QStringLiteral("H"));
+    Edit2 = tiefgestellt(Memo1, QChar(0x2090), QStringLiteral("Edit2"), QStringLiteral("a"));
     BildRoentgenroehre = Bausteine::bild(s1, QStringLiteral("BildRoentgenroehre"), 352, 8, 262, 184,
                                          QStringLiteral(":/pages/bilder/roentgenroehre.svg"));
     LabelRoehre = bezeichnung(s1, QStringLiteral("LabelRoehre"), QStringLiteral("Schematic of  an x-ray tube"), 404,
@@ -52,8 +52,9 @@ TFormLexikonRoentgenstrahlung::TFormLexikonRoentgenstrahlung()
                                    x + 72, spektrumY + 126);
     }
     Memo1a = Bausteine::memo(s1, QStringLiteral("Memo1a"), 8, 366, 610, 82, QStringLiteral("lex_roentgen_memo1a"));
-    Edit1->raise();
-    Edit2->raise();
+    Edit3 = tiefgestellt(Memo1a, QChar(0x2090), QStringLiteral("Edit3"), QStringLiteral("a"));
+    for (QLineEdit* f : {Edit1, Edit2, Edit3})
+        f->raise();
 
     // Attenuation: the photoelectric effect, then Compton scattering
     Memo2 = Bausteine::memo(s2, QStringLiteral("Memo2"), 8, 8, 366, 216, QStringLiteral("lex_roentgen_memo2"));

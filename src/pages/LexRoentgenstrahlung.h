@@ -23,6 +23,7 @@ public:
     QPlainTextEdit* Memo1a;
     QLineEdit* Edit1;  // subscript "H" of the heating voltage
     QLineEdit* Edit2;  // subscript "a" of the anode voltage
+    QLineEdit* Edit3;  // the same in the highest photon energy e·Ua of Memo1a
     Bildanzeige* BildRoentgenroehre;
     QLabel* LabelRoehre;
     Bildanzeige* BildRoentgenspektrum1;

@@ -17,6 +17,7 @@
 #include "app/HauptBlatt.h"
 #include "course/Falsch.h"
 #include "course/Korrektur.h"
+#include "course/Kurshilfen.h"
 #include "pages/BilderGehirn.h"
 #include "pages/BilderLunge.h"
 #include "pages/Hilfe.h"
@@ -163,7 +164,17 @@ int aufnahmenMachen(int breite, const QString& ordner)
     fenster(QStringLiteral("20_ausstieg"), FormAusstieg);
     fenster(QStringLiteral("21_falsch"), FormFalsch);
     fenster(QStringLiteral("22_korrektur"), FormKorrektur);
+    // the answer dialog's head X-ray, as a wrong answer shows it
+    FormFalsch->Bild1->setzeBild(Kurs::kopf());
+    fenster(QStringLiteral("23_falsch_kopf"), FormFalsch);
     reiter(QStringLiteral("30_hilfe"), FormHilfe, FormHilfe->PageControl1);
+    // the simulator's help at the places its windows' help buttons open, and at its end
+    for (int stelle : {1, 324, 830, 1100, 1367, 1800}) {
+        FormHilfe->HilfeZeigen(TFormHilfe::Computertomographie, stelle);
+        aufnehmen(QStringLiteral("39_hilfe_%1").arg(stelle, 4, 10, QLatin1Char('0')));
+        FormHilfe->hide();
+    }
+    FormHilfe->PageControl1->setCurrentIndex(0);
     reiter(QStringLiteral("31_lexroentgen"), FormLexikonRoentgenstrahlung, FormLexikonRoentgenstrahlung->PageControl1);
     reiter(QStringLiteral("32_lexct"), FormLexikonComputertomograph, FormLexikonComputertomograph->PageControl1);
     reiter(QStringLiteral("33_lexfilter"), FormLexikonFilter, FormLexikonFilter->PageControl1);
