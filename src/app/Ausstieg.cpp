@@ -12,7 +12,7 @@
 
 bool Programmende()
 {
-    return FormAusstieg && tag(FormAusstieg->ButtonJa) != 0;
+    return FormAusstieg && FormAusstieg->programmende();
 }
 
 TFormAusstieg::TFormAusstieg()
@@ -30,7 +30,6 @@ TFormAusstieg::TFormAusstieg()
     Label1->setGeometry(16, 24, 268, 16);
     ButtonJa = knopf(this, QStringLiteral("ButtonJa"), QStringLiteral("Yes"), 72, 56, 55, 25);
     ButtonNein = knopf(this, QStringLiteral("ButtonNein"), QStringLiteral("No"), 160, 56, 55, 25);
-    setzeTag(ButtonJa, 0);
     connect(ButtonJa, &QPushButton::clicked, this, &TFormAusstieg::ButtonJaClick);
     connect(ButtonNein, &QPushButton::clicked, this, &TFormAusstieg::ButtonNeinClick);
 
@@ -43,7 +42,7 @@ TFormAusstieg::TFormAusstieg()
 
 void TFormAusstieg::ButtonJaClick()
 {
-    setzeTag(ButtonJa, 1);
+    m_programmende = true;
     FormHaupt->close();
 }
 

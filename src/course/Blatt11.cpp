@@ -4,6 +4,7 @@
 #include "course/Korrektur.h"
 #include "course/Kurshilfen.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Steuerelemente.h"
 
 #include <QButtonGroup>
@@ -63,7 +64,7 @@ TForm11::TForm11()
     FertigButton = knopf(this, QStringLiteral("FertigButton"), QStringLiteral("Korrektur"), 56, 352, 75, 25);
     FertigButton->setEnabled(false);
     Panel3 = new Panel(this, QStringLiteral("Panel3"), 352, 284, 105, 41);
-    const QColor farben[3] = {QColor(0x80, 0x80, 0x80), QColor(0xC0, 0xC0, 0xC0), Qt::white};
+    const QColor farben[3] = {QColor(Farben::Grau), QColor(Farben::Silber), Qt::white};
     auto* gruppe = new QButtonGroup(this);
     gruppe->setExclusive(true);
     std::array<QToolButton*, 3> farbknoepfe{};
@@ -457,13 +458,13 @@ void TForm11::SummenButtonClick()
 
 void TForm11::Farbe1Click()
 {
-    Malfarbe = QColor(0x80, 0x80, 0x80);
+    Malfarbe = QColor(Farben::Grau);
     Bild2->flaeche().setzePinsel(Malfarbe.rgb());
 }
 
 void TForm11::Farbe2Click()
 {
-    Malfarbe = QColor(0xC0, 0xC0, 0xC0);
+    Malfarbe = QColor(Farben::Silber);
     Bild2->flaeche().setzePinsel(Malfarbe.rgb());
 }
 

@@ -3,6 +3,7 @@
 #include "app/HauptBlatt.h"
 #include "course/Kurshilfen.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Pause.h"
 #include "platform/Steuerelemente.h"
 
@@ -239,7 +240,7 @@ void Uebungsseite::graustufen(std::span<QLabel* const> summe, std::initializer_l
         Kurs::setzeSchriftfarbe(summe[n], Qt::white);
     }
     for (int n : grau)
-        Kurs::setzeHintergrund(summe[n], QColor(0x80, 0x80, 0x80));
+        Kurs::setzeHintergrund(summe[n], QColor(Farben::Grau));
 }
 
 void Uebungsseite::schrittSetzen(int nummer, QPushButton* knopf)

@@ -2,6 +2,7 @@
 
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
@@ -23,7 +24,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.fillRect(rect(), QColor(0xFF, 0x00, 0x00));
+        p.fillRect(rect(), QColor(Farben::Rot));
         p.setPen(Qt::black);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
