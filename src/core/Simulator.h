@@ -177,7 +177,7 @@ using Pixelleser = std::function<std::uint32_t(int x, int y)>;
 // pattern image, and unless Weisszahl is n * n (an empty pattern)
 // Tomographie with the window as Scanbeobachter, then BildgrenzenSetzen.
 // The public values carry the names the rest of the program knows them by;
-// the window sets Winkelschritt, Faltung and Laeuft from its settings.
+// the simulator's state sets Winkelschritt and Faltung from its settings.
 class Simulator
 {
 public:
@@ -209,13 +209,11 @@ public:
     // --- Pictures ---------------------------------------------------------
     Bildfeld CTBild;            // pattern flags and accumulated values
     Bildfeld FilterBild;        // the result of the last filter
-    bool FilterAktiv = false;   // FilterBild rather than CTBild is shown
     int Weisszahl = 0;          // white cells when the pattern was last read
 
     // --- Scan state -------------------------------------------------------
     int Drehwinkel = 0;         // current projection angle
     int Winkelschritt = 2;      // 1, 2, 10, 45 or 90
-    bool Laeuft = false;        // a scan is running
     bool Faltung = false;       // convolution switched on
     float Zellschwaechung = 10.0f;   // what one pattern cell adds to a ray
     float Faltungsmitte = 1.0f;      // divisor of the centre term
@@ -229,9 +227,10 @@ public:
     Strahlliste Strahlkaestchen;
     Strahlliste VorigeStrahlkaestchen;
 
-    // --- Results and tool state -------------------------------------------
+    // --- Results -----------------------------------------------------------
+    // The bounds of the picture shown: of CTBild after a scan; a filter sets
+    // the maximum from its result.
     float Bildmaximum = 0.0f, Bildminimum = 0.0f;
-    int Filternummer = 0;
 
     // --- Operations -------------------------------------------------------
 
