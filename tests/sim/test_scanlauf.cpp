@@ -262,6 +262,27 @@ private slots:
         QVERIFY(gleicheWerte(Form12->Modell.CTBild, modell.CTBild, 4));
     }
 
+    // "Stop" while the scan waits after its last angle: the scan ends as a
+    // stopped one (its picture complete), and the next scan runs in full.
+    void stoppNachDemLetztenWinkel()
+    {
+        vierer(90, E()->Alles, false);
+        const auto verbindung = connect(&Form12->Zustand, &Simulatorzustand::winkelFertig, Form12, [](int a) {
+            if (a == 90)
+                Form12->StopButton->click();
+        });
+        Form12->StartButton->click();
+        disconnect(verbindung);
+        const ct::Simulator modell = modellscan(4, Muster4, 90, false);
+        QVERIFY(gleicheWerte(Form12->Modell.CTBild, modell.CTBild, 4));
+        QVERIFY(!Form12->Zustand.StartGesperrt());
+        QVERIFY(Form12->StartButton->isEnabled());
+        Form12->StartButton->click();
+        QVERIFY(gleicheWerte(Form12->Modell.CTBild, modell.CTBild, 4));
+        QVERIFY(Form12->Zustand.StartGesperrt());
+        zeigtFaerbung(modell.CTBild, 4);
+    }
+
     void pauseHaeltDenScanAn()
     {
         vierer(45, E()->Alles, true);
