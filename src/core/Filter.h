@@ -64,7 +64,8 @@ struct Filterangabe
     int Rang;        // Rang
 };
 
-// All thirteen filters, in the order of the filter dialog's table.
+// All thirteen filters: none, the five fixed linear filters, the own kernel,
+// the six rank filters.
 std::span<const Filterangabe> Filtertabelle();
 
 // What the filter computes (every Filterart is in the table).
