@@ -367,9 +367,9 @@ void TForm11::durchleuchten(const Richtung& r)
     Schritt = r.startschritt;
     alleSchliessen();
     tabfolgeNach(r.start);
-    if (tag(r.start) != 1) {
+    if (!erledigt(r.start)) {
         Abbruch = 0;
-        setzeTag(r.start, 1);
+        markieren(r.start, true);
         const bool fertig = (this->*r.strahlen)();
         // Stopped by the exit, or by a restart that has already reset the page.
         if (!fertig || Programmende() || Abbruch == 1)
@@ -513,8 +513,8 @@ void TForm11::FeldEnter(QLineEdit* feld)
 void TForm11::NeuStart()
 {
     neustartMelden();
-    setzeTag(StartHoriButton, 0);
-    setzeTag(StartVertiButton, 0);
+    markieren(StartHoriButton, false);
+    markieren(StartVertiButton, false);
     FormHaupt->ImageZeichnen(Bild1, Zelle, 3, 3, 0);
     summengitter();
     for (Gruppe g : {HorFaktoren, HorAnteile, VerFaktoren, VerAnteile})
