@@ -79,24 +79,23 @@ void Simulatorzustand::setzeZwischenstufeFrei(bool frei)
 
 void Simulatorzustand::Klick(Einstellungsgruppe g, int wert)
 {
+    // "Every 10 steps" is available only with the small angle steps, whatever
+    // the flag.
+    if (g == Gruppe::Winkel)
+        setzeZwischenstufeFrei(!(wert == 45 || wert == 90));
+    // During a scan "Speed" selects "At the end" and nothing else may follow.
+    if (g == Gruppe::Darstellung && static_cast<Darstellung>(wert) == Darstellung::Endergebnis && Laeuft())
+        return;
+    if (!m_anwenden) {
+        merken(g, wert);
+        return;
+    }
     switch (g) {
     case Gruppe::Raster:
-        if (!m_anwenden) {
-            merken(g, wert);
-            return;
-        }
         RasterAendern(wert);
         break;
-    case Gruppe::Winkel: {
-        // "Every 10 steps" is available only with the small steps, whatever
-        // the flag.
-        const bool gross = wert == 45 || wert == 90;
-        setzeZwischenstufeFrei(!gross);
-        if (!m_anwenden) {
-            merken(g, wert);
-            return;
-        }
-        if (gross && m_auswahl.Darstellung == Darstellung::Zwischenstufe) {
+    case Gruppe::Winkel:
+        if ((wert == 45 || wert == 90) && m_auswahl.Darstellung == Darstellung::Zwischenstufe) {
             Waehlen(Gruppe::Darstellung, static_cast<int>(Darstellung::Alles));
             m_status.Darstellung = Darstellung::Alles;
             statusSetzen(1);
@@ -109,34 +108,16 @@ void Simulatorzustand::Klick(Einstellungsgruppe g, int wert)
         m_status.Winkelschritt = wert;
         statusSetzen(3);
         break;
-    }
-    case Gruppe::Darstellung: {
-        // During a scan "Speed" selects "At the end" and nothing else may follow.
-        const auto d = static_cast<Darstellung>(wert);
-        if (d == Darstellung::Endergebnis && Laeuft())
-            return;
-        if (!m_anwenden) {
-            merken(g, wert);
-            return;
-        }
-        m_status.Darstellung = d;
+    case Gruppe::Darstellung:
+        m_status.Darstellung = static_cast<Darstellung>(wert);
         statusSetzen(1);
         break;
-    }
     case Gruppe::Faltung:
-        if (!m_anwenden) {
-            merken(g, wert);
-            return;
-        }
         m_modell.Faltung = wert != 0;
         m_status.Faltung = wert != 0;
         statusSetzen(5);
         break;
     case Gruppe::Verlauf:
-        if (!m_anwenden) {
-            merken(g, wert);
-            return;
-        }
         m_status.Verlauf = wert != 0;
         statusSetzen(2);
         break;
