@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -13,9 +14,14 @@ std::optional<Anzeigedaten>& ersatz()
     static std::optional<Anzeigedaten> daten;
     return daten;
 }
-}  // namespace
 
-Anzeigedaten abfragen()
+QSize& layout()
+{
+    static QSize groesse;
+    return groesse;
+}
+
+Anzeigedaten echt()
 {
     if (ersatz())
         return *ersatz();
@@ -28,6 +34,17 @@ Anzeigedaten abfragen()
     }
     return d;
 }
+}  // namespace
+
+Anzeigedaten abfragen()
+{
+    Anzeigedaten d = echt();
+    if (eingepasst()) {
+        d.breite = layout().width();
+        d.hoehe = layout().height();
+    }
+    return d;
+}
 
 void ersetzen(const Anzeigedaten& daten)
 {
@@ -37,6 +54,34 @@ void ersetzen(const Anzeigedaten& daten)
 void zuruecksetzen()
 {
     ersatz().reset();
+    layout() = QSize();
+}
+
+void einpassen(QSize groesse)
+{
+    layout() = groesse.isEmpty() ? QSize() : groesse;
+}
+
+bool eingepasst()
+{
+    return !layout().isEmpty();
+}
+
+QRect flaeche()
+{
+    const Anzeigedaten d = echt();
+    return QRect(0, 0, d.breite, d.hoehe);
+}
+
+int versatz()
+{
+    return eingepasst() ? std::max(0, (echt().breite - layout().width()) / 2) : 0;
+}
+
+QRect layoutrahmen()
+{
+    const Anzeigedaten d = abfragen();
+    return QRect(versatz(), 0, d.breite, d.hoehe);
 }
 
 }  // namespace Bildschirm

@@ -106,6 +106,7 @@ TForm12::TForm12()
         StatusBar1->setzePanelbreite(i, Bildschirmbreite * Statuspanels[i].breite / 800);
     for (Bildanzeige* b : {Image1, Sichtbild, StandbildSender, StandbildEmpfaenger, FortschrittsAnzeige})
         b->flaecheAnpassen();
+    layoutVersetzen();
     Modell.Laeuft = false;
     Modell.Winkelschritt = 2;
     Modell.Faltungsmitte = 1.0f;
@@ -120,8 +121,24 @@ TForm12::TForm12()
 
     // Borderless over the whole screen, also where no window manager
     // maximises it.
-    setGeometry(0, 0, Bildschirm::breite(), Bildschirm::hoehe());
+    setGeometry(Bildschirm::flaeche());
     setWindowState(Qt::WindowMaximized);
+}
+
+void TForm12::layoutVersetzen()
+{
+    // Where the screen is wider than the layout, the layout stands centred on
+    // it; the control strip runs the whole width, its controls move with the
+    // layout. (The picture area follows in FormEinrichten.)
+    const int x0 = Bildschirm::versatz();
+    if (x0 == 0)
+        return;
+    Untergrund1->move(Untergrund1->x() + x0, Untergrund1->y());
+    for (QObject* o : CTBedienPanel->children())
+        if (auto* w = qobject_cast<QWidget*>(o))
+            w->move(w->x() + x0, w->y());
+    CTBedienPanel->resize(CTBedienPanel->width() + Bildschirm::flaeche().width() - Bildschirm::breite(),
+                          CTBedienPanel->height());
 }
 
 void TForm12::menueAnlegen()
@@ -352,7 +369,7 @@ void TForm12::FormEinrichten()
         b->flaecheAnpassen();
     }
     Image2->move((Image1->width() - seite) / 2, (Image1->height() - seite) / 2);
-    Image3->move(Bildschirm::breite() - seite - 20, Image2->y());
+    Image3->move(Bildschirm::versatz() + Bildschirm::breite() - seite - 20, Image2->y());
     Label1->move(Image3->x() + (seite - Label1->width()) / 2, Image3->y() - 50);
     FortschrittsAnzeige->move(Image3->x() + (seite - FortschrittsAnzeige->width()) / 2, FortschrittsAnzeige->y());
 
