@@ -26,6 +26,7 @@
 #include "tools/Graucode.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
@@ -69,20 +70,28 @@ bool erreichbar(const QAction* a)
 }
 
 // A two-state glyph: the picture is a strip of two squares, the normal
-// state at the left and the disabled one at the right.
+// state at the left and the disabled one at the right. It is rendered with
+// as many pixels as the screen shows a square of that size with.
 QIcon zweistufenbild(const QString& pfad, int seite)
 {
+    const qreal verhaeltnis = qApp->devicePixelRatio();
+    const int pixel = verhaeltnis == 1 ? seite : (QSizeF(seite, seite) * verhaeltnis).toSize().width();
     QSvgRenderer svg(pfad);
-    QImage streifen(2 * seite, seite, QImage::Format_ARGB32_Premultiplied);
+    QImage streifen(2 * pixel, pixel, QImage::Format_ARGB32_Premultiplied);
     streifen.fill(Qt::transparent);
     {
         QPainter maler(&streifen);
         maler.setRenderHint(QPainter::Antialiasing, true);
         svg.render(&maler);
     }
+    const auto haelfte = [&](int links) {
+        QPixmap p = QPixmap::fromImage(streifen.copy(links, 0, pixel, pixel));
+        p.setDevicePixelRatio(verhaeltnis);
+        return p;
+    };
     QIcon bild;
-    bild.addPixmap(QPixmap::fromImage(streifen.copy(0, 0, seite, seite)), QIcon::Normal);
-    bild.addPixmap(QPixmap::fromImage(streifen.copy(seite, 0, seite, seite)), QIcon::Disabled);
+    bild.addPixmap(haelfte(0), QIcon::Normal);
+    bild.addPixmap(haelfte(pixel), QIcon::Disabled);
     return bild;
 }
 
