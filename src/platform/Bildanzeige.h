@@ -27,6 +27,9 @@ public:
     bool gestreckt() const { return m_gestreckt; }
     // Transparent pictures let white pixels show the parent's background.
     void setzeTransparent(bool transparent);
+    // The surface always covers the whole control and is opaque: nothing
+    // beneath the control is painted (for pictures redrawn often).
+    void setzeDeckend(bool deckend) { setAttribute(Qt::WA_OpaquePaintEvent, deckend); }
 
     // Replaces the surface's content by a picture (its size becomes the
     // picture's); a picture source set before is given up.

@@ -115,6 +115,9 @@ TForm12::TForm12()
         StatusBar1->setzePanelbreite(i, Bildschirmbreite * Statuspanels[i].breite / 800);
     for (Bildanzeige* b : {Image1, Sichtbild, StandbildSender, StandbildEmpfaenger, FortschrittsAnzeige})
         b->flaecheAnpassen();
+    // The pictures a scan redraws at every step cover their controls.
+    for (Bildanzeige* b : {Sichtbild, Image3, FortschrittsAnzeige})
+        b->setzeDeckend(true);
     layoutVersetzen();
     Modell.Laeuft = false;
     Modell.Winkelschritt = 2;
