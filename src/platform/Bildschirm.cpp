@@ -21,6 +21,12 @@ QSize& layout()
     return groesse;
 }
 
+QSize& ganzerBildschirm()
+{
+    static QSize groesse;
+    return groesse;
+}
+
 Anzeigedaten echt()
 {
     if (ersatz())
@@ -54,12 +60,13 @@ void ersetzen(const Anzeigedaten& daten)
 void zuruecksetzen()
 {
     ersatz().reset();
-    layout() = QSize();
+    einpassen({});
 }
 
-void einpassen(QSize groesse)
+void einpassen(QSize groesse, QSize bildschirm)
 {
     layout() = groesse.isEmpty() ? QSize() : groesse;
+    ganzerBildschirm() = groesse.isEmpty() ? QSize() : bildschirm;
 }
 
 bool eingepasst()
@@ -70,12 +77,12 @@ bool eingepasst()
 QRect flaeche()
 {
     const Anzeigedaten d = echt();
-    return QRect(0, 0, d.breite, d.hoehe);
+    return QRect(QPoint(0, 0), QSize(d.breite, d.hoehe).expandedTo(ganzerBildschirm()));
 }
 
 int versatz()
 {
-    return eingepasst() ? std::max(0, (echt().breite - layout().width()) / 2) : 0;
+    return eingepasst() ? std::max(0, (flaeche().width() - layout().width()) / 2) : 0;
 }
 
 QRect layoutrahmen()

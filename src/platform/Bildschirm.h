@@ -27,8 +27,10 @@ void ersetzen(const Anzeigedaten& daten);
 void zuruecksetzen();
 
 // The layout (800 x 600 or 1024 x 768) stands horizontally centred on the
-// whole screen, which is at least as large; an empty size ends that.
-void einpassen(QSize layout);
+// whole screen, which is at least as large; an empty size ends that. Where
+// the screen's size in the layout's pixels is a fraction, `bildschirm` gives
+// it rounded up (else the screen's size as Qt reports it holds).
+void einpassen(QSize layout, QSize bildschirm = {});
 bool eingepasst();
 // The whole screen, in device-independent pixels: the main window and the
 // simulator fill it.

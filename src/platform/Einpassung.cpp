@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace Einpassung {
@@ -59,7 +60,8 @@ Wahl waehlen(const Bildschirmlage& lage)
         std::max(std::min(lage.breite / layout.width(), lage.hoehe / layout.height()), untergrenze);
     if (lage.breite / faktor + Spiel < layout.width() || lage.hoehe / faktor + Spiel < layout.height())
         return {};
-    return {layout, faktor};
+    return {layout, faktor,
+            QSize(int(std::ceil(lage.breite / faktor - Spiel)), int(std::ceil(lage.hoehe / faktor - Spiel)))};
 }
 
 bool eigeneSkalierung()
@@ -87,9 +89,9 @@ void uebernehmen()
         faktorGesetzt = false;
     }
     const QSize layout = wahl().layout;
-    const QRect flaeche = Bildschirm::flaeche();
-    if (!layout.isEmpty() && flaeche.width() >= layout.width() && flaeche.height() >= layout.height())
-        Bildschirm::einpassen(layout);
+    const QSize bildschirm = Bildschirm::flaeche().size();
+    if (!layout.isEmpty() && bildschirm.width() >= layout.width() && bildschirm.height() >= layout.height())
+        Bildschirm::einpassen(layout, bildschirm.expandedTo(wahl().bildschirm));
 }
 
 Wahl gewaehlt()

@@ -36,6 +36,10 @@ struct Wahl
     QSize layout;
     // Qt's scale factor on top of the desktop's own (1: none is set).
     double faktor = 1.0;
+    // The whole screen in the layout's pixels, rounded up: Qt rounds it to
+    // the nearest pixel, and the windows that fill the screen must reach its
+    // last device pixel.
+    QSize bildschirm;
 };
 
 // The 1024 x 768 layout where the screen has room for it, else 800 x 600;

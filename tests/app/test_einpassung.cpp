@@ -52,9 +52,9 @@ private slots:
         zeile("1280x720", {1280, 720}, 1, false, 800, 1.2, 133, 800);
         zeile("1280x1024", {1280, 1024}, 1, false, 1024, 1.25, 0, 1024);
         zeile("1366x768", {1366, 768}, 1, false, 1024, 1, 171, 1024);
-        zeile("1920x1080", {1920, 1080}, 1, false, 1024, 1.40625, 170, 1024);
+        zeile("1920x1080", {1920, 1080}, 1, false, 1024, 1.40625, 171, 1024);
         zeile("2560x1600", {2560, 1600}, 1, false, 1024, 1600.0 / 768, 102, 1024);
-        zeile("3840x2160", {3840, 2160}, 1, false, 1024, 2.8125, 170, 1024);
+        zeile("3840x2160", {3840, 2160}, 1, false, 1024, 2.8125, 171, 1024);
         // the desktop scales already: Quorvel's factor comes on top of it,
         // and a pixel never becomes smaller than a device pixel
         zeile("1920x1080 desktop 200 %", {960, 540}, 2, false, 800, 0.9, 133, 800);
@@ -84,11 +84,14 @@ private slots:
         QCOMPARE(w.layout, layout ? QSize(layout, layout * 3 / 4) : QSize());
         QVERIFY2(std::abs(w.faktor - faktor) < 1e-9, qPrintable(QString::number(w.faktor, 'g', 17)));
 
-        // the screen that Qt then reports, in the layout's pixels
+        // the screen that Qt then reports, in the layout's pixels, and the
+        // whole of it that the windows filling the screen cover
         const QSize logisch(int(std::lround(bildschirm.width() / w.faktor)),
                             int(std::lround(bildschirm.height() / w.faktor)));
-        QVERIFY(w.layout.isEmpty() || (logisch.width() >= w.layout.width() && logisch.height() >= w.layout.height()));
-        aufbauen({96, 24, logisch.width(), logisch.height()}, {}, w.layout);
+        const QSize ganz = w.layout.isEmpty() ? logisch : w.bildschirm;
+        QVERIFY(w.layout.isEmpty() || (ganz.width() >= w.layout.width() && ganz.height() >= w.layout.height()));
+        QVERIFY(ganz.width() * w.faktor * desktop >= bildschirm.width() * desktop - 1e-6);
+        aufbauen({96, 24, logisch.width(), logisch.height()}, {}, w.layout, w.bildschirm);
         QCOMPARE(meldungen().size(), boxen.size());
         for (int i = 0; i < boxen.size(); ++i)
             QVERIFY2(meldungen()[i].text.startsWith(boxen[i]), qPrintable(meldungen()[i].text));
@@ -96,7 +99,7 @@ private slots:
         QCOMPARE(Bildschirm::versatz(), versatz);
 
         // the main window fills the screen, the layout stands at the offset
-        QCOMPARE(FormHaupt->geometry(), QRect(QPoint(0, 0), logisch));
+        QCOMPARE(FormHaupt->geometry(), QRect(QPoint(0, 0), ganz));
         QCOMPARE(Form0->geometry(), QRect(versatz, 18, Bildschirmbreite, Bildschirmhoehe - Leistenhoehe));
         QCOMPARE(FormAnfang->pos(), QPoint(versatz, 18));
         QCOMPARE(FormHaupt->SeiteZurueck->x(), versatz);

@@ -72,14 +72,14 @@ void fensterAufbauen(Beantworter antworten)
 }
 }  // namespace
 
-void aufbauen(const Anzeigedaten& anzeige, Beantworter antworten, QSize einpassung)
+void aufbauen(const Anzeigedaten& anzeige, Beantworter antworten, QSize einpassung, QSize ganz)
 {
     meldungsfilter();
     abbauen();
     liste().clear();
     Bildschirm::zuruecksetzen();
     Bildschirm::ersetzen(anzeige);
-    Bildschirm::einpassen(einpassung);
+    Bildschirm::einpassen(einpassung, ganz);
     fensterAufbauen(std::move(antworten));
 }
 

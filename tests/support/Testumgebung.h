@@ -24,10 +24,11 @@ using Beantworter = std::function<Meldung::Antwort(Meldung::Art, const QString&)
 
 // Builds a fresh window set (after tearing down any earlier one) for a
 // display of the given kind, optionally with a layout fitted to it (see
-// Bildschirm::einpassen). Message boxes are recorded and answered by
-// `antworten` (by default OK and Ignore). Does not show the main window.
+// Bildschirm::einpassen, also for `ganz`). Message boxes are recorded and
+// answered by `antworten` (by default OK and Ignore). Does not show the main
+// window.
 void aufbauen(const Anzeigedaten& anzeige = {96, 24, 800, 600}, Beantworter antworten = {},
-              QSize einpassung = {});
+              QSize einpassung = {}, QSize ganz = {});
 // Builds the set and starts the course as the program does: main window and
 // start window shown.
 void starten(const Anzeigedaten& anzeige = {96, 24, 800, 600});
