@@ -191,8 +191,7 @@ int main(int argc, char** argv)
 {
     for (const char* v : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING"})
         qunsetenv(v);
-    Testumgebung::offscreenBildschirm({1920, 1080});
-    Einpassung::vorbereiten(argc, argv);
+    Testumgebung::bildschirmVorbereiten("1920x1080", argc, argv);
     QApplication app(argc, argv);
     Einpassung::uebernehmen();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -90,14 +90,7 @@ Ergebnis scan(QRadioButton* darstellung)
 int main(int argc, char** argv)
 {
     const QByteArray wahl = argc > 1 ? QByteArray(argv[1]) : QByteArray("800");
-    const QList<QByteArray> masse = wahl.split('x');
-    const QSize bildschirm = masse.size() == 2 ? QSize(masse[0].toInt(), masse[1].toInt()) : QSize();
-    if (bildschirm.isValid()) {
-        const QByteArray plattform = qgetenv("QT_QPA_PLATFORM");
-        if (plattform.isEmpty() || plattform.startsWith("offscreen"))
-            Testumgebung::offscreenBildschirm(bildschirm);
-        Einpassung::vorbereiten(argc, argv);
-    }
+    const QSize bildschirm = Testumgebung::bildschirmVorbereiten(wahl, argc, argv);
     QApplication app(argc, argv);
     if (bildschirm.isValid())
         Einpassung::uebernehmen();

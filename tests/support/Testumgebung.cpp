@@ -4,6 +4,7 @@
 #include "app/HauptBlatt.h"
 #include "app/Programm.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Einpassung.h"
 
 #include <QDir>
 #include <QTemporaryFile>
@@ -113,6 +114,19 @@ void offscreenBildschirm(QSize groesse)
                     .toUtf8());
     datei.flush();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(datei.fileName()));
+}
+
+QSize bildschirmVorbereiten(const QByteArray& wahl, int argc, char** argv)
+{
+    const QList<QByteArray> masse = wahl.split('x');
+    const QSize groesse = masse.size() == 2 ? QSize(masse[0].toInt(), masse[1].toInt()) : QSize();
+    if (groesse.isEmpty())
+        return {};
+    const QByteArray plattform = qgetenv("QT_QPA_PLATFORM");
+    if (plattform.isEmpty() || plattform.startsWith("offscreen"))
+        offscreenBildschirm(groesse);
+    Einpassung::vorbereiten(argc, argv);
+    return groesse;
 }
 
 void abbauen()

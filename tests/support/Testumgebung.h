@@ -41,6 +41,11 @@ void abbauen();
 // that many device pixels from now on (a test of scaling then runs the
 // program's own start-up on it).
 void offscreenBildschirm(QSize groesse);
+// Before the application object, for tools that take a screen as "WxH": the
+// size (invalid for anything else); on the offscreen platform a screen of
+// that size is pretended, and the program's start-up (Einpassung) fits the
+// layout to it. Einpassung::uebernehmen follows the application object.
+QSize bildschirmVorbereiten(const QByteArray& wahl, int argc, char** argv);
 
 // The message boxes shown since the last aufbauen().
 const QList<Meldungseintrag>& meldungen();
