@@ -197,7 +197,9 @@ private slots:
         FormHaupt->ZugNeu(7);
         int schritte = 0;
         wennModal([] { FormAusstieg->ButtonJa->click(); });
-        QTimer::singleShot(30, [] { FormHaupt->Beenden->trigger(); });
+        // (owned by the main window: a timer still pending when the test ends
+        // must not fire into the torn-down window set)
+        QTimer::singleShot(30, FormHaupt, [] { FormHaupt->Beenden->trigger(); });
         for (int i = 0; i < 100; ++i) {
             pause(10);
             if (Programmende())
