@@ -5,6 +5,7 @@
 #include "app/Programmbilder.h"
 #include "pages/Blatt0.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Bildschirm.h"
 #include "platform/Fensterart.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
@@ -50,11 +51,11 @@ TFormAnfang::TFormAnfang()
     WeiterButton = knopf(this, QStringLiteral("WeiterButton"), QStringLiteral("Continue"), 0, 0, 75, 25);
     connect(SeiteWeiter, &Bildanzeige::geklickt, this, &TFormAnfang::SeiteWeiterClick);
 
-    // 1. frame
+    // 1. frame (in the layout, which stands centred where the screen is wider)
     if (Bildschirmbreite == 1024)
-        setGeometry(0, 18, 1024, 748);
+        setGeometry(Bildschirm::versatz(), 18, 1024, 748);
     else
-        setGeometry(0, 18, 800, 580);
+        setGeometry(Bildschirm::versatz(), 18, 800, 580);
     // 2. scale
     Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
     // the head picture, computed at the size it is shown

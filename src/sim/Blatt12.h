@@ -201,6 +201,7 @@ private:
     void steuerelementeAnlegen();
     void menueAnlegen();
     void knopfbilderSetzen();
+    void layoutVersetzen();
     void standbilderZeichnen();
     // The pattern image within the scan area, and the whole scan drawing.
     QRect musterRechteck() const;

@@ -98,7 +98,7 @@ void TFormFilter::showEvent(QShowEvent* e)
     if (e->spontaneous())
         return;
     // Bottom-centred over the simulator.
-    move((Form12->width() - aussenbreite(this)) / 2, Form12->height() - aussenhoehe(this));
+    move(untenMittig(Form12, this));
 }
 
 void TFormFilter::FilterWaehlen(int code)

@@ -101,8 +101,7 @@ void TFormEingabe::showEvent(QShowEvent* e)
     // Centred over the filter window, or over the place it takes when shown.
     QPoint filterort = FormFilter->pos();
     if (!FormFilter->isVisible())
-        filterort = QPoint((Form12->width() - aussenbreite(FormFilter)) / 2,
-                           Form12->height() - aussenhoehe(FormFilter));
+        filterort = untenMittig(Form12, FormFilter);
     move(filterort.x() + (aussenbreite(FormFilter) - aussenbreite(this)) / 2,
          filterort.y() + (aussenhoehe(FormFilter) - aussenhoehe(this)) / 2);
 }

@@ -169,7 +169,7 @@ void TFormGraucode::FormShow()
     Ziehmodus = false;
 
     // Bottom-centred over the simulator.
-    move((Form12->width() - aussenbreite(this)) / 2, Form12->height() - aussenhoehe(this));
+    move(untenMittig(Form12, this));
 }
 
 void TFormGraucode::Schieber(int P)
