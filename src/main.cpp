@@ -1,4 +1,5 @@
 #include "app/Fenster.h"
+#include "app/Kommandozeile.h"
 #include "app/Programm.h"
 
 #include <QApplication>
@@ -8,6 +9,10 @@
 
 int main(int argc, char* argv[])
 {
+    // --help and --version are answered before anything needs a display.
+    if (const std::optional<int> ende = Kommandozeile::behandeln(argc, argv))
+        return *ende;
+
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
