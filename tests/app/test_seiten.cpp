@@ -196,8 +196,12 @@ private slots:
         // an animation waiting in pause sees the exit flag after its wait and stops
         FormHaupt->ZugNeu(7);
         int schritte = 0;
-        wennModal([] { FormAusstieg->ButtonJa->click(); });
-        QTimer::singleShot(30, [] { FormHaupt->Beenden->trigger(); });
+        // "&Exit" after 30 ms shows the exit dialog modally; "Yes" is clicked
+        // once it is up. Both belong to the window set, so nothing fires after it.
+        QTimer::singleShot(30, FormHaupt, [] {
+            wennModal([] { FormAusstieg->ButtonJa->click(); });
+            FormHaupt->Beenden->trigger();
+        });
         for (int i = 0; i < 100; ++i) {
             pause(10);
             if (Programmende())
