@@ -1,4 +1,5 @@
 #include "app/Fenster.h"
+#include "app/Kommandozeile.h"
 #include "app/Programm.h"
 #include "platform/Einpassung.h"
 
@@ -9,6 +10,10 @@
 
 int main(int argc, char* argv[])
 {
+    // --help and --version are answered before anything needs a display.
+    if (const std::optional<int> ende = Kommandozeile::behandeln(argc, argv))
+        return *ende;
+
     // The layout is fitted to the screen: Qt's scale factor must be known
     // before the application object exists.
     Einpassung::vorbereiten(argc, argv);

@@ -3,6 +3,7 @@
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
 #include "app/Programmbilder.h"
+#include "app/Version.h"
 #include "pages/Blatt0.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Bildschirm.h"
@@ -33,7 +34,7 @@ TFormAnfang::TFormAnfang()
     Label3 = bezeichnung(this, QStringLiteral("Label3"), QStringLiteral(" Computer Tomography"), 371, 215, 35, true);
     Panel2 = new Panel(this, QStringLiteral("Panel2"), 370, 344, 373, 4, QColor(0x00, 0x00, 0x80));
     LabelVersion = bezeichnung(this, QStringLiteral("LabelVersion"),
-                               QStringLiteral("            Quorvel 1.2 en\n"
+                               QStringLiteral("            Quorvel " QUORVEL_VERSION " en\n"
                                               "The English edition was made possible\n"
                                               "by a grant for teaching in translation."),
                                472, 290, 12);
