@@ -364,7 +364,8 @@ void TestSinogramm::gefiltert()
                 QFAIL(qPrintable(QString::asprintf("cell %d,%d: %g instead of %g", x, y, double(bild(x, y).Wert),
                                                    double(r))));
         }
-    QCOMPARE(bild(n + 1, 1).Wert, 0.0f);
+    if (n < ct::Feldgroesse)
+        QCOMPARE(bild(n + 1, 1).Wert, 0.0f);
 }
 
 void TestSinogramm::plateau_data()
