@@ -1,9 +1,11 @@
 // Speed of the simulator model without any drawing: whole scans, the image
-// filters and the two colour mappings.
+// filters, the two colour mappings, and the pictures and links made from a
+// scan's sinogram.
 
 #include "core/Farben.h"
 #include "core/Filter.h"
 #include "core/Muster.h"
+#include "core/Rueckprojektion.h"
 #include "core/Simulator.h"
 
 #include <benchmark/benchmark.h>
@@ -108,5 +110,60 @@ void Standardfaerbung(benchmark::State& state)
     }
 }
 BENCHMARK(Standardfaerbung)->Unit(benchmark::kMicrosecond);
+
+// Back-projection of the heart's sinogram (56 x 56, 1 degree): kern 0 plain,
+// 1 Ram-Lak, 2 Shepp-Logan. The walks of the grid are kept after the first
+// iteration, as in the program after its first picture of a grid.
+void Rueckprojektion(benchmark::State& state)
+{
+    const ct::Sinogramm& g = Gescannt().Messung;
+    const int kern = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        const ct::Bildfeld bild =
+            kern == 0 ? ct::Rueckprojektion(g)
+                      : ct::GefilterteRueckprojektion(
+                            g, kern == 1 ? ct::Faltungskern::RamLak : ct::Faltungskern::SheppLogan);
+        benchmark::DoNotOptimize(bild);
+    }
+}
+BENCHMARK(Rueckprojektion)->ArgName("kern")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// What the first picture of a grid costs on top: walking every ray of the
+// 56 x 56 grid at every whole degree.
+void Strahlwege(benchmark::State& state)
+{
+    const ct::Simulator& sim = Gescannt();
+    ct::Strahlstellen stellen;
+    for (auto _ : state) {
+        int zahl = 0;
+        for (int a = 0; a < 180; ++a)
+            for (int k = 1; k <= sim.Strahlzahl; ++k)
+                zahl += sim.StrahlstellenFuellen(a, k, stellen);
+        benchmark::DoNotOptimize(zahl);
+    }
+}
+BENCHMARK(Strahlwege)->Unit(benchmark::kMicrosecond);
+
+// The links of the sinogram window: a cell's sine curve (a click) and a
+// ray's cells (a hover).
+void Sinuskurve(benchmark::State& state)
+{
+    const ct::Sinogramm& g = Gescannt().Messung;
+    for (auto _ : state) {
+        const auto kurve = ct::Sinuskurve(g, 20, 30);
+        benchmark::DoNotOptimize(kurve.data());
+    }
+}
+BENCHMARK(Sinuskurve)->Unit(benchmark::kMicrosecond);
+
+void KaestchenDesStrahls(benchmark::State& state)
+{
+    const ct::Sinogramm& g = Gescannt().Messung;
+    for (auto _ : state) {
+        const auto zellen = ct::KaestchenDesStrahls(g, 37, 40);
+        benchmark::DoNotOptimize(zellen.data());
+    }
+}
+BENCHMARK(KaestchenDesStrahls)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

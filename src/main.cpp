@@ -1,5 +1,7 @@
 #include "app/Fenster.h"
+#include "app/Kommandozeile.h"
 #include "app/Programm.h"
+#include "platform/Einpassung.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -8,7 +10,15 @@
 
 int main(int argc, char* argv[])
 {
+    // --help and --version are answered before anything needs a display.
+    if (const std::optional<int> ende = Kommandozeile::behandeln(argc, argv))
+        return *ende;
+
+    // The layout is fitted to the screen: Qt's scale factor must be known
+    // before the application object exists.
+    Einpassung::vorbereiten(argc, argv);
     QApplication anwendung(argc, argv);
+    Einpassung::uebernehmen();
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

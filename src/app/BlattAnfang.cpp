@@ -3,8 +3,10 @@
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
 #include "app/Programmbilder.h"
+#include "app/Version.h"
 #include "pages/Blatt0.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Bildschirm.h"
 #include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Skalierung.h"
@@ -33,7 +35,7 @@ TFormAnfang::TFormAnfang()
     Label3 = bezeichnung(this, QStringLiteral("Label3"), QStringLiteral(" Computer Tomography"), 371, 215, 35, true);
     Panel2 = new Panel(this, QStringLiteral("Panel2"), 370, 344, 373, 4, QColor(Farben::Navy));
     LabelVersion = bezeichnung(this, QStringLiteral("LabelVersion"),
-                               QStringLiteral("            Quorvel 1.2 en\n"
+                               QStringLiteral("            Quorvel " QUORVEL_VERSION " en\n"
                                               "The English edition was made possible\n"
                                               "by a grant for teaching in translation."),
                                472, 290, 12);
@@ -51,11 +53,11 @@ TFormAnfang::TFormAnfang()
     WeiterButton = knopf(this, QStringLiteral("WeiterButton"), QStringLiteral("Continue"), 0, 0, 75, 25);
     connect(SeiteWeiter, &Bildanzeige::geklickt, this, &TFormAnfang::SeiteWeiterClick);
 
-    // 1. frame
+    // 1. frame (in the layout, which stands centred where the screen is wider)
     if (Bildschirmbreite == 1024)
-        setGeometry(0, 18, 1024, 748);
+        setGeometry(Bildschirm::versatz(), 18, 1024, 748);
     else
-        setGeometry(0, 18, 800, 580);
+        setGeometry(Bildschirm::versatz(), 18, 800, 580);
     // 2. scale
     Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
     // the head picture, computed at the size it is shown

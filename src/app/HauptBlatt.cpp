@@ -89,10 +89,12 @@ TFormHaupt::TFormHaupt()
 
     // 1. scale to the layout
     Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
-    // 2.-4. the curls and the strip at the bottom of the layout
-    SeiteWeiter->move(Bildschirmbreite - SeiteWeiter->width(), Bildschirmhoehe - SeiteWeiter->height() - 20);
-    SeiteZurueck->move(0, Bildschirmhoehe - SeiteZurueck->height() - 20);
-    Untergrund->move((Bildschirmbreite - Untergrund->width()) / 2,
+    // 2.-4. the curls and the strip at the bottom of the layout (which stands
+    // centred where the screen is wider)
+    const int x0 = Bildschirm::versatz();
+    SeiteWeiter->move(x0 + Bildschirmbreite - SeiteWeiter->width(), Bildschirmhoehe - SeiteWeiter->height() - 20);
+    SeiteZurueck->move(x0, Bildschirmhoehe - SeiteZurueck->height() - 20);
+    Untergrund->move(x0 + (Bildschirmbreite - Untergrund->width()) / 2,
                      Bildschirmhoehe - int(std::nearbyint(Untergrund->height() * 1.8)));
     SeiteWeiter->setzeBildquelle(QStringLiteral(":/app/eselsohr.svg"));
     SeiteZurueck->setzeBildquelle(QStringLiteral(":/app/eselsohr.svg"), true);
@@ -100,7 +102,7 @@ TFormHaupt::TFormHaupt()
     Minimierzustand = Minimierung::Normal;
     AktuelleSeite = Seiten::Startfenster;
 
-    setGeometry(0, 0, Bildschirm::breite(), Bildschirm::hoehe());
+    setGeometry(Bildschirm::flaeche());
 }
 
 void TFormHaupt::anzeigePruefen()

@@ -1,6 +1,7 @@
 #include "app/Kursseite.h"
 
 #include "app/HauptBlatt.h"
+#include "platform/Bildschirm.h"
 #include "platform/Fensterart.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
@@ -22,7 +23,7 @@ Kursseite::Kursseite(const QString& name)
 void Kursseite::seiteEinrichten()
 {
     Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
-    setGeometry(0, 18, Bildschirmbreite, Bildschirmhoehe - Leistenhoehe);
+    setGeometry(Bildschirm::versatz(), 18, Bildschirmbreite, Bildschirmhoehe - Leistenhoehe);
     WeiterButton->move(-100, WeiterButton->y());
 }
 

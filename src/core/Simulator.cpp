@@ -293,6 +293,7 @@ bool Simulator::RasterEinrichten(int n, int breite, float versatzX, float versat
 void Simulator::CTBildLoeschen()
 {
     CTBild.Fuellen(Bildpunkt{0.0f, true});
+    Messung = Sinogramm{};
 }
 
 void Simulator::Einlesen(const Pixelleser& pixel)
@@ -320,6 +321,7 @@ bool Simulator::Tomographie(Scanbeobachter& b)
 {
     const int s = Winkelschritt;
     const int projektionen = s >= 1 ? 180 / s : 0;
+    Messung = Sinogramm(Raster, Kaestchengroesse, Strahlzahl, s);
     Drehwinkel = -s;
     b.SchleifeBeginn(projektionen);
     for (int i = 0; i < projektionen; ++i) {
@@ -328,7 +330,10 @@ bool Simulator::Tomographie(Scanbeobachter& b)
         Drehwinkel += s;
         b.WinkelBeginn(Drehwinkel);
         b.CTZeichnen(Drehwinkel);
-        AlleStrahlSchnitt(b);
+        if (AlleStrahlSchnitt(b)) {
+            Messung.ZeileAnfuegen(m_strahlwerte.data());
+            b.ZeileGemessen(Drehwinkel);
+        }
         b.WinkelEnde(Drehwinkel);
     }
     b.Faerben(CTBild);
@@ -361,6 +366,7 @@ bool Simulator::GeradeSchnitt(Scanbeobachter& b, bool spalten)
     };
 
     VorigerStrahlwert = 0.0f;
+    m_strahlwerte.fill(0.0f);   // the rays beside the grid read nothing
     if (b.SchrittGezeigt(a)) {
         b.CTZeichnen(a);
         for (int k = 1; k <= leer; ++k) {
@@ -379,6 +385,7 @@ bool Simulator::GeradeSchnitt(Scanbeobachter& b, bool spalten)
         if (b.SchrittGezeigt(a))
             b.RoentgenZeichnen(a, leer + j, anzahl);
         const float strahlwert = AlsFloat(static_cast<long double>(anzahl) * Zellschwaechung);
+        m_strahlwerte[static_cast<std::size_t>(leer + j)] = strahlwert;
         for (int i = 1; i <= n; ++i)
             Addieren(zelle(j, i), strahlwert);
         if (Faltung) {
@@ -420,7 +427,7 @@ Simulator::Richtung Simulator::RichtungBei(int a) const
 bool Simulator::SchiefSchnitt(Scanbeobachter& b)
 {
     const Richtung r = RichtungBei(Drehwinkel);
-    std::array<std::uint16_t, Strahlliste::Platz + 1> stellen;
+    Strahlstellen stellen;
     for (int k = 1; k <= Strahlzahl; ++k) {
         if (b.Abbruch())
             return false;
@@ -438,6 +445,7 @@ bool Simulator::SchiefSchnitt(Scanbeobachter& b)
         }
 
         const float strahlwert = AlsFloat(static_cast<long double>(anzahl) * Zellschwaechung);
+        m_strahlwerte[static_cast<std::size_t>(k)] = strahlwert;
         const long double mitte = static_cast<long double>(strahlwert) / Faltungsmitte;
         if (!Faltung || strahlwert == 0.0f) {
             for (int i = 0; i < zahl; ++i)
@@ -485,6 +493,26 @@ int Simulator::Strahlzellen(const Richtung& r, int k, std::uint16_t* stellen) co
     const Gitter gitter{Kaestchengroesse, RasterMin, RasterMax};
     return r.waagrecht ? Strahlweg<true>(gitter, Raster, r.tan, r.steigung, mitte, stellen)
                        : Strahlweg<false>(gitter, Raster, r.tan, r.steigung, mitte, stellen);
+}
+
+int Simulator::StrahlstellenFuellen(int a, int k, Strahlstellen& stellen) const
+{
+    const int n = Raster;
+    if (k < 1 || k > Strahlzahl)
+        return 0;
+    if (a == 0 || a == 90) {
+        // Ray L + j is row j at 0 degrees and column n + 1 - j at 90.
+        const int j = k - (Strahlzahl - n) / 2;
+        if (j < 1 || j > n)
+            return 0;
+        for (int i = 1; i <= n; ++i)
+            stellen[static_cast<std::size_t>(i - 1)] =
+                static_cast<std::uint16_t>(a == 0 ? Bildfeld::Stelle(i, j) : Bildfeld::Stelle(n + 1 - j, i));
+        return n;
+    }
+    if (!Senkrechtwinkel(a) && !Waagrechtwinkel(a))
+        return 0;
+    return Strahlzellen(RichtungBei(a), k, stellen.data());
 }
 
 Kaestchen Simulator::SchiefSenkrecht(int x, float tan, PunktF p) const

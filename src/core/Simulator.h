@@ -8,6 +8,7 @@
 
 #include "core/Bildfeld.h"
 #include "core/Farben.h"
+#include "core/Sinogramm.h"
 
 #include <array>
 #include <cstdint>
@@ -39,6 +40,11 @@ struct Strahlliste
 
     void Leeren() { Anzahl = 0; }
 };
+
+// The cells a ray adds to, as positions in a Bildfeld's storage
+// (Bildfeld::Stelle); see Simulator::StrahlstellenFuellen. One entry more
+// than a list's room, which the walk may write beyond its last cell.
+using Strahlstellen = std::array<std::uint16_t, Strahlliste::Platz + 1>;
 
 // A point after a rotation, stored as floats.
 struct PunktF
@@ -122,6 +128,14 @@ bool SchrittWirdGezeigt(Darstellung d, int drehwinkel, int winkelschritt);
 //   SchleifeEnde()            after the last angle, once Faerben has shown the
 //                             finished picture.
 //
+//   Beside the drawing, for windows that show the measurements:
+//   ZeileGemessen(a)          after the projection at angle a has run through
+//                             all its rays, before WinkelEnde(a): its row of
+//                             readings is now the last measured row of
+//                             Simulator::Messung. Not called for a projection
+//                             that a stop test ended. Does nothing unless
+//                             overridden.
+//
 // A test or a benchmark uses StillerBeobachter, which draws nothing and never
 // stops, or derives from it to record what it needs.
 // ---------------------------------------------------------------------------
@@ -141,6 +155,8 @@ public:
     virtual void WinkelBeginn(int drehwinkel) = 0;
     virtual void WinkelEnde(int drehwinkel) = 0;
     virtual void SchleifeEnde() = 0;
+
+    virtual void ZeileGemessen(int /*drehwinkel*/) {}
 };
 
 class StillerBeobachter : public Scanbeobachter
@@ -200,6 +216,10 @@ public:
     Bildfeld CTBild;            // pattern flags and accumulated values
     Bildfeld FilterBild;        // the result of the last filter
     int Weisszahl = 0;          // white cells when the pattern was last read
+    // The readings of the last scan, one row per finished projection (see
+    // core/Sinogramm.h). Tomographie lays it out anew and fills it; deleting
+    // the CT picture empties it.
+    Sinogramm Messung;
 
     // --- Scan state -------------------------------------------------------
     int Drehwinkel = 0;         // current projection angle
@@ -232,7 +252,8 @@ public:
     // gives false.
     bool RasterEinrichten(int n, int breite, float versatzX, float versatzY);
 
-    // Every cell of the whole field: value 0, part of the pattern.
+    // Every cell of the whole field: value 0, part of the pattern; and no
+    // recorded measurements (an empty Messung).
     void CTBildLoeschen();
 
     // Reads the pattern from the pattern image: a cell whose centre pixel
@@ -246,6 +267,10 @@ public:
     // The scan's angle loop: projections at 0, s, 2s, ... below 180 for the
     // angle step s = Winkelschritt, then the colouring. False when it was
     // stopped (SchleifeAbbruch); the values added so far stay in CTBild.
+    // Records the readings in Messung, laid out afresh before the first
+    // angle: a row for each projection that ran through all its rays. A
+    // projection ended by a stop test has added part of its values to
+    // CTBild but leaves no row.
     bool Tomographie(Scanbeobachter& b);
 
     // One projection at Drehwinkel, dispatched by angle: rows at 0, columns
@@ -273,6 +298,14 @@ public:
     // and 90 degrees need no list; the list stays empty there.
     const Strahlliste& StrahlkaestchenFuellen(int a, int k);
 
+    // The cells inside the grid that ray k adds its value to at angle a
+    // (0 ... 179), exactly those of a projection: the ray's row at 0
+    // degrees, its column at 90, the cells of StrahlkaestchenFuellen inside
+    // the grid otherwise; none for a ray beside the grid or k outside
+    // 1 ... Strahlzahl. Writes their positions to `stellen` and returns their
+    // number.
+    int StrahlstellenFuellen(int a, int k, Strahlstellen& stellen) const;
+
     // The edges of the bars, before rotation, in scan-drawing pixels: the
     // source's inner edge X0, the detector's inner edge X1, and the top and
     // bottom of the beam.
@@ -299,6 +332,9 @@ private:
     int Strahlzellen(const Richtung& r, int k, std::uint16_t* stellen) const;
     Viereck Vierecksecken(int a, long double x1, long double x2, long double oben, long double unten) const;
     Punkt Gerundet(PunktF p) const;
+
+    // The readings of the running projection, by ray 1 ... Strahlzahl.
+    std::array<float, 81> m_strahlwerte{};
 };
 
 }  // namespace ct

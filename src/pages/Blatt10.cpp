@@ -5,7 +5,6 @@
 #include "pages/Bausteine.h"
 #include "pages/BilderLunge.h"
 #include "platform/Bildanzeige.h"
-#include "platform/Bilder.h"
 #include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Fokusfalle.h"
@@ -41,7 +40,7 @@ TForm10::TForm10()
     Bausteine::breiteSichern(Memo1);
     Bausteine::breiteSichern(Memo2);
     // The scale and the gray bar beside it keep their pixel size at every layout.
-    Bild2->setzeBild(ladeBild(QStringLiteral(":/pages/bilder/skala_relativ.svg")));
+    Bild2->setzeBildquelleInEigenerGroesse(QStringLiteral(":/pages/bilder/skala_relativ.svg"));
     GraukeilZeichnen();
     fokusfalleFuerAlleTexte(this, WeiterButton);
 }

@@ -4,6 +4,26 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
+
+namespace {
+// White pixels let the parent's background show.
+QImage durchsichtig(const QImage& bild)
+{
+    QImage ergebnis = bild.convertToFormat(QImage::Format_ARGB32);
+    const qsizetype n = qsizetype(ergebnis.width()) * ergebnis.height();
+    QRgb* p = reinterpret_cast<QRgb*>(ergebnis.bits());
+    for (qsizetype i = 0; i < n; ++i)
+        if ((p[i] & 0xFFFFFFu) == 0xFFFFFFu)
+            p[i] = 0;
+    return ergebnis;
+}
+
+bool istZeichnung(const QString& pfad)
+{
+    return pfad.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+}  // namespace
 
 Bildanzeige::Bildanzeige(QWidget* eltern, const QString& name)
     : QWidget(eltern)
@@ -22,11 +42,15 @@ void Bildanzeige::setzeGestreckt(bool gestreckt)
 void Bildanzeige::setzeTransparent(bool transparent)
 {
     m_transparent = transparent;
+    m_fein = QImage();
     update();
 }
 
 void Bildanzeige::setzeBild(const QImage& bild)
 {
+    m_quelle.clear();
+    m_eigeneGroesse = false;
+    m_fein = QImage();
     m_flaeche.setzeBild(bild);
     update();
 }
@@ -35,19 +59,51 @@ void Bildanzeige::setzeBildquelle(const QString& pfad, bool gespiegelt)
 {
     m_quelle = pfad;
     m_gespiegelt = gespiegelt;
+    m_eigeneGroesse = false;
     m_gestreckt = true;
     quelleZeichnen();
 }
 
-void Bildanzeige::quelleZeichnen()
+void Bildanzeige::setzeBildquelleInEigenerGroesse(const QString& pfad)
 {
-    if (m_quelle.isEmpty() || width() <= 0 || height() <= 0)
-        return;
-    QImage bild = ladeBild(m_quelle, size());
+    m_quelle = pfad;
+    m_gespiegelt = false;
+    m_eigeneGroesse = true;
+    m_gestreckt = false;
+    quelleZeichnen();
+}
+
+QImage Bildanzeige::quelleLaden(QSize groesse, qreal pixelverhaeltnis) const
+{
+    QImage bild = ladeBild(m_quelle, groesse, pixelverhaeltnis);
     if (m_gespiegelt)
         bild = bild.mirrored(true, false);
-    m_flaeche.setzeBild(bild);
+    return bild;
+}
+
+void Bildanzeige::quelleZeichnen()
+{
+    m_fein = QImage();
+    if (m_quelle.isEmpty())
+        return;
+    if (m_eigeneGroesse)
+        m_flaeche.setzeBild(quelleLaden({}, 1));
+    else if (width() > 0 && height() > 0)
+        m_flaeche.setzeBild(quelleLaden(size(), 1));
+    else
+        return;
     update();
+}
+
+const QImage& Bildanzeige::feinesBild(qreal pixelverhaeltnis)
+{
+    if (m_fein.isNull() || m_fein.devicePixelRatio() != pixelverhaeltnis) {
+        m_fein = quelleLaden(m_eigeneGroesse ? QSize() : size(), pixelverhaeltnis);
+        if (m_transparent)
+            m_fein = durchsichtig(m_fein);
+        m_fein.setDevicePixelRatio(pixelverhaeltnis);
+    }
+    return m_fein;
 }
 
 void Bildanzeige::flaecheAnpassen()
@@ -59,7 +115,7 @@ void Bildanzeige::flaecheAnpassen()
 void Bildanzeige::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    if (!m_quelle.isEmpty())
+    if (!m_quelle.isEmpty() && !m_eigeneGroesse)
         quelleZeichnen();
     update();
 }
@@ -71,24 +127,32 @@ QPoint Bildanzeige::flaechenpunkt(const QPoint& p) const
     return QPoint(p.x() * m_flaeche.breite() / width(), p.y() * m_flaeche.hoehe() / height());
 }
 
+QPoint Bildanzeige::pixelUnter(const QPointF& p) const
+{
+    const qreal halb = 0.5 / devicePixelRatioF();
+    return QPoint(qFloor(p.x() + halb), qFloor(p.y() + halb));
+}
+
 void Bildanzeige::paintEvent(QPaintEvent*)
 {
     if (m_flaeche.leer())
         return;
     QPainter maler(this);
-    QImage bild = m_flaeche.bild();
-    if (m_transparent) {
-        bild = bild.convertToFormat(QImage::Format_ARGB32);
-        const int n = bild.width() * bild.height();
-        QRgb* p = reinterpret_cast<QRgb*>(bild.bits());
-        for (int i = 0; i < n; ++i)
-            if ((p[i] & 0xFFFFFFu) == 0xFFFFFFu)
-                p[i] = 0;
+    const qreal pixelverhaeltnis = devicePixelRatioF();
+    if (pixelverhaeltnis != 1 && istZeichnung(m_quelle)) {
+        // A drawing is rendered at the screen's resolution and shown pixel for pixel.
+        const QImage& fein = feinesBild(pixelverhaeltnis);
+        maler.drawImage(QRectF(QPointF(0, 0), m_eigeneGroesse ? QSizeF(m_flaeche.groesse()) : QSizeF(size())), fein);
+        return;
     }
-    if (m_gestreckt) {
+    const QImage bild = m_transparent ? durchsichtig(m_flaeche.bild()) : m_flaeche.bild();
+    if (m_gestreckt && m_flaeche.groesse() != size()) {
+        // Stretched by the layout itself: smoothed.
         maler.setRenderHint(QPainter::SmoothPixmapTransform, true);
         maler.drawImage(rect(), bild);
     } else {
+        // Pixel for pixel in the layout; on a scaled screen each pixel
+        // becomes a block of device pixels with hard edges.
         maler.drawImage(QPoint(0, 0), bild);
     }
 }
@@ -96,17 +160,17 @@ void Bildanzeige::paintEvent(QPaintEvent*)
 void Bildanzeige::mousePressEvent(QMouseEvent* e)
 {
     m_gedruecktInnen = true;
-    emit mausGedrueckt(e->button(), e->buttons(), e->modifiers(), flaechenpunkt(e->position().toPoint()));
+    emit mausGedrueckt(e->button(), e->buttons(), e->modifiers(), flaechenpunkt(pixelUnter(e->position())));
 }
 
 void Bildanzeige::mouseMoveEvent(QMouseEvent* e)
 {
-    emit mausBewegt(e->buttons(), e->modifiers(), flaechenpunkt(e->position().toPoint()));
+    emit mausBewegt(e->buttons(), e->modifiers(), flaechenpunkt(pixelUnter(e->position())));
 }
 
 void Bildanzeige::mouseReleaseEvent(QMouseEvent* e)
 {
-    const QPoint p = e->position().toPoint();
+    const QPoint p = pixelUnter(e->position());
     emit mausLosgelassen(e->button(), e->buttons(), e->modifiers(), flaechenpunkt(p));
     if (m_gedruecktInnen && e->button() == Qt::LeftButton && rect().contains(p))
         emit geklickt();

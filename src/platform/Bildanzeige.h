@@ -8,6 +8,11 @@
 // corner or stretched over the whole control, and reports mouse press, move
 // and release with the button and the set of held buttons and keys. Mouse
 // coordinates are those of the surface.
+//
+// On a scaled screen the surface keeps its pixels (those of the layout) and
+// is shown with nearest-neighbour scaling, so that cells keep hard edges; a
+// picture from the resources (an SVG drawing) is rendered again at the
+// screen's own resolution.
 class Bildanzeige : public QWidget
 {
     Q_OBJECT
@@ -22,12 +27,19 @@ public:
     bool gestreckt() const { return m_gestreckt; }
     // Transparent pictures let white pixels show the parent's background.
     void setzeTransparent(bool transparent);
+    // The surface always covers the whole control and is opaque: nothing
+    // beneath the control is painted (for pictures redrawn often).
+    void setzeDeckend(bool deckend) { setAttribute(Qt::WA_OpaquePaintEvent, deckend); }
 
-    // Replaces the surface's content by a picture (its size becomes the picture's).
+    // Replaces the surface's content by a picture (its size becomes the
+    // picture's); a picture source set before is given up.
     void setzeBild(const QImage& bild);
     // Shows a picture from the resources, rendered at the control's size and
     // rendered again whenever the control is resized (crisp at every layout).
+    // The surface holds it in the layout's pixels and is not drawn on.
     void setzeBildquelle(const QString& pfad, bool gespiegelt = false);
+    // Shows a picture from the resources at its own size, unstretched.
+    void setzeBildquelleInEigenerGroesse(const QString& pfad);
     QString bildquelle() const { return m_quelle; }
     bool bildquelleGespiegelt() const { return m_gespiegelt; }
     // The surface takes the control's size (content kept, new area white).
@@ -38,6 +50,10 @@ public:
 
     // Surface point under a control point (inverse of the stretching).
     QPoint flaechenpunkt(const QPoint& p) const;
+    // The control's pixel under a mouse position. On a screen scaled by a
+    // fraction the position of a device pixel is that of its corner, a
+    // fraction of a pixel; the pixel shown there is the one under its centre.
+    QPoint pixelUnter(const QPointF& p) const;
 
 signals:
     void mausGedrueckt(Qt::MouseButton knopf, Qt::MouseButtons gehalten, Qt::KeyboardModifiers tasten, QPoint punkt);
@@ -54,9 +70,14 @@ protected:
 
 private:
     void quelleZeichnen();
+    QImage quelleLaden(QSize groesse, qreal pixelverhaeltnis) const;
+    // The source at the screen's resolution, made when first needed.
+    const QImage& feinesBild(qreal pixelverhaeltnis);
 
     Zeichenflaeche m_flaeche;
     QString m_quelle;
+    bool m_eigeneGroesse = false;
+    QImage m_fein;
     bool m_gespiegelt = false;
     bool m_gestreckt = false;
     bool m_transparent = false;

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-QImage ladeBild(const QString& pfad, QSize groesse)
+QImage ladeBild(const QString& pfad, QSize groesse, qreal pixelverhaeltnis)
 {
     if (pfad.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         QSvgRenderer svg(pfad);
@@ -11,11 +11,17 @@ QImage ladeBild(const QString& pfad, QSize groesse)
             return {};
         if (!groesse.isValid() || groesse.isEmpty())
             groesse = svg.defaultSize();
+        if (pixelverhaeltnis != 1)
+            groesse = (QSizeF(groesse) * pixelverhaeltnis).toSize();
         QImage bild(groesse, QImage::Format_RGB32);
         bild.fill(Qt::white);
-        QPainter maler(&bild);
-        maler.setRenderHint(QPainter::Antialiasing, true);
-        svg.render(&maler);
+        {
+            QPainter maler(&bild);
+            maler.setRenderHint(QPainter::Antialiasing, true);
+            svg.render(&maler);
+        }
+        if (pixelverhaeltnis != 1)
+            bild.setDevicePixelRatio(pixelverhaeltnis);
         return bild;
     }
     QImage bild(pfad);

@@ -81,8 +81,19 @@ int aussenhoehe(const QWidget* fenster)
 
 void aufBildschirmZentrieren(QWidget* fenster)
 {
-    fenster->move((Bildschirm::breite() - aussenbreite(fenster)) / 2,
-                  (Bildschirm::hoehe() - aussenhoehe(fenster)) / 2);
+    const QRect r = Bildschirm::layoutrahmen();
+    fenster->move(r.x() + (r.width() - aussenbreite(fenster)) / 2, r.y() + (r.height() - aussenhoehe(fenster)) / 2);
+}
+
+QRect layoutteil(const QWidget* vollbild)
+{
+    return Bildschirm::eingepasst() ? Bildschirm::layoutrahmen() : vollbild->rect();
+}
+
+QPoint untenMittig(const QWidget* vollbild, const QWidget* fenster)
+{
+    const QRect r = layoutteil(vollbild);
+    return QPoint(r.x() + (r.width() - aussenbreite(fenster)) / 2, r.y() + r.height() - aussenhoehe(fenster));
 }
 
 void setzeProgrammsymbol(QWidget* fenster)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -26,8 +28,15 @@ void setzeAussengroesse(QWidget* fenster, int breite, int hoehe);
 int aussenbreite(const QWidget* fenster);
 int aussenhoehe(const QWidget* fenster);
 
-// Centres the window on the (real) screen.
+// Centres the window on the screen as the windows see it: where the layout
+// is fitted to a larger screen, on the layout.
 void aufBildschirmZentrieren(QWidget* fenster);
+// The part of a window that fills the screen (the simulator) in which the
+// layout stands: the whole window, or the layout where it is fitted to a
+// larger screen.
+QRect layoutteil(const QWidget* vollbild);
+// The place of a window bottom-centred over that part.
+QPoint untenMittig(const QWidget* vollbild, const QWidget* fenster);
 
 // The window icons: the program's own, and the second one of the dialogs and
 // reference windows.

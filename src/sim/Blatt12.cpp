@@ -27,6 +27,7 @@
 #include "tools/Graucode.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
@@ -61,20 +62,28 @@ bool erreichbar(const QAction* a)
 }
 
 // A two-state glyph: the picture is a strip of two squares, the normal
-// state at the left and the disabled one at the right.
+// state at the left and the disabled one at the right. It is rendered with
+// as many pixels as the screen shows a square of that size with.
 QIcon zweistufenbild(const QString& pfad, int seite)
 {
+    const qreal verhaeltnis = qApp->devicePixelRatio();
+    const int pixel = verhaeltnis == 1 ? seite : (QSizeF(seite, seite) * verhaeltnis).toSize().width();
     QSvgRenderer svg(pfad);
-    QImage streifen(2 * seite, seite, QImage::Format_ARGB32_Premultiplied);
+    QImage streifen(2 * pixel, pixel, QImage::Format_ARGB32_Premultiplied);
     streifen.fill(Qt::transparent);
     {
         QPainter maler(&streifen);
         maler.setRenderHint(QPainter::Antialiasing, true);
         svg.render(&maler);
     }
+    const auto haelfte = [&](int links) {
+        QPixmap p = QPixmap::fromImage(streifen.copy(links, 0, pixel, pixel));
+        p.setDevicePixelRatio(verhaeltnis);
+        return p;
+    };
     QIcon bild;
-    bild.addPixmap(QPixmap::fromImage(streifen.copy(0, 0, seite, seite)), QIcon::Normal);
-    bild.addPixmap(QPixmap::fromImage(streifen.copy(seite, 0, seite, seite)), QIcon::Disabled);
+    bild.addPixmap(haelfte(0), QIcon::Normal);
+    bild.addPixmap(haelfte(pixel), QIcon::Disabled);
     return bild;
 }
 
@@ -100,6 +109,10 @@ TForm12::TForm12()
         StatusBar1->setzePanelbreite(i, Bildschirmbreite * Panelbreiten[i] / 800);
     for (Bildanzeige* b : {Image1, Sichtbild, StandbildSender, StandbildEmpfaenger, FortschrittsAnzeige})
         b->flaecheAnpassen();
+    // The pictures a scan redraws at every step cover their controls.
+    for (Bildanzeige* b : {Sichtbild, Image3, FortschrittsAnzeige})
+        b->setzeDeckend(true);
+    layoutVersetzen();
     flaechenAnordnen();
     Zustand.setzeZeichenlage(Bildschirmbreite, float(Image2->x() - Image1->x()), float(Image2->y() - Image1->y()));
     Zustand.setzeFlaechen(&Image2->flaeche(), &Image3->flaeche());
@@ -109,8 +122,24 @@ TForm12::TForm12()
 
     // Borderless over the whole screen, also where no window manager
     // maximises it.
-    setGeometry(0, 0, Bildschirm::breite(), Bildschirm::hoehe());
+    setGeometry(Bildschirm::flaeche());
     setWindowState(Qt::WindowMaximized);
+}
+
+void TForm12::layoutVersetzen()
+{
+    // Where the screen is wider than the layout, the layout stands centred on
+    // it; the control strip runs the whole width, its controls move with the
+    // layout. (The picture area follows in flaechenAnordnen.)
+    const int x0 = Bildschirm::versatz();
+    if (x0 == 0)
+        return;
+    Untergrund1->move(Untergrund1->x() + x0, Untergrund1->y());
+    for (QObject* o : CTBedienPanel->children())
+        if (auto* w = qobject_cast<QWidget*>(o))
+            w->move(w->x() + x0, w->y());
+    CTBedienPanel->resize(CTBedienPanel->width() + Bildschirm::flaeche().width() - Bildschirm::breite(),
+                          CTBedienPanel->height());
 }
 
 void TForm12::menueAnlegen()
@@ -439,7 +468,7 @@ void TForm12::flaechenAnordnen()
         b->flaecheAnpassen();
     }
     Image2->move((Image1->width() - seite) / 2, (Image1->height() - seite) / 2);
-    Image3->move(Bildschirm::breite() - seite - 20, Image2->y());
+    Image3->move(Bildschirm::versatz() + Bildschirm::breite() - seite - 20, Image2->y());
     Label1->move(Image3->x() + (seite - Label1->width()) / 2, Image3->y() - 50);
     FortschrittsAnzeige->move(Image3->x() + (seite - FortschrittsAnzeige->width()) / 2, FortschrittsAnzeige->y());
 }
@@ -461,11 +490,6 @@ void TForm12::FormEinrichten()
     const bool bibliothek = Modell.Raster == 38 || Modell.Raster == 56;
     Bibliothek->setEnabled(bibliothek);
     BibliothekButton->setEnabled(bibliothek);
-}
-
-QPoint TForm12::untenMittig(const QWidget* fenster)
-{
-    return QPoint((Form12->width() - aussenbreite(fenster)) / 2, Form12->height() - aussenhoehe(fenster));
 }
 
 void TForm12::standbilderZeichnen()

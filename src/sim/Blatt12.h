@@ -40,9 +40,6 @@ public:
     // The state's model: grid, tables, CT picture, scan values.
     const ct::Simulator& Modell;
 
-    // Where a tool window stands over the simulator: bottom-centred.
-    static QPoint untenMittig(const QWidget* fenster);
-
     // --- Controls ---------------------------------------------------------
     Panel* Panel2;
     Panel* Untergrund1;
@@ -169,6 +166,7 @@ public:
     void WinkelBeginn(int drehwinkel) override;
     void WinkelEnde(int drehwinkel) override;
     void SchleifeEnde() override;
+    void ZeileGemessen(int drehwinkel) override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -180,6 +178,7 @@ private:
     void zustandFolgen();
     // Places the pattern image and the picture area (the same for every grid).
     void flaechenAnordnen();
+    void layoutVersetzen();
     void standbilderZeichnen();
     // What the simulator's own controls do when the state changes.
     void aufCTBildGeloescht();

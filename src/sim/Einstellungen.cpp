@@ -122,7 +122,8 @@ void TFormEinstellungen::showEvent(QShowEvent* e)
     if (e->spontaneous())
         return;
     m_zustand.setzeAnwenden(false);
-    move((Form12->width() - aussenbreite(this)) * 3 / 5, (Form12->height() - aussenhoehe(this)) / 2);
+    const QRect r = layoutteil(Form12);
+    move(r.x() + (r.width() - aussenbreite(this)) * 3 / 5, r.y() + (r.height() - aussenhoehe(this)) / 2);
 }
 
 void TFormEinstellungen::hideEvent(QHideEvent* e)

@@ -2,6 +2,7 @@
 
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
+#include "platform/Bildschirm.h"
 #include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Skalierung.h"
@@ -49,7 +50,9 @@ TFormPause::TFormPause()
 
     Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
     setzeClientgroesse(this, Form12->PauseButton->width() - 3, Form12->PauseButton->height() - 3);
-    move(Form12->Untergrund1->x() + Form12->CTBedienPanel->x() + Form12->PauseButton->x() + 1,
+    // Over the pause button; the scan area and the button both stand at the
+    // layout's offset on the screen, which counts once.
+    move(Form12->Untergrund1->x() + Form12->CTBedienPanel->x() + Form12->PauseButton->x() + 1 - Bildschirm::versatz(),
          Form12->Untergrund1->y() + Form12->CTBedienPanel->y() + Form12->PauseButton->y() + 20);
 }
 

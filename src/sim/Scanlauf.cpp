@@ -361,8 +361,12 @@ void TForm12::WinkelEnde(int drehwinkel)
         Sichtbild->flaeche().copyRect(zeichenRechteck(), Image1->flaeche(), zeichenRechteck());
         musterAufSichtbild();
     }
-    Zustand.WinkelFertig(drehwinkel);
     pause(10);
+}
+
+void TForm12::ZeileGemessen(int drehwinkel)
+{
+    Zustand.WinkelFertig(drehwinkel);
 }
 
 void TForm12::SchleifeEnde()

@@ -389,6 +389,7 @@ void Simulatorzustand::FachSpeichern(int k)
     info.Bildminimum = m_modell.Bildminimum;
     info.Schieberposition = m_schieber;
     f.CTBild = m_modell.CTBild;
+    f.Messung = m_modell.Messung;
     if (m_filternummer != Filterart::Keiner)
         f.FilterBild = m_modell.FilterBild;
     emit fachGespeichert(k);
@@ -425,6 +426,7 @@ void Simulatorzustand::FachLaden(int k)
 
     m_archivbildnummer = k;
     m_modell.CTBild = f.CTBild;
+    m_modell.Messung = f.Messung;
     // The slot's look comes back twice: here, and once more after the filter
     // choice below, whose action re-filters the picture, resets the knob and
     // re-colours whenever another filter was chosen before. A load shows what

@@ -54,6 +54,7 @@ struct Archivfach
     Bildinformation Information;
     ct::Bildfeld CTBild;
     ct::Bildfeld FilterBild;
+    ct::Sinogramm Messung;        // the readings the picture was made from
 };
 
 // What the simulator and its tools share: the model with its CT picture, the
@@ -153,7 +154,8 @@ public:
     // The start of a scan: the CT picture is deleted, the tool windows close.
     void ScanBeginnen();
     void StopVerlangen();
-    // The projection at this angle is complete (and drawn, if it is shown).
+    // The projection at this angle ran through all its rays: its row of
+    // readings is the last of the model's Messung.
     void WinkelFertig(int drehwinkel);
     // The end of a scan; without a picture when the pattern was empty.
     void ScanBeenden(bool bildGemacht);
@@ -212,7 +214,8 @@ signals:
     // pictures, the libraries close.
     void rasterEingerichtet(int n);
 
-    // The scan: begun (the CT picture deleted), each angle finished, ended.
+    // The scan: begun (the CT picture deleted), each angle measured (its row
+    // of readings recorded in Modell().Messung), ended.
     void scanBegonnen();
     void winkelFertig(int drehwinkel);
     void scanBeendet(bool gestoppt);

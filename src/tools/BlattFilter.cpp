@@ -114,7 +114,8 @@ void TFormFilter::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
     if (e->spontaneous())
         return;
-    move(TForm12::untenMittig(this));
+    // Bottom-centred over the simulator.
+    move(untenMittig(Form12, this));
 }
 
 QRadioButton* TFormFilter::Knopf(ct::Filterart art) const

@@ -112,7 +112,7 @@ void TFormEingabe::showEvent(QShowEvent* e)
     if (e->spontaneous())
         return;
     // Centred over the filter window, or over the place it takes when shown.
-    const QPoint filterort = FormFilter->isVisible() ? FormFilter->pos() : TForm12::untenMittig(FormFilter);
+    const QPoint filterort = FormFilter->isVisible() ? FormFilter->pos() : untenMittig(Form12, FormFilter);
     move(filterort.x() + (aussenbreite(FormFilter) - aussenbreite(this)) / 2,
          filterort.y() + (aussenhoehe(FormFilter) - aussenhoehe(this)) / 2);
 }

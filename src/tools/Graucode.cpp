@@ -174,7 +174,8 @@ void TFormGraucode::FormShow()
     Untergrund->aktualisieren();
     Ziehmodus = false;
 
-    move(TForm12::untenMittig(this));
+    // Bottom-centred over the simulator.
+    move(untenMittig(Form12, this));
 }
 
 void TFormGraucode::Schieber(int P)

@@ -6,6 +6,7 @@
 #include "app/BlattAnfang.h"
 #include "app/HauptBlatt.h"
 #include "app/Programm.h"
+#include "app/Version.h"
 #include "pages/Blatt0.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Steuerelemente.h"
@@ -181,7 +182,7 @@ private slots:
         QCOMPARE(FormAnfang->Pfeil->y(), kurve.y() + (kurve.height() - FormAnfang->Pfeil->height()) / 2);
         QCOMPARE(FormAnfang->Weiter->x() + FormAnfang->Weiter->width() + 10, FormAnfang->Pfeil->x());
         QCOMPARE(FormAnfang->WeiterButton->x(), -100);
-        QVERIFY(FormAnfang->LabelVersion->text().startsWith(QStringLiteral("            Quorvel 1.2 en\n")));
+        QVERIFY(FormAnfang->LabelVersion->text().startsWith(QStringLiteral("            Quorvel " QUORVEL_VERSION " en\n")));
         QCOMPARE(FormAnfang->LabelVersion->text().count('\n'), 2);
     }
 

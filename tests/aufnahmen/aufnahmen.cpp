@@ -3,13 +3,16 @@
 // a tool for developers.
 //
 //   aufnahmen <800|1024> <folder>          takes the pictures
+//   aufnahmen <WxH> <folder>               the same on a screen of WxH device pixels
 //   aufnahmen --vergleich <folder> <folder>  compares two sets, picture by picture
 //
 // Each state gives a picture of the whole screen (what the learner sees:
 // screen.png) and one of every visible top-level window (<name>.png), plus a
 // line per window with its geometry in geometrie.txt. The program runs on the
-// platform Qt is given (offscreen by default, or xcb on a virtual display);
-// the layout is pretended, as in the window tests.
+// platform Qt is given (offscreen by default, or xcb on a virtual display).
+// With 800 or 1024 the layout is pretended, as in the window tests; with WxH
+// the program's own start-up fits the layout to that screen and scales it
+// (offscreen pretends the screen; under xcb the display must have that size).
 #include "support/Testumgebung.h"
 
 #include "app/Ausstieg.h"
@@ -25,6 +28,7 @@
 #include "pages/LexFilter.h"
 #include "pages/LexRoentgenstrahlung.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Einpassung.h"
 #include "platform/Pause.h"
 #include "sim/Blatt12.h"
 #include "sim/Einstellungen.h"
@@ -234,7 +238,7 @@ void simulatorWeiter()
     FormHaupt->ZugNeu(11);
 }
 
-int aufnahmenMachen(int breite, const QString& ordner)
+int aufnahmenMachen(const std::function<void()>& starten, const QString& ordner)
 {
     ziel = QDir(ordner);
     ziel.mkpath(QStringLiteral("."));
@@ -243,7 +247,7 @@ int aufnahmenMachen(int breite, const QString& ordner)
         return 2;
     geometrie.setDevice(&geometrieDatei);
 
-    Testumgebung::starten({96, 24, breite, breite == 800 ? 600 : 768});
+    starten();
     aufnehmen(QStringLiteral("00_start"));
     for (int k = 0; k < 12; ++k) {
         FormHaupt->ZugNeu(k);
@@ -339,18 +343,30 @@ int vergleichen(const QString& a, const QString& b)
 
 int main(int argc, char** argv)
 {
+    const QSize bildschirm = Testumgebung::bildschirmVorbereiten(argc == 3 ? argv[1] : "", argc, argv);
     QApplication app(argc, argv);
+    if (bildschirm.isValid())
+        Einpassung::uebernehmen();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList args = QApplication::arguments();
     if (args.size() == 4 && args[1] == QLatin1String("--vergleich"))
         return vergleichen(args[2], args[3]);
-    if (args.size() != 3 || (args[1] != QLatin1String("800") && args[1] != QLatin1String("1024"))) {
-        std::fprintf(stderr, "usage: aufnahmen <800|1024> <folder> | aufnahmen --vergleich <folder> <folder>\n");
+    if (args.size() != 3
+        || (!bildschirm.isValid() && args[1] != QLatin1String("800") && args[1] != QLatin1String("1024"))) {
+        std::fprintf(stderr,
+                     "usage: aufnahmen <800|1024|WxH> <folder> | aufnahmen --vergleich <folder> <folder>\n");
         return 2;
     }
     Testumgebung::ressourcenLaden();
-    const int ergebnis = aufnahmenMachen(args[1].toInt(), args[2]);
+    const int breite = args[1].toInt();
+    const auto starten = [&] {
+        if (bildschirm.isValid())
+            Testumgebung::startenWieDasProgramm();
+        else
+            Testumgebung::starten({96, 24, breite, breite == 800 ? 600 : 768});
+    };
+    const int ergebnis = aufnahmenMachen(starten, args[2]);
     Testumgebung::abbauen();
     return ergebnis;
 }

@@ -34,7 +34,7 @@ Zellen Malen(ct::Muster m, int raster, int* aufrufe = nullptr)
 class Vorlage
 {
 public:
-    Vorlage(int n, int c) : n_(n), c_(c), seite_(n * c + 1), pixel_(std::size_t(seite_ * seite_), 0xFFFFFFu)
+    Vorlage(int n, int c) : c_(c), seite_(n * c + 1), pixel_(std::size_t(seite_ * seite_), 0xFFFFFFu)
     {
         for (int i = 0; i <= n; ++i)
             for (int j = 0; j < seite_; ++j) {
@@ -53,7 +53,7 @@ public:
 private:
     void Setzen(int x, int y, std::uint32_t farbe) { pixel_[std::size_t(y * seite_ + x)] = farbe; }
 
-    int n_, c_, seite_;
+    int c_, seite_;
     std::vector<std::uint32_t> pixel_;
 };
 

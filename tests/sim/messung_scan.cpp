@@ -3,14 +3,19 @@
 // progression, with wall time and the process's processor time. Also the
 // 180 waits of the scan alone. Prints the figures; asserts nothing.
 //
-//   messung_scan [breite] [ende|alles]
+//   messung_scan [breite|WxH] [ende|alles]
 //
-// 800 or 1024; any Qt platform, e.g. offscreen or xcb. The second word
-// measures one display mode only, for profiling.
+// 800 or 1024: that layout, pretended as in the window tests. WxH: the
+// program's own start-up on a screen of that many device pixels, which fits
+// a layout to it and scales it (the offscreen platform pretends the screen;
+// under xcb the display must have that size). Any Qt platform, e.g.
+// offscreen or xcb. The second word measures one display mode only, for
+// profiling.
 #include "support/Testumgebung.h"
 
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
+#include "platform/Einpassung.h"
 #include "platform/Pause.h"
 #include "platform/Steuerelemente.h"
 #include "sim/Blatt12.h"
@@ -19,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QToolButton>
 #include <cstdio>
 #include <ctime>
@@ -83,15 +89,26 @@ Ergebnis scan(QRadioButton* darstellung)
 
 int main(int argc, char** argv)
 {
+    const QByteArray wahl = argc > 1 ? QByteArray(argv[1]) : QByteArray("800");
+    const QSize bildschirm = Testumgebung::bildschirmVorbereiten(wahl, argc, argv);
     QApplication app(argc, argv);
+    if (bildschirm.isValid())
+        Einpassung::uebernehmen();
     QApplication::setQuitOnLastWindowClosed(false);
     Testumgebung::ressourcenLaden();
-    const int breite = argc > 1 ? std::atoi(argv[1]) : 800;
-    Testumgebung::starten({96, 24, breite, breite * 3 / 4});
+    if (bildschirm.isValid())
+        Testumgebung::startenWieDasProgramm();
+    else {
+        const int breite = wahl.toInt();
+        Testumgebung::starten({96, 24, breite, breite * 3 / 4});
+    }
     FormHaupt->ZugNeu(12);
     pause(200);
 
-    std::printf("layout %d, platform %s\n", breite, qPrintable(QGuiApplication::platformName()));
+    const QSize logisch = QGuiApplication::primaryScreen()->size();
+    std::printf("screen %s: layout %dx%d on %dx%d at a factor of %.5g, platform %s\n", wahl.constData(),
+                Bildschirmbreite, Bildschirmhoehe, logisch.width(), logisch.height(), qApp->devicePixelRatio(),
+                qPrintable(QGuiApplication::platformName()));
     drucken("180 x pause(10) alone", messen([] {
                 for (int i = 0; i < 180; ++i)
                     pause(10);

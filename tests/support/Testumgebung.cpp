@@ -4,7 +4,10 @@
 #include "app/HauptBlatt.h"
 #include "app/Programm.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Einpassung.h"
 
+#include <QDir>
+#include <QTemporaryFile>
 #include <QTimer>
 
 namespace Testumgebung {
@@ -52,12 +55,9 @@ void ressourcenLaden()
     Programm::ressourcenLaden();
 }
 
-void aufbauen(const Anzeigedaten& anzeige, std::function<Meldung::Antwort(Meldung::Art, const QString&)> antworten)
+namespace {
+void fensterAufbauen(Beantworter antworten)
 {
-    meldungsfilter();
-    abbauen();
-    liste().clear();
-    Bildschirm::ersetzen(anzeige);
     Meldung::setzeBeantworter([antworten](Meldung::Art art, const QString& text) {
         liste().append({art, text});
         if (antworten)
@@ -71,12 +71,62 @@ void aufbauen(const Anzeigedaten& anzeige, std::function<Meldung::Antwort(Meldun
     Fenstersatz::erzeugen();
     aufgebaut = true;
 }
+}  // namespace
+
+void aufbauen(const Anzeigedaten& anzeige, Beantworter antworten, QSize einpassung, QSize ganz)
+{
+    meldungsfilter();
+    abbauen();
+    liste().clear();
+    Bildschirm::zuruecksetzen();
+    Bildschirm::ersetzen(anzeige);
+    Bildschirm::einpassen(einpassung, ganz);
+    fensterAufbauen(std::move(antworten));
+}
 
 void starten(const Anzeigedaten& anzeige)
 {
     aufbauen(anzeige);
     Fenstersatz::starten();
     QCoreApplication::processEvents();
+}
+
+void startenWieDasProgramm()
+{
+    meldungsfilter();
+    abbauen();
+    liste().clear();
+    fensterAufbauen({});
+    Fenstersatz::starten();
+    QCoreApplication::processEvents();
+}
+
+void offscreenBildschirm(QSize groesse)
+{
+    static QTemporaryFile datei(QDir::tempPath() + QStringLiteral("/quorvel-bildschirm-XXXXXX.json"));
+    if (!datei.open())
+        qFatal("no temporary file for the screen");
+    datei.resize(0);
+    datei.write(QStringLiteral(R"({"screens": [{"name": "Test", "x": 0, "y": 0, "width": %1, "height": %2,)"
+                               R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                    .arg(groesse.width())
+                    .arg(groesse.height())
+                    .toUtf8());
+    datei.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(datei.fileName()));
+}
+
+QSize bildschirmVorbereiten(const QByteArray& wahl, int argc, char** argv)
+{
+    const QList<QByteArray> masse = wahl.split('x');
+    const QSize groesse = masse.size() == 2 ? QSize(masse[0].toInt(), masse[1].toInt()) : QSize();
+    if (groesse.isEmpty())
+        return {};
+    const QByteArray plattform = qgetenv("QT_QPA_PLATFORM");
+    if (plattform.isEmpty() || plattform.startsWith("offscreen"))
+        offscreenBildschirm(groesse);
+    Einpassung::vorbereiten(argc, argv);
+    return groesse;
 }
 
 void abbauen()

@@ -20,15 +20,32 @@ struct Meldungseintrag
     QString text;
 };
 
+using Beantworter = std::function<Meldung::Antwort(Meldung::Art, const QString&)>;
+
 // Builds a fresh window set (after tearing down any earlier one) for a
-// display of the given kind. Message boxes are recorded and answered by
-// `antworten` (by default OK and Ignore). Does not show the main window.
-void aufbauen(const Anzeigedaten& anzeige = {96, 24, 800, 600},
-              std::function<Meldung::Antwort(Meldung::Art, const QString&)> antworten = {});
+// display of the given kind, optionally with a layout fitted to it (see
+// Bildschirm::einpassen, also for `ganz`). Message boxes are recorded and
+// answered by `antworten` (by default OK and Ignore). Does not show the main
+// window.
+void aufbauen(const Anzeigedaten& anzeige = {96, 24, 800, 600}, Beantworter antworten = {},
+              QSize einpassung = {}, QSize ganz = {});
 // Builds the set and starts the course as the program does: main window and
 // start window shown.
 void starten(const Anzeigedaten& anzeige = {96, 24, 800, 600});
+// The same on the real screen, with the layout that the program's start-up
+// (Einpassung) fitted to it.
+void startenWieDasProgramm();
 void abbauen();
+
+// Before the application object: the offscreen platform pretends a screen of
+// that many device pixels from now on (a test of scaling then runs the
+// program's own start-up on it).
+void offscreenBildschirm(QSize groesse);
+// Before the application object, for tools that take a screen as "WxH": the
+// size (invalid for anything else); on the offscreen platform a screen of
+// that size is pretended, and the program's start-up (Einpassung) fits the
+// layout to it. Einpassung::uebernehmen follows the application object.
+QSize bildschirmVorbereiten(const QByteArray& wahl, int argc, char** argv);
 
 // The message boxes shown since the last aufbauen().
 const QList<Meldungseintrag>& meldungen();

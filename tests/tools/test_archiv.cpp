@@ -182,6 +182,8 @@ private slots:
         Form12->GraucodezeigenButton->click();
         streifenKlick(90);
         const ct::Bildfeld ctbild = M().CTBild;
+        const ct::Sinogramm messung = M().Messung;
+        QVERIFY(messung.Vollstaendig());
 
         speichern(2, w);
         fachPruefen(2, true);
@@ -203,6 +205,8 @@ private slots:
         QVERIFY(Form12->BildLaden[1]->isChecked());
         QVERIFY(FormArchiv->Ladepunkte[1]->isChecked());
         QVERIFY(M().CTBild == ctbild);
+        // the readings the picture was made from come back with it
+        QVERIFY(M().Messung == messung);
         // "No filter" was selected: the Gauss filter is chosen again, and the
         // picture comes back as saved, with the knob where it was
         QVERIFY(FormFilter->Gaussfilter->isChecked());
