@@ -17,11 +17,7 @@ bool Programmende()
 
 TFormAusstieg::TFormAusstieg()
 {
-    setObjectName(QStringLiteral("FormAusstieg"));
-    setWindowTitle(QStringLiteral(" Computer Tomography"));
-    fensterart(this, Rahmen::NurSchliessen, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormAusstieg"), QStringLiteral(" Computer Tomography"), Rahmen::NurSchliessen, true);
     setzeClientgroesse(this, 292, 103);
 
     Label1 = new QLabel(QStringLiteral("Do you really want to quit?"), this);

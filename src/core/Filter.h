@@ -34,19 +34,9 @@ void NLinFilter2(const Bildfeld& ct, Bildfeld& filter, int n, int rang);
 // filters (4 median, 5 erosion, 6 dilation), 71 and 72 for the kernel
 // filters. The codes are data: the archive keeps them with its pictures.
 enum class Filterart : int {
-    Keiner = 0,
-    Rechteck = 1,
-    Gauss = 2,
-    Laplace = 3,
-    Eigen = 8,
-    Median1 = 41,
-    Median2 = 42,
-    Erosion1 = 51,
-    Erosion2 = 52,
-    Dilatation1 = 61,
-    Dilatation2 = 62,
-    Tiefpass = 71,
-    Hochpass = 72,
+    Keiner = 0, Rechteck = 1, Gauss = 2, Laplace = 3, Eigen = 8,
+    Median1 = 41, Median2 = 42, Erosion1 = 51, Erosion2 = 52, Dilatation1 = 61, Dilatation2 = 62,
+    Tiefpass = 71, Hochpass = 72,
 };
 
 // How a filter computes: not at all, with fixed weights, with the learner's

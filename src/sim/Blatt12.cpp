@@ -92,11 +92,7 @@ QIcon zweistufenbild(const QString& pfad, int seite)
 TForm12::TForm12()
     : Modell(Zustand.Modell())
 {
-    setObjectName(QStringLiteral("Form12"));
-    setWindowTitle(QStringLiteral("Computer Tomography"));
-    fensterart(this, Rahmen::Ohne, false);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("Form12"), QStringLiteral("Computer Tomography"), Rahmen::Ohne, false);
     menueAnlegen();
     steuerelementeAnlegen();
     resize(800, 600);

@@ -17,11 +17,7 @@
 TFormEinstellungen::TFormEinstellungen()
     : m_zustand(Form12->Zustand)
 {
-    setObjectName(QStringLiteral("FormEinstellungen"));
-    setWindowTitle(QStringLiteral("Adjustments to the computer tomography"));
-    fensterart(this, Rahmen::OhneSymbole, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormEinstellungen"), QStringLiteral("Adjustments to the computer tomography"), Rahmen::OhneSymbole, true);
     setzeClientgroesse(this, 317, 355);
 
     GroupBox1 = gruppe(this, QStringLiteral("GroupBox1"), QStringLiteral("Raster size"), 8, 8, 145, 129);

@@ -34,10 +34,7 @@ protected:
 
 TFormPause::TFormPause()
 {
-    setObjectName(QStringLiteral("FormPause"));
-    fensterart(this, Rahmen::Ohne, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormPause"), QString(), Rahmen::Ohne, true);
     setzeClientgroesse(this, 67, 23);
 
     Shape1 = new Rechteck(this);

@@ -1,5 +1,7 @@
 #include "sim/Statustexte.h"
 
+#include <utility>
+
 namespace Statustexte {
 
 namespace {
@@ -39,23 +41,20 @@ QString winkeltext(int winkelschritt)
 
 QString filtername(std::optional<ct::Filterart> filter)
 {
+    using ct::Filterart;
+    static const std::pair<Filterart, const char*> Namen[] = {
+        {Filterart::Keiner, "kein Filter"}, {Filterart::Rechteck, "Rechtecksfilter"},
+        {Filterart::Gauss, "Gaußfilter"}, {Filterart::Laplace, "Laplacefilter"},
+        {Filterart::Tiefpass, "Kernelfilter mit Tiefpaß"}, {Filterart::Hochpass, "Kernelfilter mit Hochpaß"},
+        {Filterart::Eigen, "Eigenkreation"}, {Filterart::Median1, "Medianfilter 1.Maske"},
+        {Filterart::Median2, "Medianfilter 2.Maske"}, {Filterart::Erosion1, "Erosionsfilter 1.Maske"},
+        {Filterart::Erosion2, "Erosionsfilter 2.Maske"}, {Filterart::Dilatation1, "Dilatationsfilter 1.Maske"},
+        {Filterart::Dilatation2, "Dilatationsfilter 2.Maske"}};
     if (!filter)
         return QStringLiteral("no filter");
-    switch (*filter) {
-    case ct::Filterart::Keiner: return QStringLiteral("kein Filter");
-    case ct::Filterart::Rechteck: return QStringLiteral("Rechtecksfilter");
-    case ct::Filterart::Gauss: return QStringLiteral("Gaußfilter");
-    case ct::Filterart::Laplace: return QStringLiteral("Laplacefilter");
-    case ct::Filterart::Tiefpass: return QStringLiteral("Kernelfilter mit Tiefpaß");
-    case ct::Filterart::Hochpass: return QStringLiteral("Kernelfilter mit Hochpaß");
-    case ct::Filterart::Eigen: return QStringLiteral("Eigenkreation");
-    case ct::Filterart::Median1: return QStringLiteral("Medianfilter 1.Maske");
-    case ct::Filterart::Median2: return QStringLiteral("Medianfilter 2.Maske");
-    case ct::Filterart::Erosion1: return QStringLiteral("Erosionsfilter 1.Maske");
-    case ct::Filterart::Erosion2: return QStringLiteral("Erosionsfilter 2.Maske");
-    case ct::Filterart::Dilatation1: return QStringLiteral("Dilatationsfilter 1.Maske");
-    case ct::Filterart::Dilatation2: return QStringLiteral("Dilatationsfilter 2.Maske");
-    }
+    for (const auto& [art, name] : Namen)
+        if (art == *filter)
+            return QString::fromUtf8(name);
     return {};
 }
 

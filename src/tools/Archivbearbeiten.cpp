@@ -30,11 +30,7 @@ void stillSetzen(QRadioButton* r, bool an)
 TFormArchivbearbeiten::TFormArchivbearbeiten()
     : m_zustand(Form12->Zustand)
 {
-    setObjectName(QStringLiteral("FormArchivbearbeiten"));
-    setWindowTitle(QStringLiteral("CT Picture"));
-    fensterart(this, Rahmen::NurSchliessen, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormArchivbearbeiten"), QStringLiteral("CT Picture"), Rahmen::NurSchliessen, true);
     setzeClientgroesse(this, 337, 210);
     setzeZweitesSymbol(this);
 

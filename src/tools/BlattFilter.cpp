@@ -26,11 +26,7 @@ const QColor Silber(Farben::Silber);
 TFormFilter::TFormFilter()
     : m_zustand(Form12->Zustand)
 {
-    setObjectName(QStringLiteral("FormFilter"));
-    setWindowTitle(QStringLiteral("Filter"));
-    fensterart(this, Rahmen::NurSchliessen, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormFilter"), QStringLiteral("Filter"), Rahmen::NurSchliessen, true);
     setzeClientgroesse(this, 422, 266);
 
     GroupBox1 = gruppe(this, QStringLiteral("GroupBox1"), QStringLiteral(" Filter "), 10, 5, 401, 217);
@@ -74,25 +70,17 @@ TFormFilter::TFormFilter()
     HilfeButton = knopf(this, QStringLiteral("HilfeButton"), QStringLiteral("Help"), 296, 232, 75, 25);
 
     using ct::Filterart;
-    m_knoepfe = {{
-        {Filterart::Keiner, keinFilter},
-        {Filterart::Rechteck, Rechtecksfilter},
-        {Filterart::Gauss, Gaussfilter},
-        {Filterart::Laplace, Laplacefilter},
-        {Filterart::Tiefpass, KernelTiefpass},
-        {Filterart::Hochpass, KernelHochpass},
-        {Filterart::Eigen, Eigenkreation},
-        {Filterart::Median1, MedianMaske1},
-        {Filterart::Median2, MedianMaske2},
-        {Filterart::Erosion1, ErosionMaske1},
-        {Filterart::Erosion2, ErosionMaske2},
-        {Filterart::Dilatation1, DilatationMaske1},
-        {Filterart::Dilatation2, DilatationMaske2},
-    }};
+    m_knoepfe = {{{Filterart::Keiner, keinFilter},         {Filterart::Rechteck, Rechtecksfilter},
+                  {Filterart::Gauss, Gaussfilter},        {Filterart::Laplace, Laplacefilter},
+                  {Filterart::Tiefpass, KernelTiefpass},  {Filterart::Hochpass, KernelHochpass},
+                  {Filterart::Eigen, Eigenkreation},      {Filterart::Median1, MedianMaske1},
+                  {Filterart::Median2, MedianMaske2},     {Filterart::Erosion1, ErosionMaske1},
+                  {Filterart::Erosion2, ErosionMaske2},   {Filterart::Dilatation1, DilatationMaske1},
+                  {Filterart::Dilatation2, DilatationMaske2}}};
     // Each button acts when it becomes selected: the state applies the
     // filter, or asks for the kernel window.
-    for (const auto& [art, r] : m_knoepfe)
-        connect(r, &QRadioButton::toggled, this, [this, art](bool an) {
+    for (const auto& knopf : m_knoepfe)
+        connect(knopf.second, &QRadioButton::toggled, this, [this, art = knopf.first](bool an) {
             if (an)
                 m_zustand.FilterAuswaehlen(art);
         });

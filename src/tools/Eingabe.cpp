@@ -39,11 +39,7 @@ bool ganzzahl(const QString& text, int& wert)
 TFormEingabe::TFormEingabe()
     : m_zustand(Form12->Zustand)
 {
-    setObjectName(QStringLiteral("FormEingabe"));
-    setWindowTitle(QStringLiteral("Input window for linear filters"));
-    fensterart(this, Rahmen::NurSchliessen, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormEingabe"), QStringLiteral("Input window for linear filters"), Rahmen::NurSchliessen, true);
     setzeClientgroesse(this, 271, 228);
 
     Label1 = bezeichnung(this, QStringLiteral("Label1"), QStringLiteral("Enter the weighting factors here "), 7, 8);

@@ -59,11 +59,7 @@ QTimer* zeitgeber(QObject* eltern, const QString& name, int ms)
 TFormGraucode::TFormGraucode()
     : m_zustand(Form12->Zustand)
 {
-    setObjectName(QStringLiteral("FormGraucode"));
-    setWindowTitle(QStringLiteral("Gray scaling"));
-    fensterart(this, Rahmen::NurSchliessen, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormGraucode"), QStringLiteral("Gray scaling"), Rahmen::NurSchliessen, true);
     setzeClientgroesse(this, 332, 215);
 
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 8, 8, 313, 161);
