@@ -76,12 +76,11 @@ const ct::Simulator& Gescannt()
 void Filter(benchmark::State& state)
 {
     const ct::Simulator& sim = Gescannt();
-    const int code = static_cast<int>(state.range(0));
+    const auto art = static_cast<ct::Filterart>(state.range(0));
     const ct::Kern eigen{0, 0, 1, 0, 0, 0, 0, 0, 0};
     ct::Bildfeld filter;
-    state.SetLabel(std::string(ct::FilterZuCode(code)->Knopf));
     for (auto _ : state) {
-        ct::FilterAnwenden(code, sim.CTBild, filter, 56, eigen);
+        ct::FilterAnwenden(art, sim.CTBild, filter, 56, eigen);
         benchmark::DoNotOptimize(filter);
     }
 }

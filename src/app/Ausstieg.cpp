@@ -12,16 +12,12 @@
 
 bool Programmende()
 {
-    return FormAusstieg && tag(FormAusstieg->ButtonJa) != 0;
+    return FormAusstieg && FormAusstieg->programmende();
 }
 
 TFormAusstieg::TFormAusstieg()
 {
-    setObjectName(QStringLiteral("FormAusstieg"));
-    setWindowTitle(QStringLiteral(" Computer Tomography"));
-    fensterart(this, Rahmen::NurSchliessen, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormAusstieg"), QStringLiteral(" Computer Tomography"), Rahmen::NurSchliessen, true);
     setzeClientgroesse(this, 292, 103);
 
     Label1 = new QLabel(QStringLiteral("Do you really want to quit?"), this);
@@ -30,7 +26,6 @@ TFormAusstieg::TFormAusstieg()
     Label1->setGeometry(16, 24, 268, 16);
     ButtonJa = knopf(this, QStringLiteral("ButtonJa"), QStringLiteral("Yes"), 72, 56, 55, 25);
     ButtonNein = knopf(this, QStringLiteral("ButtonNein"), QStringLiteral("No"), 160, 56, 55, 25);
-    setzeTag(ButtonJa, 0);
     connect(ButtonJa, &QPushButton::clicked, this, &TFormAusstieg::ButtonJaClick);
     connect(ButtonNein, &QPushButton::clicked, this, &TFormAusstieg::ButtonNeinClick);
 
@@ -43,7 +38,7 @@ TFormAusstieg::TFormAusstieg()
 
 void TFormAusstieg::ButtonJaClick()
 {
-    setzeTag(ButtonJa, 1);
+    m_programmende = true;
     FormHaupt->close();
 }
 

@@ -19,4 +19,11 @@ public:
 
     void ButtonJaClick();
     void ButtonNeinClick();
+
+    // The exit flag: false from the start, true once "Yes" was answered; it
+    // is never reset (Programmende() reads it).
+    bool programmende() const { return m_programmende; }
+
+private:
+    bool m_programmende = false;
 };

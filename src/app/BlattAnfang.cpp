@@ -7,6 +7,7 @@
 #include "pages/Blatt0.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Bildschirm.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
@@ -28,11 +29,11 @@ TFormAnfang::TFormAnfang()
     Bild1->setGeometry(50, 50, 252, 300);
     Bild1->setToolTip(QStringLiteral("Cross section of a human head"));
     Bild1->setzeGestreckt(true);
-    Panel1 = new Panel(this, QStringLiteral("Panel1"), 370, 50, 373, 4, QColor(0x00, 0x00, 0x80));
+    Panel1 = new Panel(this, QStringLiteral("Panel1"), 370, 50, 373, 4, QColor(Farben::Navy));
     Label1 = bezeichnung(this, QStringLiteral("Label1"), QStringLiteral("Image Reconstruction"), 379, 87, 35, true);
     Label2 = bezeichnung(this, QStringLiteral("Label2"), QStringLiteral("    in"), 510, 151, 35, true);
     Label3 = bezeichnung(this, QStringLiteral("Label3"), QStringLiteral(" Computer Tomography"), 371, 215, 35, true);
-    Panel2 = new Panel(this, QStringLiteral("Panel2"), 370, 344, 373, 4, QColor(0x00, 0x00, 0x80));
+    Panel2 = new Panel(this, QStringLiteral("Panel2"), 370, 344, 373, 4, QColor(Farben::Navy));
     LabelVersion = bezeichnung(this, QStringLiteral("LabelVersion"),
                                QStringLiteral("            Quorvel " QUORVEL_VERSION " en\n"
                                               "The English edition was made possible\n"

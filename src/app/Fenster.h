@@ -1,87 +1,64 @@
 #pragma once
 
 // The program-wide references to the 38 windows. Every window is created once
-// at start (Fenstersatz.cpp, in this order) and lives until the program ends;
-// closing a window only hides it. Through these references any window reaches
-// any other.
+// at start (Fenstersatz.cpp, in the order of the list below) and lives until
+// the program ends; closing a window only hides it. Through these references
+// any window reaches any other.
 
-class TFormHaupt;
-class TFormAusstieg;
-class TFormHilfe;
-class TFormAnfang;
-class TForm0;
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
-class TForm8;
-class TForm9;
-class TForm10;
-class TForm11;
-class TFormKorrektur;
-class TForm12;
-class TFormProgressBar;
-class TFormArchiv;
-class TFormGraucode;
-class TFormFilter;
-class TFormPause;
-class TFormBilder38;
-class TFormBilder56;
-class TFormQuellen;
-class TFormInfo;
-class TFormLexikonComputertomograph;
-class TFormLexikonFilter;
-class TFormEingabe;
-class TFormLexikonRoentgenstrahlung;
-class TFormEinstellungen;
-class TFormHinweis;
-class TFormBilderLunge;
-class TFormFalsch;
-class TFormDanksagung;
-class TFormBilderGehirn;
-class TFormArchivbearbeiten;
+#include <vector>
 
-extern TFormHaupt* FormHaupt;
-extern TFormAusstieg* FormAusstieg;
-extern TFormHilfe* FormHilfe;
-extern TFormAnfang* FormAnfang;
-extern TForm0* Form0;
-extern TForm1* Form1;
-extern TForm2* Form2;
-extern TForm3* Form3;
-extern TForm4* Form4;
-extern TForm5* Form5;
-extern TForm6* Form6;
-extern TForm7* Form7;
-extern TForm8* Form8;
-extern TForm9* Form9;
-extern TForm10* Form10;
-extern TForm11* Form11;
-extern TFormKorrektur* FormKorrektur;
-extern TForm12* Form12;
-extern TFormProgressBar* FormProgressBar;
-extern TFormArchiv* FormArchiv;
-extern TFormGraucode* FormGraucode;
-extern TFormFilter* FormFilter;
-extern TFormPause* FormPause;
-extern TFormBilder38* FormBilder38;
-extern TFormBilder56* FormBilder56;
-extern TFormQuellen* FormQuellen;
-extern TFormInfo* FormInfo;
-extern TFormLexikonComputertomograph* FormLexikonComputertomograph;
-extern TFormLexikonFilter* FormLexikonFilter;
-extern TFormEingabe* FormEingabe;
-extern TFormLexikonRoentgenstrahlung* FormLexikonRoentgenstrahlung;
-extern TFormEinstellungen* FormEinstellungen;
-extern TFormHinweis* FormHinweis;
-extern TFormBilderLunge* FormBilderLunge;
-extern TFormFalsch* FormFalsch;
-extern TFormDanksagung* FormDanksagung;
-extern TFormBilderGehirn* FormBilderGehirn;
-extern TFormArchivbearbeiten* FormArchivbearbeiten;
+// The window set, written once: class, reference and kind of every window, in
+// the order of creation. The kinds: Seite, a page of the course (TForm0 to
+// TForm11 and the simulator TForm12, in page order); Hilfsfenster, a
+// reference or tool window that a page change and minimising close; Fenster,
+// every other window.
+#define QUORVEL_FENSTERSATZ(X)                                              \
+    X(TFormHaupt, FormHaupt, Fenster)                                       \
+    X(TFormAusstieg, FormAusstieg, Fenster)                                 \
+    X(TFormHilfe, FormHilfe, Hilfsfenster)                                  \
+    X(TFormAnfang, FormAnfang, Fenster)                                     \
+    X(TForm0, Form0, Seite)                                                 \
+    X(TForm1, Form1, Seite)                                                 \
+    X(TForm2, Form2, Seite)                                                 \
+    X(TForm3, Form3, Seite)                                                 \
+    X(TForm4, Form4, Seite)                                                 \
+    X(TForm5, Form5, Seite)                                                 \
+    X(TForm6, Form6, Seite)                                                 \
+    X(TForm7, Form7, Seite)                                                 \
+    X(TForm8, Form8, Seite)                                                 \
+    X(TForm9, Form9, Seite)                                                 \
+    X(TForm10, Form10, Seite)                                               \
+    X(TForm11, Form11, Seite)                                               \
+    X(TFormKorrektur, FormKorrektur, Fenster)                               \
+    X(TForm12, Form12, Seite)                                               \
+    X(TFormProgressBar, FormProgressBar, Fenster)                           \
+    X(TFormArchiv, FormArchiv, Hilfsfenster)                                \
+    X(TFormGraucode, FormGraucode, Hilfsfenster)                            \
+    X(TFormFilter, FormFilter, Hilfsfenster)                                \
+    X(TFormPause, FormPause, Fenster)                                       \
+    X(TFormBilder38, FormBilder38, Hilfsfenster)                            \
+    X(TFormBilder56, FormBilder56, Hilfsfenster)                            \
+    X(TFormQuellen, FormQuellen, Hilfsfenster)                              \
+    X(TFormInfo, FormInfo, Hilfsfenster)                                    \
+    X(TFormLexikonComputertomograph, FormLexikonComputertomograph, Hilfsfenster) \
+    X(TFormLexikonFilter, FormLexikonFilter, Hilfsfenster)                  \
+    X(TFormEingabe, FormEingabe, Hilfsfenster)                              \
+    X(TFormLexikonRoentgenstrahlung, FormLexikonRoentgenstrahlung, Hilfsfenster) \
+    X(TFormEinstellungen, FormEinstellungen, Fenster)                       \
+    X(TFormHinweis, FormHinweis, Fenster)                                   \
+    X(TFormBilderLunge, FormBilderLunge, Hilfsfenster)                      \
+    X(TFormFalsch, FormFalsch, Fenster)                                     \
+    X(TFormDanksagung, FormDanksagung, Hilfsfenster)                        \
+    X(TFormBilderGehirn, FormBilderGehirn, Hilfsfenster)                    \
+    X(TFormArchivbearbeiten, FormArchivbearbeiten, Fenster)
+
+#define QUORVEL_KLASSE(Klasse, Name, Art) class Klasse;
+QUORVEL_FENSTERSATZ(QUORVEL_KLASSE)
+#undef QUORVEL_KLASSE
+
+#define QUORVEL_REFERENZ(Klasse, Name, Art) extern Klasse* Name;
+QUORVEL_FENSTERSATZ(QUORVEL_REFERENZ)
+#undef QUORVEL_REFERENZ
 
 class QWidget;
 
@@ -97,5 +74,8 @@ void starten();
 void abbauen();
 // Page k (0 to 12) as a plain window, for code that only shows and hides it.
 QWidget* seite(int k);
+// The reference and tool windows that a page change and minimising close, in
+// the order of creation.
+std::vector<QWidget*> hilfsfenster();
 
 }  // namespace Fenstersatz

@@ -8,8 +8,6 @@
 #include "course/Blatt7.h"
 #include "course/Blatt8.h"
 #include "course/Blatt9.h"
-#include "pages/BilderGehirn.h"
-#include "pages/BilderLunge.h"
 #include "pages/Danksagung.h"
 #include "pages/Hilfe.h"
 #include "pages/Info.h"
@@ -19,17 +17,11 @@
 #include "pages/Quellen.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Bildschirm.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Meldung.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
-#include "sim/Blatt12.h"
-#include "tools/Archiv.h"
-#include "tools/Bilder38.h"
-#include "tools/Bilder56.h"
-#include "tools/BlattFilter.h"
-#include "tools/Eingabe.h"
-#include "tools/Graucode.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -40,11 +32,14 @@
 int Bildschirmbreite = 0;
 int Bildschirmhoehe = 0;
 int Leistenhoehe = 0;
-int AktuelleSeite = -1;
-int Minimierzustand = 0;
+int AktuelleSeite = Seiten::Startfenster;
+int Minimierzustand = Minimierung::Normal;
 bool Lernmodus = true;
 
 namespace {
+// The tumour circles of the exercise grids.
+constexpr QRgb Tumorfarbe = 0x7E7E7E;
+
 const QString Abhilfe = QStringLiteral(
     "Brechen Sie bitte an dieser Stelle ab und nehmen unter START/EINSTELLUNGEN/SYSTEMSTEUERUNG/ANZEIGE/EINSTELLUNGEN");
 const QString Aenderungen = QStringLiteral("entsprechende Änderungen vor.");
@@ -79,7 +74,7 @@ TFormHaupt::TFormHaupt()
     SeiteWeiter->setToolTip(QStringLiteral("Continue"));
     Untergrund = new Panel(flaeche, QStringLiteral("Untergrund"), 0, 0, 620, 40);
     for (int k = 0; k < 13; ++k) {
-        Panel* z = new Panel(Untergrund, QStringLiteral("Zug%1").arg(k), 8 + 47 * k, 8, 40, 25, QColor(0xC0, 0xC0, 0xC0));
+        Panel* z = new Panel(Untergrund, QStringLiteral("Zug%1").arg(k), 8 + 47 * k, 8, 40, 25, QColor(Farben::Silber));
         z->setFont(arial(16, true));
         z->setzeKanten(Panel::Kante::Erhaben, Panel::Kante::Erhaben);
         z->setzeText(QString::number(k + 1));
@@ -87,7 +82,7 @@ TFormHaupt::TFormHaupt()
         connect(z, &Panel::geklickt, this, [this, k] { ZugNeu(k); });
         Zug[std::size_t(k)] = z;
     }
-    Zug[0]->setzeFarbe(QColor(0x00, 0x00, 0x80));
+    Zug[0]->setzeFarbe(QColor(Farben::Navy));
     Zug[0]->setzeTextfarbe(Qt::white);
     connect(SeiteWeiter, &Bildanzeige::geklickt, this, [this] { ZugNeu(AktuelleSeite + 1); });
     connect(SeiteZurueck, &Bildanzeige::geklickt, this, [this] { ZugNeu(AktuelleSeite - 1); });
@@ -104,8 +99,8 @@ TFormHaupt::TFormHaupt()
     SeiteWeiter->setzeBildquelle(QStringLiteral(":/app/eselsohr.svg"));
     SeiteZurueck->setzeBildquelle(QStringLiteral(":/app/eselsohr.svg"), true);
     // 5.
-    Minimierzustand = 0;
-    AktuelleSeite = -1;
+    Minimierzustand = Minimierung::Normal;
+    AktuelleSeite = Seiten::Startfenster;
 
     setGeometry(Bildschirm::flaeche());
 }
@@ -249,10 +244,7 @@ void TFormHaupt::showEvent(QShowEvent* e)
 
 void TFormHaupt::hilfsfensterSchliessen()
 {
-    QWidget* const liste[] = {FormBilderLunge, FormBilderGehirn, FormLexikonRoentgenstrahlung, FormLexikonFilter,
-                              FormLexikonComputertomograph, FormHilfe, FormQuellen, FormInfo, FormArchiv,
-                              FormGraucode, FormBilder38, FormBilder56, FormDanksagung, FormFilter, FormEingabe};
-    for (QWidget* w : liste)
+    for (QWidget* w : Fenstersatz::hilfsfenster())
         w->close();
 }
 
@@ -260,26 +252,26 @@ void TFormHaupt::ZugNeu(int k)
 {
     hilfsfensterSchliessen();
     for (Panel* z : Zug) {
-        z->setzeFarbe(QColor(0xC0, 0xC0, 0xC0));
+        z->setzeFarbe(QColor(Farben::Silber));
         z->setzeTextfarbe(Qt::black);
     }
-    if (k < 0 || k > 12)
+    if (k < 0 || k > Seiten::Simulator)
         return;
-    if (k <= 11) {
-        Zug[std::size_t(k)]->setzeFarbe(QColor(0x00, 0x00, 0x80));
+    if (k <= Seiten::LetzteKursseite) {
+        Zug[std::size_t(k)]->setzeFarbe(QColor(Farben::Navy));
         Zug[std::size_t(k)]->setzeTextfarbe(Qt::white);
     }
     zeigenVorn(Fenstersatz::seite(k));
     FormAnfang->hide();
-    for (int i = 0; i <= 11; ++i)
+    for (int i = 0; i <= Seiten::LetzteKursseite; ++i)
         if (i != k)
             Fenstersatz::seite(i)->hide();
-    if (k == 12)
+    if (k == Seiten::Simulator)
         hide();
     AktuelleSeite = k;
     if (k == 0)
         SeiteZurueck->hide();
-    else if (k <= 11)
+    else if (k <= Seiten::LetzteKursseite)
         SeiteZurueck->show();
 }
 
@@ -312,7 +304,7 @@ void TFormHaupt::Demonstration1Click()
     case 9:
         Form9->Demonstration1();
         break;
-    case 12:
+    case Seiten::Simulator:
         break;
     default:
         Lernmodus = false;
@@ -330,7 +322,7 @@ void TFormHaupt::Lernprogramm1Click()
     case 9:
         Form9->Lernprogramm1();
         break;
-    case 12:
+    case Seiten::Simulator:
         break;
     default:
         Lernmodus = true;
@@ -346,7 +338,7 @@ void TFormHaupt::BeendenClick()
 
 void TFormHaupt::MinimierenClick()
 {
-    Minimierzustand = 1050;
+    Minimierzustand = Minimierung::Verlangt;
     setWindowState((windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
 }
 
@@ -359,20 +351,20 @@ void TFormHaupt::changeEvent(QEvent* e)
 
 void TFormHaupt::FormResize()
 {
-    if (Minimierzustand == 1050 && isMinimized()) {
-        Minimierzustand = 2050;
+    if (Minimierzustand == Minimierung::Verlangt && isMinimized()) {
+        Minimierzustand = Minimierung::Minimiert;
         hilfsfensterSchliessen();
         FormAnfang->hide();
-        for (int k = 0; k <= 12; ++k)
+        for (int k = 0; k <= Seiten::Simulator; ++k)
             Fenstersatz::seite(k)->hide();
-    } else if (Minimierzustand == 2050 && !isMinimized()) {
-        Minimierzustand = 0;
+    } else if (Minimierzustand == Minimierung::Minimiert && !isMinimized()) {
+        Minimierzustand = Minimierung::Normal;
         setWindowState(Qt::WindowMaximized);
-        FormAnfang->setVisible(AktuelleSeite == -1);
-        for (int k = 0; k <= 12; ++k)
+        FormAnfang->setVisible(AktuelleSeite == Seiten::Startfenster);
+        for (int k = 0; k <= Seiten::Simulator; ++k)
             Fenstersatz::seite(k)->setVisible(AktuelleSeite == k);
         show();
-        if (AktuelleSeite == 12)
+        if (AktuelleSeite == Seiten::Simulator)
             hide();
     }
 }
@@ -388,9 +380,9 @@ void TFormHaupt::ImageZeichnen(Bildanzeige* bild, int c, int n, int figur, int o
     Zeichenflaeche& f = bild->flaeche();
     if (f.groesse() != bild->size())
         f.setzeGroesse(bild->width(), bild->height());
-    f.setzePinsel(0xFFFFFF);
+    f.setzePinsel(Farben::Weiss);
     f.fillRect(0, 0, f.breite(), f.hoehe());
-    f.setzeStift(0x000000);
+    f.setzeStift(Farben::Schwarz);
     for (int i = 1; i <= n + 1; ++i)
         for (int d = 0; d <= 1; ++d) {
             f.moveTo(i * c - o + d, c - o);
@@ -402,13 +394,13 @@ void TFormHaupt::ImageZeichnen(Bildanzeige* bild, int c, int n, int figur, int o
         f.moveTo(c - o, i * c - o + 1);
         f.lineTo((n + 1) * c + 2 - o, i * c - o + 1);
     }
-    f.setzePinsel(0x7E7E7E);
+    f.setzePinsel(Tumorfarbe);
     if (figur == 1 || figur == 2)
         f.ellipse(2 * c + 1 - o, 2 * c + 1 - o, 3 * c - o, 3 * c - o);
     if (figur == 2)
         f.ellipse(3 * c + 1 - o, 3 * c + 1 - o, 4 * c - o, 4 * c - o);
     if (figur == 3)
         f.ellipse(c + 1 - o, c + 1 - o, 2 * c - o, 2 * c - o);
-    f.setzePinsel(0xFFFFFF);
+    f.setzePinsel(Farben::Weiss);
     bild->aktualisieren();
 }

@@ -17,14 +17,29 @@ extern int Bildschirmbreite;
 extern int Bildschirmhoehe;
 extern int Leistenhoehe;
 
-// The current page: -1 while the start window is up, else 0 to 12.
+// The page numbers: the course pages 0 to 11, the simulator 12, and the
+// number AktuelleSeite has while the start window is up.
+namespace Seiten {
+constexpr int Startfenster = -1;
+constexpr int LetzteKursseite = 11;
+constexpr int Simulator = 12;
+}  // namespace Seiten
+
+// The current page: Seiten::Startfenster while the start window is up, else 0 to 12.
 extern int AktuelleSeite;
-// 0 normal; 1050 minimising requested; 2050 minimised (course windows hidden).
+
+// The states of minimising the program, with the values they have always had.
+namespace Minimierung {
+constexpr int Normal = 0;
+constexpr int Verlangt = 1050;    // the learner asked to minimise
+constexpr int Minimiert = 2050;   // minimised, the course windows hidden
+}  // namespace Minimierung
 extern int Minimierzustand;
 // true = Instruction, false = Demonstration.
 extern bool Lernmodus;
 
 // The exit flag, kept by the exit dialog: true once the learner answered "Yes".
+// Every running animation and scan tests it after each pause and returns.
 bool Programmende();
 
 // The main window: a white, frameless backdrop filling the screen, with the

@@ -2,31 +2,19 @@
 
 #include "core/Koerperphantome.h"
 #include "core/Phantom.h"
+#include "platform/Bilder.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace Programmbilder {
 
-QImage ausGrau(int breite, int hoehe, const unsigned char* grau)
-{
-    QImage bild(breite, hoehe, QImage::Format_RGB32);
-    for (int y = 0; y < hoehe; ++y) {
-        auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
-        for (int x = 0; x < breite; ++x) {
-            const int v = grau[y * breite + x];
-            zeile[x] = qRgb(v, v, v);
-        }
-    }
-    return bild;
-}
-
 QImage kopfschnitt(int breite, int hoehe)
 {
     phantom::vektorzustandLeeren();
     const phantom::Graubild g = phantom::schnitt(phantom::kopf(), breite, hoehe, phantom::KopfSchnitthoehe, 0.74,
                                                  0.74 * hoehe / breite, 35.0, 90.0, 3.0);
-    return ausGrau(breite, hoehe, g.grau.data());
+    return ausGrauwerten(breite, hoehe, g.grau.data());
 }
 
 QImage kopfRoentgen(int breite, int hoehe)
@@ -45,7 +33,7 @@ QImage kopfRoentgen(int breite, int hoehe)
     const int weg = std::clamp(int(std::lround((voll - oben) / (2.0 * voll) * gesamthoehe)), 0, gesamthoehe - hoehe);
     const phantom::Graubild g =
         phantom::seitenaufnahme(phantom::kopf(), breite, gesamthoehe, halbbreite, halbhoehe * gesamthoehe / hoehe);
-    return ausGrau(breite, hoehe, g.grau.data() + std::size_t(weg) * std::size_t(breite));
+    return ausGrauwerten(breite, hoehe, g.grau.data() + std::size_t(weg) * std::size_t(breite));
 }
 
 }  // namespace Programmbilder

@@ -14,7 +14,4 @@ QImage kopfschnitt(int breite, int hoehe);
 // dark film, soft tissue in gray.
 QImage kopfRoentgen(int breite, int hoehe);
 
-// An 8-bit gray picture of the phantom module as a picture of the program.
-QImage ausGrau(int breite, int hoehe, const unsigned char* grau);
-
 }  // namespace Programmbilder

@@ -9,21 +9,19 @@ namespace ct {
 namespace {
 
 constexpr std::array<Filterangabe, 13> Tabelle{{
-    {0, "keinFilter", "Filter: kein Filter", Filterart::Keiner, {}, 1, 0, 0},
-    {1, "Rechtecksfilter", "Filter: Rechtecksfilter", Filterart::Linear, {1, 1, 1, 1, 1, 1, 1, 1, 1}, 9, 0, 0},
-    {2, "Gaussfilter", "Filter: Gaußfilter", Filterart::Linear, {1, 2, 1, 2, 4, 2, 1, 2, 1}, 16, 0, 0},
-    {3, "Laplacefilter", "Filter: Laplacefilter", Filterart::Linear, {0, 1, 0, 1, -4, 1, 0, 1, 0}, 1, 0, 0},
-    {71, "KernelTiefpass", "Filter: Kernelfilter mit Tiefpaß", Filterart::Linear, {1, 1, 1, 1, 2, 1, 1, 1, 1}, 10, 0,
-     0},
-    {72, "KernelHochpass", "Filter: Kernelfilter mit Hochpaß", Filterart::Linear,
-     {-1, -1, -1, -1, 9, -1, -1, -1, -1}, 1, 0, 0},
-    {8, "Eigenkreation", "Filter: Eigenkreation", Filterart::Eigen, {}, 1, 0, 0},
-    {41, "MedianMaske1", "Filter: Medianfilter 1.Maske", Filterart::Rang, {}, 1, 1, 5},
-    {42, "MedianMaske2", "Filter: Medianfilter 2.Maske", Filterart::Rang, {}, 1, 2, 3},
-    {51, "ErosionMaske1", "Filter: Erosionsfilter 1.Maske", Filterart::Rang, {}, 1, 1, 1},
-    {52, "ErosionMaske2", "Filter: Erosionsfilter 2.Maske", Filterart::Rang, {}, 1, 2, 1},
-    {61, "DilatationMaske1", "Filter: Dilatationsfilter 1.Maske", Filterart::Rang, {}, 1, 1, 9},
-    {62, "DilatationMaske2", "Filter: Dilatationsfilter 2.Maske", Filterart::Rang, {}, 1, 2, 5},
+    {Filterart::Keiner, Rechenweg::Keiner, {}, 1, 0, 0},
+    {Filterart::Rechteck, Rechenweg::Linear, {1, 1, 1, 1, 1, 1, 1, 1, 1}, 9, 0, 0},
+    {Filterart::Gauss, Rechenweg::Linear, {1, 2, 1, 2, 4, 2, 1, 2, 1}, 16, 0, 0},
+    {Filterart::Laplace, Rechenweg::Linear, {0, 1, 0, 1, -4, 1, 0, 1, 0}, 1, 0, 0},
+    {Filterart::Tiefpass, Rechenweg::Linear, {1, 1, 1, 1, 2, 1, 1, 1, 1}, 10, 0, 0},
+    {Filterart::Hochpass, Rechenweg::Linear, {-1, -1, -1, -1, 9, -1, -1, -1, -1}, 1, 0, 0},
+    {Filterart::Eigen, Rechenweg::Eigen, {}, 1, 0, 0},
+    {Filterart::Median1, Rechenweg::Rang, {}, 1, 1, 5},
+    {Filterart::Median2, Rechenweg::Rang, {}, 1, 2, 3},
+    {Filterart::Erosion1, Rechenweg::Rang, {}, 1, 1, 1},
+    {Filterart::Erosion2, Rechenweg::Rang, {}, 1, 2, 1},
+    {Filterart::Dilatation1, Rechenweg::Rang, {}, 1, 1, 9},
+    {Filterart::Dilatation2, Rechenweg::Rang, {}, 1, 2, 5},
 }};
 
 // The rang-th smallest of the first `anzahl` values (1 to 9); the largest
@@ -180,12 +178,13 @@ std::span<const Filterangabe> Filtertabelle()
     return Tabelle;
 }
 
-const Filterangabe* FilterZuCode(int code)
+const Filterangabe& Filterzu(Filterart art)
 {
     for (const Filterangabe& f : Tabelle)
-        if (f.Code == code)
-            return &f;
-    return nullptr;
+        if (f.Art == art)
+            return f;
+    assert(false);
+    return Tabelle.front();
 }
 
 int Eigendivisor(const Kern& w)
@@ -196,21 +195,19 @@ int Eigendivisor(const Kern& w)
     return summe != 0 ? summe : 1;
 }
 
-bool FilterAnwenden(int code, const Bildfeld& ct, Bildfeld& filter, int n, const Kern& eigen)
+bool FilterAnwenden(Filterart art, const Bildfeld& ct, Bildfeld& filter, int n, const Kern& eigen)
 {
-    const Filterangabe* f = FilterZuCode(code);
-    if (!f)
+    const Filterangabe* f = &Filterzu(art);
+    switch (f->Weg) {
+    case Rechenweg::Keiner:
         return false;
-    switch (f->Art) {
-    case Filterart::Keiner:
-        return false;
-    case Filterart::Linear:
+    case Rechenweg::Linear:
         LineareFilter(ct, filter, n, f->Gewichte, f->Divisor);
         return true;
-    case Filterart::Eigen:
+    case Rechenweg::Eigen:
         LineareFilter(ct, filter, n, eigen, Eigendivisor(eigen));
         return true;
-    case Filterart::Rang:
+    case Rechenweg::Rang:
         if (f->Maske == 1)
             NLinFilter1(ct, filter, n, f->Rang);
         else

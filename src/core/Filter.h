@@ -8,7 +8,6 @@
 
 #include <array>
 #include <span>
-#include <string_view>
 
 namespace ct {
 
@@ -30,35 +29,43 @@ void LineareFilter(const Bildfeld& ct, Bildfeld& filter, int n, const Kern& w, i
 void NLinFilter1(const Bildfeld& ct, Bildfeld& filter, int n, int rang);
 void NLinFilter2(const Bildfeld& ct, Bildfeld& filter, int n, int rang);
 
-enum class Filterart { Keiner, Linear, Eigen, Rang };
+// The filters of the simulator by their codes: 0 none, single digits for the
+// fixed linear filters and the own kernel, 10 x kind + mask for the rank
+// filters (4 median, 5 erosion, 6 dilation), 71 and 72 for the kernel
+// filters. The codes are data: the archive keeps them with its pictures.
+enum class Filterart : int {
+    Keiner = 0, Rechteck = 1, Gauss = 2, Laplace = 3, Eigen = 8,
+    Median1 = 41, Median2 = 42, Erosion1 = 51, Erosion2 = 52, Dilatation1 = 61, Dilatation2 = 62,
+    Tiefpass = 71, Hochpass = 72,
+};
 
-// One filter of the filter dialog: its code (also kept in Filternummer and in
-// the archive), the name of its radio button, the text of the status bar,
-// and what it computes.
+// How a filter computes: not at all, with fixed weights, with the learner's
+// own weights, or by rank.
+enum class Rechenweg { Keiner, Linear, Eigen, Rang };
+
+// One filter: what it computes.
 struct Filterangabe
 {
-    int Code;
-    std::string_view Knopf;
-    std::string_view Statustext;
     Filterart Art;
+    Rechenweg Weg;
     Kern Gewichte;   // Linear
     int Divisor;     // Linear
     int Maske;       // Rang: 1 or 2
     int Rang;        // Rang
 };
 
-// All thirteen filters, in the order of the filter dialog's table.
+// All thirteen filters: none, the five fixed linear filters, the own kernel,
+// the six rank filters.
 std::span<const Filterangabe> Filtertabelle();
 
-// The filter with this code, or nullptr for a code that is not in the table.
-const Filterangabe* FilterZuCode(int code);
+// What the filter computes (every Filterart is in the table).
+const Filterangabe& Filterzu(Filterart art);
 
 // The divisor of a user kernel: the sum of its weights, or 1 if that is 0.
 int Eigendivisor(const Kern& w);
 
-// Runs the filter of `code` on ct into filter; the user kernel `eigen` is
-// used for code 8. Code 0 and unknown codes leave `filter` unchanged and
-// give false.
-bool FilterAnwenden(int code, const Bildfeld& ct, Bildfeld& filter, int n, const Kern& eigen = {});
+// Runs the filter on ct into filter; the user kernel `eigen` is used for
+// Filterart::Eigen. Filterart::Keiner leaves `filter` unchanged and gives false.
+bool FilterAnwenden(Filterart art, const Bildfeld& ct, Bildfeld& filter, int n, const Kern& eigen = {});
 
 }  // namespace ct

@@ -22,8 +22,7 @@ enum class Muster { Wirbelsaeule, Herz, Gehirn };
 // The runs of a pattern for a grid of 38 or 56 cells; empty for other grids.
 std::span<const Lauf> Musterlaeufe(Muster m, int raster);
 
-// Paints one cell (column x, row y); the library window passes a function
-// that fills the cell's inside in the pattern gray.
+// Paints one cell (column x, row y) of a pattern.
 using Zellmaler = std::function<void(int x, int y)>;
 
 // Paints every cell of a pattern for the given grid (38 or 56; nothing for

@@ -79,8 +79,8 @@ struct Strahlbild
     Punkt Anfang, Ende;
 };
 
-// The display choice of the settings dialog ("Every step", "Every 10
-// steps", "At the end"), named after its radio buttons.
+// How much of a scan is drawn: every projection, every tenth angle step
+// (the angles divisible by 10 * Winkelschritt), or only the end.
 enum class Darstellung { Alles, Zwischenstufe, Endergebnis };
 
 // Whether the projection at `drehwinkel` is drawn: always with Alles, with
@@ -89,53 +89,44 @@ enum class Darstellung { Alles, Zwischenstufe, Endergebnis };
 bool SchrittWirdGezeigt(Darstellung d, int drehwinkel, int winkelschritt);
 
 // ---------------------------------------------------------------------------
-// Scanbeobachter: how a scan draws and how it is stopped.
+// Scanbeobachter: what a scan shows and when it stops.
 //
-// The model calls these in the order of the scan and never waits itself.
-// The simulator window implements them like this:
+// The model calls these in the order of the scan and never waits itself; an
+// observer that shows the scan does its drawing and waiting in them.
 //
-//   Abbruch()                 the stop test before every ray (and every empty
-//                             ray beside the grid at 0 and 90 degrees): true
-//                             when the exit flag is set or StopButton has the
-//                             tag 1. The running projection then returns at
-//                             once. Do not reset the tag here.
-//   SchrittGezeigt(a)         true when the projection at angle a is drawn;
-//                             answer from the display radio buttons as they
-//                             are checked now (SchrittWirdGezeigt). It is
-//                             asked again at every point the scan needs it,
-//                             so "Speed" takes effect within a projection.
-//   CTZeichnen(a)             outlines of source and detector into Image1
-//                             (Simulator::CTUmrisse).
-//   RoentgenZeichnen(a,k,n)   ray k with its reading for n pattern cells
-//                             (Simulator::RoentgenTeile), the outlines again,
-//                             and with progression the copy onto Sichtbild
-//                             followed by pause(100).
-//   Faerben(bild)             colour the picture area from `bild` (the CT
-//                             picture) with the default colouring (ct::Faerben)
-//                             and draw its frame; called after every shown
-//                             projection and once at the end of the scan.
+//   Abbruch()                 the stop test, before every ray (and every empty
+//                             ray beside the grid at 0 and 90 degrees). True
+//                             ends the running projection at once: nothing
+//                             further of it is drawn or added. Answering true
+//                             must not clear whatever made it true.
+//   SchrittGezeigt(a)         whether the projection at angle a is drawn
+//                             (SchrittWirdGezeigt for the display chosen now).
+//                             It is asked again at every point the scan needs
+//                             it, so a change of the display during a
+//                             projection takes effect within it.
+//   CTZeichnen(a)             a drawn step begins or a ray was drawn: the
+//                             outlines of source and detector at angle a
+//                             (CTUmrisse).
+//   RoentgenZeichnen(a,k,n)   ray k at angle a crossed n pattern cells: the
+//                             ray with its beam and reading colours
+//                             (RoentgenTeile); an observer that shows rays one
+//                             by one may wait here.
+//   Faerben(bild)             the CT picture as it stands, to be shown in the
+//                             default colouring (ct::Faerben): after every
+//                             drawn projection and once at the end of a scan.
 //
 //   The angle loop (Simulator::Tomographie) adds:
-//   SchleifeBeginn(p)         before the loop: hide the still pictures and
-//                             Image1, show Sichtbild and the angle gauge, copy
-//                             the pattern onto Sichtbild; progress bar maximum
-//                             p + 1 (p projections follow), position 0.
+//   SchleifeBeginn(p)         before the loop: p projections follow.
 //   SchleifeAbbruch()         the loop's own stop test at the start of every
-//                             angle: when the exit flag is set or StopButton's
-//                             tag is not 0, reset the tag to 0 and return
-//                             true; the scan then ends without colouring.
-//   WinkelBeginn(a)           advance the progress bar, draw the angle gauge
-//                             for a, fill Image1 white; with progression and a
-//                             shown step also clear Sichtbild and copy the
-//                             pattern onto it. The model then calls
-//                             CTZeichnen(a) and projects.
-//   WinkelEnde(a)             without progression and for a shown step: the
-//                             outlines again and the whole of Image1 onto a
-//                             fresh Sichtbild with the pattern; then pause(10)
-//                             in every case.
-//   SchleifeEnde()            after the last angle, once the CT picture has
-//                             been coloured: hide the gauge and Sichtbild, fill
-//                             Sichtbild white, show the still pictures.
+//                             angle; true ends the scan at once, without the
+//                             final colouring and without SchleifeEnde.
+//   WinkelBeginn(a)           the projection at angle a begins; the model then
+//                             calls CTZeichnen(a) and projects.
+//   WinkelEnde(a)             the projection at angle a is done (or was ended
+//                             by the stop test); an observer that shows the
+//                             scan lets it be seen and waits here.
+//   SchleifeEnde()            after the last angle, once Faerben has shown the
+//                             finished picture.
 //
 //   Beside the drawing, for windows that show the measurements:
 //   ZeileGemessen(a)          after the projection at angle a has run through
@@ -188,18 +179,17 @@ public:
 // above those 24 bits (the alpha of a 32-bit pixel) is ignored.
 using Pixelleser = std::function<std::uint32_t(int x, int y)>;
 
-// The simulator's state and its arithmetic. A scan in the window runs:
-// CTBildLoeschen (as part of deleting the CT picture), Einlesen from the
-// pattern image, and unless Weisszahl is n * n (an empty pattern)
-// Tomographie with the window as Scanbeobachter, then BildgrenzenSetzen.
+// The simulator's values and its arithmetic. A scan runs: CTBildLoeschen,
+// Einlesen of the pattern, and unless Weisszahl is n * n (an empty pattern)
+// Tomographie with a Scanbeobachter, then BildgrenzenSetzen.
 // The public values carry the names the rest of the program knows them by;
-// the window sets Winkelschritt, Faltung and Laeuft from its settings.
+// the simulator's state sets Winkelschritt and Faltung from its settings.
 class Simulator
 {
 public:
     // Initial values; lays out the default grid of 38 cells for a layout
-    // width of 800 with no offset, so the state is complete at once. The
-    // window lays it out again with its own width and offsets.
+    // width of 800 with no offset, so the values are complete at once; a
+    // user lays it out again with its own width and offsets.
     Simulator();
 
     // --- Grid and layout --------------------------------------------------
@@ -225,7 +215,6 @@ public:
     // --- Pictures ---------------------------------------------------------
     Bildfeld CTBild;            // pattern flags and accumulated values
     Bildfeld FilterBild;        // the result of the last filter
-    bool FilterAktiv = false;   // FilterBild rather than CTBild is shown
     int Weisszahl = 0;          // white cells when the pattern was last read
     // The readings of the last scan, one row per finished projection (see
     // core/Sinogramm.h). Tomographie lays it out anew and fills it; deleting
@@ -235,7 +224,6 @@ public:
     // --- Scan state -------------------------------------------------------
     int Drehwinkel = 0;         // current projection angle
     int Winkelschritt = 2;      // 1, 2, 10, 45 or 90
-    bool Laeuft = false;        // a scan is running
     bool Faltung = false;       // convolution switched on
     float Zellschwaechung = 10.0f;   // what one pattern cell adds to a ray
     float Faltungsmitte = 1.0f;      // divisor of the centre term
@@ -249,9 +237,10 @@ public:
     Strahlliste Strahlkaestchen;
     Strahlliste VorigeStrahlkaestchen;
 
-    // --- Results and tool state -------------------------------------------
+    // --- Results -----------------------------------------------------------
+    // The bounds of the picture shown: of CTBild after a scan; a filter sets
+    // the maximum from its result.
     float Bildmaximum = 0.0f, Bildminimum = 0.0f;
-    int Filternummer = 0;
 
     // --- Operations -------------------------------------------------------
 

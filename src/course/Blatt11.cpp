@@ -4,6 +4,7 @@
 #include "course/Korrektur.h"
 #include "course/Kurshilfen.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Steuerelemente.h"
 
 #include <QButtonGroup>
@@ -63,7 +64,7 @@ TForm11::TForm11()
     FertigButton = knopf(this, QStringLiteral("FertigButton"), QStringLiteral("Korrektur"), 56, 352, 75, 25);
     FertigButton->setEnabled(false);
     Panel3 = new Panel(this, QStringLiteral("Panel3"), 352, 284, 105, 41);
-    const QColor farben[3] = {QColor(0x80, 0x80, 0x80), QColor(0xC0, 0xC0, 0xC0), Qt::white};
+    const QColor farben[3] = {QColor(Farben::Grau), QColor(Farben::Silber), Qt::white};
     auto* gruppe = new QButtonGroup(this);
     gruppe->setExclusive(true);
     std::array<QToolButton*, 3> farbknoepfe{};
@@ -366,9 +367,9 @@ void TForm11::durchleuchten(const Richtung& r)
     Schritt = r.startschritt;
     alleSchliessen();
     tabfolgeNach(r.start);
-    if (tag(r.start) != 1) {
+    if (!erledigt(r.start)) {
         Abbruch = 0;
-        setzeTag(r.start, 1);
+        markieren(r.start, true);
         const bool fertig = (this->*r.strahlen)();
         // Stopped by the exit, or by a restart that has already reset the page.
         if (!fertig || Programmende() || Abbruch == 1)
@@ -457,13 +458,13 @@ void TForm11::SummenButtonClick()
 
 void TForm11::Farbe1Click()
 {
-    Malfarbe = QColor(0x80, 0x80, 0x80);
+    Malfarbe = QColor(Farben::Grau);
     Bild2->flaeche().setzePinsel(Malfarbe.rgb());
 }
 
 void TForm11::Farbe2Click()
 {
-    Malfarbe = QColor(0xC0, 0xC0, 0xC0);
+    Malfarbe = QColor(Farben::Silber);
     Bild2->flaeche().setzePinsel(Malfarbe.rgb());
 }
 
@@ -512,8 +513,8 @@ void TForm11::FeldEnter(QLineEdit* feld)
 void TForm11::NeuStart()
 {
     neustartMelden();
-    setzeTag(StartHoriButton, 0);
-    setzeTag(StartVertiButton, 0);
+    markieren(StartHoriButton, false);
+    markieren(StartVertiButton, false);
     FormHaupt->ImageZeichnen(Bild1, Zelle, 3, 3, 0);
     summengitter();
     for (Gruppe g : {HorFaktoren, HorAnteile, VerFaktoren, VerAnteile})

@@ -75,43 +75,43 @@ void TForm6::FormShow()
 
 void TForm6::Lampe11Click()
 {
-    Lampe1Zustand = Lampe1Zustand == 11 ? 10 : 11;
+    Lampe1Zustand = Lampe1Zustand == Lampe11An ? Lampen1Aus : Lampe11An;
     Lampen1Check();
 }
 
 void TForm6::Lampe12Click()
 {
-    Lampe1Zustand = Lampe1Zustand == 12 ? 10 : 12;
+    Lampe1Zustand = Lampe1Zustand == Lampe12An ? Lampen1Aus : Lampe12An;
     Lampen1Check();
 }
 
 void TForm6::Lampe21Click()
 {
-    Lampe2Zustand = Lampe2Zustand == 21 ? 20 : 21;
+    Lampe2Zustand = Lampe2Zustand == Lampe21An ? Lampen2Aus : Lampe21An;
     Lampen2Check();
 }
 
 void TForm6::Lampe22Click()
 {
-    Lampe2Zustand = Lampe2Zustand == 22 ? 20 : 22;
+    Lampe2Zustand = Lampe2Zustand == Lampe22An ? Lampen2Aus : Lampe22An;
     Lampen2Check();
 }
 
 void TForm6::Lampen1Check()
 {
     Schatten1Loeschen();
-    if (Lampe1Zustand == 11 || Lampe1Zustand == 12) {
+    if (Lampe1Zustand == Lampe11An || Lampe1Zustand == Lampe12An) {
         Schatten(Lampe1Zustand);
-        (Lampe1Zustand == 11 ? Lampe11 : Lampe12)->setIcon(LampeAn->icon());
+        (Lampe1Zustand == Lampe11An ? Lampe11 : Lampe12)->setIcon(LampeAn->icon());
     }
 }
 
 void TForm6::Lampen2Check()
 {
     Schatten2Loeschen();
-    if (Lampe2Zustand == 21 || Lampe2Zustand == 22) {
+    if (Lampe2Zustand == Lampe21An || Lampe2Zustand == Lampe22An) {
         Schatten(Lampe2Zustand);
-        (Lampe2Zustand == 21 ? Lampe21 : Lampe22)->setIcon(LampeAn->icon());
+        (Lampe2Zustand == Lampe21An ? Lampe21 : Lampe22)->setIcon(LampeAn->icon());
     }
 }
 
@@ -149,29 +149,29 @@ void TForm6::Schatten2Loeschen()
 
 void TForm6::Schatten(int lampe)
 {
-    Bildanzeige* bild = lampe < 20 ? Schattenwurf1 : Schattenwurf2;
+    Bildanzeige* bild = lampe < Lampen2Aus ? Schattenwurf1 : Schattenwurf2;
     Zeichenflaeche& f = bild->flaeche();
     const int w = f.breite(), cx = w / 2, cy = f.hoehe() / 2;
     const int s = Halbseite, e = Halbachse, k = Randkorrektur;
     f.setzeStift(Kurs::Grau);
     f.setzePinsel(Kurs::Grau);
     switch (lampe) {
-    case 11:
+    case Lampe11An:
         f.polygon({{cx + s, cy - s}, {w - 2, cy - s}, {w - 2, cy + s - 1}, {cx + s, cy + s - 1}});
         break;
-    case 12:
+    case Lampe12An:
         f.polygon({{cx - s, cy - s - 1}, {cx - s, 1}, {cx + s - 1, 1}, {cx + s - 1, cy - s - 1}});
         break;
-    case 21:
+    case Lampe21An:
         f.polygon({{cx, cy - s}, {w - 2, cy - s}, {w - 2, cy + s + k - 1}, {cx, cy + s + k - 1}});
         break;
-    case 22:
+    case Lampe22An:
         f.polygon({{cx - e, cy - 1}, {cx - e, 1}, {cx + e - 1, 1}, {cx + e - 1, cy - 1}});
         break;
     default:
         return;
     }
-    if (lampe < 20) {
+    if (lampe < Lampen2Aus) {
         f.setzePinsel(Kurs::Weiss);
         f.setzeStift(Kurs::Schwarz);
     } else {

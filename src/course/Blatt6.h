@@ -27,7 +27,11 @@ public:
     QPushButton* LampeAn;
     Bildanzeige* Bild;
 
-    // State of each lamp pair: 10 (20) both off, 11/12 (21/22) that lamp on; 0 at start, as off.
+    // State of each lamp pair: both off, or the one lamp on; 0 at start, as off.
+    // The values are those the pages have always used: the pair's number
+    // times ten for "off", plus the lamp's number for "on".
+    static constexpr int Lampen1Aus = 10, Lampe11An = 11, Lampe12An = 12;
+    static constexpr int Lampen2Aus = 20, Lampe21An = 21, Lampe22An = 22;
     int Lampe1Zustand = 0;
     int Lampe2Zustand = 0;
 

@@ -88,7 +88,7 @@ bool TForm7::verteilen(QPushButton* knopf, int schritt, const std::array<QLineEd
     if (erledigt(knopf))
         return false;
     FormHaupt->Neu->setEnabled(false);
-    setzeTag(knopf, 1);
+    markieren(knopf, true);
     knopf->setFocus();
     Schritt = schritt;
     const bool fertig = gruppenweise(gruppen, [&](int n) { felder[n]->show(); });

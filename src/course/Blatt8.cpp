@@ -104,7 +104,7 @@ void TForm8::HorizontalButtonClick()
             return;
         bestaetigen(0);
         Schritt = 2;
-        setzeTag(HorizontalButton, 1);
+        markieren(HorizontalButton, true);
         Loeschen1Button->hide();
     } else {
         if (!vorfuehren(0))

@@ -180,7 +180,7 @@ void TForm9::D1ButtonClick()
         bestaetigen(0);
         Schritt = 2;
         modusmenue(false);
-        setzeTag(D1Button, 1);
+        markieren(D1Button, true);
     } else if (!vorfuehren(0))
         return;
     Loeschen1Button->hide();

@@ -26,10 +26,7 @@ QLabel* urteilsfeld(QWidget* eltern, const QString& name, const QString& text, i
 
 TFormFalsch::TFormFalsch()
 {
-    setObjectName(QStringLiteral("FormFalsch"));
-    fensterart(this, Rahmen::NurSchliessen, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormFalsch"), QString(), Rahmen::NurSchliessen, true);
     setzeClientgroesse(this, 265, 140);
 
     Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));

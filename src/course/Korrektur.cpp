@@ -15,10 +15,7 @@
 
 TFormKorrektur::TFormKorrektur()
 {
-    setObjectName(QStringLiteral("FormKorrektur"));
-    fensterart(this, Rahmen::NurSchliessen, false);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormKorrektur"), QString(), Rahmen::NurSchliessen, false);
     setzeClientgroesse(this, 371, 145);
 
     Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));

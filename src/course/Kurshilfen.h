@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Farbtabelle.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -29,12 +31,12 @@ const QImage& kopf();
 // A page text from the resources, without its closing line break.
 QString text(const QString& pfad);
 
-// Colours of the beams and of the gray levels.
-constexpr QRgb Rot = 0xFF0000;
-constexpr QRgb Blau = 0x0000FF;
-constexpr QRgb Schwarz = 0x000000;
-constexpr QRgb Weiss = 0xFFFFFF;
-constexpr QRgb Grau = 0x808080;
+// Colours of the beams and of the gray levels, from the program's colour table.
+using Farben::Blau;
+using Farben::Grau;
+using Farben::Rot;
+using Farben::Schwarz;
+using Farben::Weiss;
 
 // Key filter of an entry field: Enter moves the focus to the next control of
 // the tab order and is swallowed; Backspace, the digits and the characters of

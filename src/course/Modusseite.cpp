@@ -157,7 +157,7 @@ bool Modusseite::vorfuehren(int g)
     Phase = 2 * g + 2;
     FormHaupt->Neu->setEnabled(false);
     modusmenue(false);
-    setzeTag(d.knopf, 1);
+    markieren(d.knopf, true);
     if (g == 0)
         d.knopf->setFocus();
     Schritt = 2 * g + 2;

@@ -3,6 +3,7 @@
 #include "app/HauptBlatt.h"
 #include "course/Kurshilfen.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Pause.h"
 #include "platform/Steuerelemente.h"
 
@@ -39,9 +40,12 @@ std::vector<std::vector<int>> Uebungsseite::spalten()
     return {{1, 5, 9, 13}, {2, 6, 10, 14}, {3, 7, 11, 15}, {4, 8, 12, 16}};
 }
 
-bool Uebungsseite::erledigt(const QPushButton* knopf)
+void Uebungsseite::markieren(const QPushButton* knopf, bool erledigt)
 {
-    return tag(knopf) == 1;
+    if (erledigt)
+        m_erledigt.insert(knopf);
+    else
+        m_erledigt.remove(knopf);
 }
 
 void Uebungsseite::hoehenBei1024(std::initializer_list<std::pair<QWidget*, int>> hoehen)
@@ -186,7 +190,7 @@ bool Uebungsseite::spaltenstrahlen(const std::array<QLabel*, 9>& beschriftung)
 bool Uebungsseite::strahlenlauf(QPushButton* start, const std::function<bool()>& strahlen)
 {
     Abbruch = 0;
-    setzeTag(start, 1);
+    markieren(start, true);
     // After a restart the first step's button is open again already; a run
     // begun from it meanwhile must not be undone here.
     return strahlen();
@@ -239,7 +243,7 @@ void Uebungsseite::graustufen(std::span<QLabel* const> summe, std::initializer_l
         Kurs::setzeSchriftfarbe(summe[n], Qt::white);
     }
     for (int n : grau)
-        Kurs::setzeHintergrund(summe[n], QColor(0x80, 0x80, 0x80));
+        Kurs::setzeHintergrund(summe[n], QColor(Farben::Grau));
 }
 
 void Uebungsseite::schrittSetzen(int nummer, QPushButton* knopf)
@@ -258,11 +262,11 @@ void Uebungsseite::schrittWeiter(QPushButton* fertig, int nummer, QPushButton* k
 void Uebungsseite::knoepfeZuruecksetzen(QPushButton* erster, std::initializer_list<QPushButton*> markierte,
                                         std::initializer_list<QPushButton*> weitere)
 {
-    setzeTag(erster, 0);
+    markieren(erster, false);
     schrittSetzen(1, erster);
     for (QPushButton* k : markierte) {
         k->setEnabled(false);
-        setzeTag(k, 0);
+        markieren(k, false);
     }
     for (QPushButton* k : weitere)
         k->setEnabled(false);

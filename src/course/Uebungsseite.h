@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QRgb>
+#include <QSet>
 #include <array>
 #include <functional>
 #include <initializer_list>
@@ -35,6 +36,9 @@ public:
     int Schritt = 1;
     // Set by a restart: a running beam animation stops at its next dash.
     int Abbruch = 0;
+
+    // A done mark on a step button: a repeated click does nothing.
+    bool erledigt(const QPushButton* knopf) const { return m_erledigt.contains(knopf); }
 
 protected:
     // A restart ("&New") sets the page up anew: every beam run and
@@ -77,8 +81,7 @@ protected:
     // per row or column.
     static std::vector<std::vector<int>> zeilen();
     static std::vector<std::vector<int>> spalten();
-    // A done mark on a step button: a repeated click does nothing.
-    static bool erledigt(const QPushButton* knopf);
+    void markieren(const QPushButton* knopf, bool erledigt);
 
     // Moves controls to the given tops on the 1024 x 768 layout only.
     static void hoehenBei1024(std::initializer_list<std::pair<QWidget*, int>> hoehen);
@@ -179,6 +182,8 @@ private:
     };
     int m_neustarts = 0;
     int m_laufbeginn = 0;
+    // The step buttons marked done.
+    QSet<const QPushButton*> m_erledigt;
 };
 
 // The controls of the exercise with crossing horizontal and vertical beams on

@@ -5,6 +5,7 @@
 #include "pages/Bausteine.h"
 #include "pages/BilderLunge.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Fokusfalle.h"
 #include "platform/Steuerelemente.h"
@@ -50,7 +51,7 @@ void TForm10::GraukeilZeichnen()
     Bild3->setzeGestreckt(false);
     Zeichenflaeche& f = Bild3->flaeche();
     f.setzeGroesse(36, 124);
-    f.setzePinsel(0xFFFFFF);
+    f.setzePinsel(Farben::Weiss);
     f.fillRect(0, 0, 36, 124);
     for (int i = 1; i <= 20; ++i) {
         const int g = int(std::nearbyint((20 - i) * 12.8));
@@ -59,7 +60,7 @@ void TForm10::GraukeilZeichnen()
         const int y = 1 + 6 * (i - 1);
         f.polygon({{1, y}, {35, y}, {35, y + 7}, {1, y + 7}});
     }
-    f.setzeStift(0x000000);
+    f.setzeStift(Farben::Schwarz);
     f.polyline({{1, 1}, {35, 1}, {35, 123}, {1, 123}, {1, 1}});
     Bild3->aktualisieren();
 }

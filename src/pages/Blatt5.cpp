@@ -4,6 +4,7 @@
 #include "pages/Bausteine.h"
 #include "pages/BilderGehirn.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Fokusfalle.h"
 #include "platform/Steuerelemente.h"
@@ -15,7 +16,7 @@
 namespace {
 QLabel* rotesSchild(QWidget* eltern, const QString& name, const QString& text, int x, int y)
 {
-    QLabel* l = bezeichnung(eltern, name, text, x, y, 13, true, QColor(0xFF, 0x00, 0x00));
+    QLabel* l = bezeichnung(eltern, name, text, x, y, 13, true, QColor(Farben::Rot));
     l->setAttribute(Qt::WA_TranslucentBackground, true);
     return l;
 }

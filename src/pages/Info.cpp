@@ -6,6 +6,7 @@
 #include "pages/Bausteine.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Bildschirm.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Fokusfalle.h"
 #include "platform/Skalierung.h"
@@ -17,7 +18,7 @@
 namespace {
 QLabel* verweis(QWidget* eltern, const QString& name, const QString& text, int x, int y, const QString& ziel)
 {
-    QLabel* l = bezeichnung(eltern, name, text, x, y, 13, false, QColor(0x00, 0x00, 0x80));
+    QLabel* l = bezeichnung(eltern, name, text, x, y, 13, false, QColor(Farben::Navy));
     QFont f = l->font();
     f.setUnderline(true);
     l->setFont(f);
@@ -36,7 +37,7 @@ TFormInfo::TFormInfo()
     setzeClientgroesse(this, 520, 400);
     setzeZweitesSymbol(this);
 
-    const QColor titelfarbe(0x00, 0x00, 0x80);
+    const QColor titelfarbe(Farben::Navy);
     Bild1 = Bausteine::bild(this, QStringLiteral("Bild1"), 24, 24, 151, 180, {},
                             QStringLiteral("Cross section of a human head"));
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 222, 24, 261, 4, titelfarbe);

@@ -1,6 +1,7 @@
 #include "pages/Quellen.h"
 
 #include "pages/Bausteine.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Steuerelemente.h"
 
@@ -16,7 +17,7 @@ QLineEdit* verweisfeld(QWidget* eltern, const QString& name, int x, int y, int b
     QLineEdit* f = eingabefeld(eltern, name, x, y, breite, 20, text);
     setzeRahmen(f, false);
     QPalette pal = f->palette();
-    pal.setColor(QPalette::Text, QColor(0x00, 0x00, 0x80));
+    pal.setColor(QPalette::Text, QColor(Farben::Navy));
     pal.setColor(QPalette::Base, Qt::white);
     f->setPalette(pal);
     Bausteine::alsVerweis(f, ziel);
@@ -42,7 +43,7 @@ TFormQuellen::TFormQuellen()
     Edit2 = verweisfeld(innen, QStringLiteral("Edit2"), 24, 128, 137, Bausteine::Mailadresse, Bausteine::Mailverweis);
     Memo1 = Bausteine::memo(innen, QStringLiteral("Memo1"), 8, 192, 225, 696, QStringLiteral("quellen_literatur1"));
     Memo2 = Bausteine::memo(innen, QStringLiteral("Memo2"), 256, 192, 225, 700, QStringLiteral("quellen_literatur2"));
-    Panel1 = new Panel(innen, QStringLiteral("Panel1"), 240, 192, 4, 696, QColor(0x00, 0x00, 0x80));
+    Panel1 = new Panel(innen, QStringLiteral("Panel1"), 240, 192, 4, 696, QColor(Farben::Navy));
     EndeButton = Bausteine::endeKnopf(this, 231, 312);
     connect(EndeButton, &QPushButton::clicked, this, &QWidget::close);
 }

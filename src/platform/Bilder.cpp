@@ -31,3 +31,16 @@ QImage ladeBild(const QString& pfad, QSize groesse, qreal pixelverhaeltnis)
         bild = bild.scaled(groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return bild.convertToFormat(QImage::Format_RGB32);
 }
+
+QImage ausGrauwerten(int breite, int hoehe, const std::uint8_t* grau)
+{
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    for (int y = 0; y < hoehe; ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(y));
+        for (int x = 0; x < breite; ++x) {
+            const int v = grau[std::size_t(y) * std::size_t(breite) + std::size_t(x)];
+            zeile[x] = qRgb(v, v, v);
+        }
+    }
+    return bild;
+}

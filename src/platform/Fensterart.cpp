@@ -1,6 +1,7 @@
 #include "platform/Fensterart.h"
 
 #include "platform/Bildschirm.h"
+#include "platform/Steuerelemente.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -47,6 +48,16 @@ void fensterart(QWidget* fenster, Rahmen rahmen, bool obenhalten)
         flags |= Qt::WindowStaysOnTopHint;
     fenster->setWindowFlags(flags);
     fenster->setProperty("rahmen", int(rahmen));
+}
+
+void fensterAnlegen(QWidget* fenster, const QString& name, const QString& titel, Rahmen rahmen, bool obenhalten)
+{
+    fenster->setObjectName(name);
+    if (!titel.isEmpty())
+        fenster->setWindowTitle(titel);
+    fensterart(fenster, rahmen, obenhalten);
+    fenster->setFont(arial(13));
+    fenster->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 void setzeClientgroesse(QWidget* fenster, int breite, int hoehe)

@@ -19,6 +19,11 @@ enum class Rahmen {
 // above the others. Windows with a border keep a fixed client size.
 void fensterart(QWidget* fenster, Rahmen rahmen, bool obenhalten);
 
+// The common start of a window's creation: its name, its caption (none when
+// empty), its kind of border, the font Arial of 13 pixels, and no context
+// menu of its own.
+void fensterAnlegen(QWidget* fenster, const QString& name, const QString& titel, Rahmen rahmen, bool obenhalten);
+
 // Client size of a window (fixed for bordered windows).
 void setzeClientgroesse(QWidget* fenster, int breite, int hoehe);
 // Outer size including the frame and title bar, as a bordered window has on

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -226,30 +225,4 @@ QString ressourcentext(const QString& pfad)
     if (!datei.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(datei.readAll());
-}
-
-namespace {
-// The flags live beside the controls, not in Qt's dynamic properties: a
-// scan asks for the stop flag before every ray, and a property lookup by
-// name walks the whole class chain each time.
-QHash<const QObject*, int>& tags()
-{
-    // Never destroyed: controls that outlive the static objects still
-    // remove their entry when they go.
-    static auto* werte = new QHash<const QObject*, int>;
-    return *werte;
-}
-}  // namespace
-
-int tag(const QObject* element)
-{
-    return tags().value(element, 0);
-}
-
-void setzeTag(QObject* element, int wert)
-{
-    auto& werte = tags();
-    if (!werte.contains(element))
-        QObject::connect(element, &QObject::destroyed, [element] { tags().remove(element); });
-    werte.insert(element, wert);
 }

@@ -75,9 +75,5 @@ QRadioButton* optionsfeld(QWidget* eltern, const QString& name, const QString& t
                           bool gewaehlt = false);
 QGroupBox* gruppe(QWidget* eltern, const QString& name, const QString& titel, int x, int y, int breite, int hoehe);
 
-// The small integer flag that some controls carry (a scan runs, stop asked, ...).
-int tag(const QObject* element);
-void setzeTag(QObject* element, int wert);
-
 // Reads a long text from the resources (UTF-8).
 QString ressourcentext(const QString& pfad);

@@ -3,7 +3,6 @@
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
 #include "core/Arithmetik.h"
-#include "core/Filter.h"
 #include "pages/Danksagung.h"
 #include "pages/Hilfe.h"
 #include "pages/Info.h"
@@ -13,10 +12,12 @@
 #include "pages/Quellen.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Bildschirm.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
 #include "sim/Einstellungen.h"
+#include "sim/Rasterbild.h"
 #include "sim/Statusleiste.h"
 #include "tools/Archiv.h"
 #include "tools/Archivbearbeiten.h"
@@ -39,23 +40,14 @@
 
 namespace {
 
-constexpr QRgb Weiss = 0xFFFFFF;
-constexpr QRgb Schwarz = 0x000000;
-constexpr QRgb Rot = 0xFF0000;
-constexpr QRgb Musterfarbe = 0x808080;
-const QColor Navy(0x00, 0x00, 0x80);
-const QColor Knopfflaeche(0xD4, 0xD0, 0xC8);
+using Farben::Rot;
+using Farben::Schwarz;
+using Farben::Weiss;
+// Pattern cells drawn by hand or taken from the library.
+constexpr QRgb Musterfarbe = Farben::Grau;
 
-// The status bar's panels: width at a layout width of 800, first text.
-struct Statuspanel
-{
-    int breite;
-    const char* text;
-};
-constexpr Statuspanel Statuspanels[6] = {
-    {110, "Picture: unnamed"}, {175, "Display: Every step"}, {90, "No progression"},
-    {128, "Rotation angle: 2 degrees"}, {190, "Filter: no filter"}, {107, "No convolution"},
-};
+// The widths of the status bar's panels at a layout width of 800.
+constexpr int Panelbreiten[6] = {110, 175, 90, 128, 190, 107};
 
 // A menu item can be used only when it and every menu above it are enabled;
 // its shortcut key follows the same rule.
@@ -98,37 +90,30 @@ QIcon zweistufenbild(const QString& pfad, int seite)
 }  // namespace
 
 TForm12::TForm12()
+    : Modell(Zustand.Modell())
 {
-    setObjectName(QStringLiteral("Form12"));
-    setWindowTitle(QStringLiteral("Computer Tomography"));
-    fensterart(this, Rahmen::Ohne, false);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("Form12"), QStringLiteral("Computer Tomography"), Rahmen::Ohne, false);
     menueAnlegen();
     steuerelementeAnlegen();
     resize(800, 600);
 
-    // The sine and cosine tables and the initial values are the model's own
-    // from its construction; then the window takes the layout's size.
+    // The sine and cosine tables and the initial values are the model's and
+    // the state's own from their construction; then the window takes the
+    // layout's size and lays out the grid of 38 cells.
     Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
     for (int i = 0; i < StatusBar1->panelzahl(); ++i)
-        StatusBar1->setzePanelbreite(i, Bildschirmbreite * Statuspanels[i].breite / 800);
+        StatusBar1->setzePanelbreite(i, Bildschirmbreite * Panelbreiten[i] / 800);
     for (Bildanzeige* b : {Image1, Sichtbild, StandbildSender, StandbildEmpfaenger, FortschrittsAnzeige})
         b->flaecheAnpassen();
     // The pictures a scan redraws at every step cover their controls.
     for (Bildanzeige* b : {Sichtbild, Image3, FortschrittsAnzeige})
         b->setzeDeckend(true);
     layoutVersetzen();
-    Modell.Laeuft = false;
-    Modell.Winkelschritt = 2;
-    Modell.Faltungsmitte = 1.0f;
-    Modell.Faltungsnachbar = 2.0f;
-    Modell.Faltung = false;
-    Modell.FilterAktiv = false;
-    Modell.Raster = 38;
-    FormEinrichten();
-    Modell.Zellschwaechung = 10.0f;
-    Modell.Weisszahl = 0;
+    flaechenAnordnen();
+    Zustand.setzeZeichenlage(Bildschirmbreite, float(Image2->x() - Image1->x()), float(Image2->y() - Image1->y()));
+    Zustand.setzeFlaechen(&Image2->flaeche(), &Image3->flaeche());
+    zustandFolgen();
+    Zustand.RasterEinrichten(38);
     knopfbilderSetzen();
 
     // Borderless over the whole screen, also where no window manager
@@ -141,7 +126,7 @@ void TForm12::layoutVersetzen()
 {
     // Where the screen is wider than the layout, the layout stands centred on
     // it; the control strip runs the whole width, its controls move with the
-    // layout. (The picture area follows in FormEinrichten.)
+    // layout. (The picture area follows in flaechenAnordnen.)
     const int x0 = Bildschirm::versatz();
     if (x0 == 0)
         return;
@@ -235,13 +220,13 @@ void TForm12::menueAnlegen()
         const std::size_t i = std::size_t(k - 1);
         const QString text = QStringLiteral("Picture &%1").arg(k);
         BildSpeichern[i] = eintrag(CTBildSpeichern, QStringLiteral("Bild0%1").arg(k), text, {},
-                                   [k] { FormArchiv->BildSpeichern(k); });
+                                   [this, k] { Zustand.FachSpeichern(k); });
         BildSpeichern[i]->setCheckable(true);
         BildLoeschen[i] = eintrag(CTBildLoeschen, QStringLiteral("Bild1%1").arg(k), text, {},
-                                  [k] { FormArchiv->BildLoeschen(k); });
+                                  [this, k] { Zustand.FachLoeschen(k); });
         BildLoeschen[i]->setEnabled(false);
         BildLaden[i] = eintrag(CTBildLaden, QStringLiteral("Bild2%1").arg(k), text, {},
-                               [k] { FormArchiv->BildLaden(k); });
+                               [this, k] { Zustand.FachLaden(k); });
         BildLaden[i]->setCheckable(true);
         BildLaden[i]->setEnabled(false);
         BildLadenGruppe->addAction(BildLaden[i]);
@@ -299,7 +284,7 @@ void TForm12::steuerelementeAnlegen()
     FortschrittsAnzeige->setGeometry(559, 416, 100, 50);
     FortschrittsAnzeige->hide();
 
-    CTBedienPanel = new Panel(Panel2, QStringLiteral("CTBedienPanel"), 0, 503, 801, 81, Navy);
+    CTBedienPanel = new Panel(Panel2, QStringLiteral("CTBedienPanel"), 0, 503, 801, 81, QColor(Farben::Navy));
     CTBedienPanel->setzeKanten(Panel::Kante::Vertieft, Panel::Kante::Vertieft);
     const auto laufknopf = [this](const QString& name, const QString& text, int x) {
         auto* k = new QToolButton(CTBedienPanel);
@@ -315,15 +300,13 @@ void TForm12::steuerelementeAnlegen()
     PauseButton = laufknopf(QStringLiteral("PauseButton"), QStringLiteral("Pause"), 96);
     StopButton = laufknopf(QStringLiteral("StopButton"), QStringLiteral("Stop"), 176);
     SpeedButton = laufknopf(QStringLiteral("SpeedButton"), QStringLiteral("Speed"), 256);
-    setzeTag(StartButton, 0);
-    setzeTag(StopButton, 0);
     connect(StartButton, &QToolButton::clicked, this, &TForm12::StartButtonClick);
     connect(PauseButton, &QToolButton::clicked, this, &TForm12::PauseButtonClick);
     connect(StopButton, &QToolButton::clicked, this, &TForm12::StopButtonClick);
     connect(SpeedButton, &QToolButton::pressed, this, &TForm12::SpeedButtonMouseDown);
     connect(SpeedButton, &QToolButton::released, this, &TForm12::SpeedButtonMouseUp);
 
-    Panel7 = new Panel(CTBedienPanel, QStringLiteral("Panel7"), 344, 0, 4, 58, Knopfflaeche);
+    Panel7 = new Panel(CTBedienPanel, QStringLiteral("Panel7"), 344, 0, 4, 58, QColor(Farben::Knopfflaeche));
     Panel7->setzeKanten(Panel::Kante::Erhaben, Panel::Kante::Keine);
 
     const auto befehl = [this](const QString& name, const QString& text, int x, int y, auto handler) {
@@ -353,8 +336,9 @@ void TForm12::steuerelementeAnlegen()
 
     StatusBar1 = new Statusleiste(CTBedienPanel, QStringLiteral("StatusBar1"), 2, 58, 796, 20);
     StatusBar1->setFont(arial(11));
-    for (const Statuspanel& p : Statuspanels)
-        StatusBar1->panelAnfuegen(p.breite, QString::fromLatin1(p.text));
+    // The panels begin with their first texts.
+    for (int i = 0; i < Statustexte::Panelzahl; ++i)
+        StatusBar1->panelAnfuegen(Panelbreiten[i], Zustand.Statustext(i));
 }
 
 void TForm12::knopfbilderSetzen()
@@ -369,9 +353,108 @@ void TForm12::knopfbilderSetzen()
     }
 }
 
+// --- Following the state ------------------------------------------------------
+
+// The simulator's own controls follow first: it connects before any other
+// window exists.
+void TForm12::zustandFolgen()
+{
+    const Simulatorzustand* z = &Zustand;
+    connect(z, &Simulatorzustand::rasterEingerichtet, this, &TForm12::FormEinrichten);
+    connect(z, &Simulatorzustand::ctBildGeloescht, this, &TForm12::aufCTBildGeloescht);
+    connect(z, &Simulatorzustand::vorlageGeloescht, this, &TForm12::aufVorlageGeloescht);
+    connect(z, &Simulatorzustand::musterUebernommen, this, &TForm12::aufMusterUebernommen);
+    connect(z, &Simulatorzustand::bildGefaerbt, this, &TForm12::graustufenZeigen);
+    connect(z, &Simulatorzustand::bildHergestellt, this, &TForm12::aufBildHergestellt);
+    connect(z, &Simulatorzustand::statusGeaendert, this,
+            [this](int panel) { StatusBar1->setzeText(panel, Zustand.Statustext(panel)); });
+    connect(z, &Simulatorzustand::fachGespeichert, this, &TForm12::aufFachGespeichert);
+    connect(z, &Simulatorzustand::fachGeloescht, this, &TForm12::aufFachGeloescht);
+    connect(z, &Simulatorzustand::fachGeladen, this, &TForm12::aufFachGeladen);
+}
+
+// Deleting the CT picture: a scan can start again (once a running one has
+// wound down), an empty picture frame, the CT-picture tools off, no slot
+// loaded, no progress display.
+void TForm12::aufCTBildGeloescht()
+{
+    StartButton->setEnabled(!Zustand.Laeuft());
+    BildZeichnen(Image3);
+    for (QAction* a : {Graucodezeigen, Filterzeigen, CTLoeschen})
+        a->setEnabled(false);
+    for (QPushButton* k : {GraucodezeigenButton, FilterzeigenButton, CTLoeschenButton})
+        k->setEnabled(false);
+    for (QAction* a : BildLaden)
+        a->setChecked(false);
+    FortschrittsAnzeige->hide();
+}
+
+// Deleting the pattern: a fresh grid, the still pictures, and nothing to
+// scan or archive until a cell is painted.
+void TForm12::aufVorlageGeloescht()
+{
+    RasterZeichnen(Image2);
+    Sichtbild->hide();
+    StandbildSender->show();
+    StandbildEmpfaenger->show();
+    for (QMenu* m : {CTBildLoeschen, CTBildSpeichern, CTBildLaden, Bearbeiten})
+        m->setEnabled(false);
+    for (QPushButton* k : {CTLoeschenButton, GraucodezeigenButton, FilterzeigenButton, ArchivbearbeitenButton})
+        k->setEnabled(false);
+    StartButton->setEnabled(false);
+}
+
+// A library pattern on a fresh grid, ready to scan.
+void TForm12::aufMusterUebernommen(ct::Muster muster)
+{
+    StartButton->setEnabled(true);
+    RasterZeichnen(Image2);
+    Zeichenflaeche& f = Image2->flaeche();
+    const int c = Modell.Kaestchengroesse;
+    ct::MusterMalen(muster, Modell.Raster, [&f, c](int x, int y) { zelleMalen(f, Musterfarbe, x, y, c); });
+    f.setzePinsel(Weiss);
+    f.setzeStift(Schwarz);
+    Image2->aktualisieren();
+}
+
+void TForm12::aufBildHergestellt(const QImage& bild)
+{
+    Image3->flaeche().copyRect(Image3->rect(), bild, bild.rect());
+    Image3->aktualisieren();
+}
+
+void TForm12::aufFachGespeichert(int k)
+{
+    const std::size_t i = std::size_t(k - 1);
+    BildSpeichern[i]->setChecked(true);
+    BildLoeschen[i]->setEnabled(true);
+    BildLaden[i]->setEnabled(true);
+}
+
+void TForm12::aufFachGeloescht(int k)
+{
+    const std::size_t i = std::size_t(k - 1);
+    BildSpeichern[i]->setChecked(false);
+    BildLoeschen[i]->setEnabled(false);
+    BildLaden[i]->setEnabled(false);
+}
+
+// A loaded picture: no scan until it is deleted; it can be deleted, windowed
+// and filtered as after a scan.
+void TForm12::aufFachGeladen(int k)
+{
+    StartButton->setEnabled(false);
+    CTLoeschenButton->setEnabled(true);
+    Graucodezeigen->setEnabled(true);
+    GraucodezeigenButton->setEnabled(true);
+    Filterzeigen->setEnabled(true);
+    FilterzeigenButton->setEnabled(true);
+    BildLaden[std::size_t(k - 1)]->setChecked(true);
+}
+
 // --- Layout ----------------------------------------------------------------
 
-void TForm12::FormEinrichten()
+void TForm12::flaechenAnordnen()
 {
     // The pattern image has room for the largest grid, n x c + 1 pixels; the
     // picture area is as large.
@@ -384,19 +467,25 @@ void TForm12::FormEinrichten()
     Image3->move(Bildschirm::versatz() + Bildschirm::breite() - seite - 20, Image2->y());
     Label1->move(Image3->x() + (seite - Label1->width()) / 2, Image3->y() - 50);
     FortschrittsAnzeige->move(Image3->x() + (seite - FortschrittsAnzeige->width()) / 2, FortschrittsAnzeige->y());
+}
 
-    // Cell size, ray count, the drawing geometry, the ray positions and a
-    // fresh CT picture.
-    Modell.RasterEinrichten(Modell.Raster, Bildschirmbreite, float(Image2->x() - Image1->x()),
-                            float(Image2->y() - Image1->y()));
+void TForm12::FormEinrichten()
+{
+    // A smaller grid leaves nothing of a larger one.
+    const QRect flaeche(0, 0, Image2->width() + 1, Image2->height() + 1);
+    weissFuellen(Image2, flaeche);
+    weissFuellen(Image3, flaeche);
     m_umrissWinkel = -1;
     m_umrissDa = false;
 
     standbilderZeichnen();
     RasterZeichnen(Image2);
     BildZeichnen(Image3);
-    setzeTag(StartButton, 0);
     FortschrittsAnzeige->hide();
+    // The pattern library has patterns for the grids of 38 and 56 cells only.
+    const bool bibliothek = Modell.Raster == 38 || Modell.Raster == 56;
+    Bibliothek->setEnabled(bibliothek);
+    BibliothekButton->setEnabled(bibliothek);
 }
 
 void TForm12::standbilderZeichnen()
@@ -413,44 +502,17 @@ void TForm12::standbilderZeichnen()
 
 void TForm12::RasterZeichnen(Bildanzeige* bild)
 {
-    Zeichenflaeche& f = bild->flaeche();
-    if (f.groesse() != bild->size())
-        f.setzeGroesse(bild->width(), bild->height());
-    const int c = Modell.Kaestchengroesse;
-    const int nc = Modell.Raster * c;
-    f.setzePinsel(Weiss);
-    f.fillRect(0, 0, nc + 1, nc + 1);
-    f.setzeStift(Schwarz);
-    for (int i = 0; i <= Modell.Raster; ++i) {
-        f.moveTo(i * c, 0);
-        f.lineTo(i * c, nc + 1);
-    }
-    for (int i = 0; i <= Modell.Raster; ++i) {
-        f.moveTo(0, i * c);
-        f.lineTo(nc + 1, i * c);
-    }
-    bild->aktualisieren();
+    rasterZeichnen(bild, Modell.Raster, Modell.Kaestchengroesse);
 }
 
 void TForm12::BildZeichnen(Bildanzeige* bild)
 {
-    Zeichenflaeche& f = bild->flaeche();
-    if (f.groesse() != bild->size())
-        f.setzeGroesse(bild->width(), bild->height());
-    const int nc = Modell.Raster * Modell.Kaestchengroesse;
-    f.setzeStift(Schwarz);
-    f.setzePinsel(Weiss);
-    f.polygon({{0, 0}, {nc, 0}, {nc, nc}, {0, nc}});
-    bild->aktualisieren();
+    bildrahmenZeichnen(bild, Modell.Raster, Modell.Kaestchengroesse);
 }
 
 void TForm12::Malen(Bildanzeige* bild, QRgb farbe, int spalte, int zeile)
 {
-    Zeichenflaeche& f = bild->flaeche();
-    const int c = Modell.Kaestchengroesse;
-    f.setzeStift(farbe);
-    f.setzePinsel(farbe);
-    f.fillRect((spalte - 1) * c + 1, (zeile - 1) * c + 1, spalte * c, zeile * c);
+    zelleMalen(bild->flaeche(), farbe, spalte, zeile, Modell.Kaestchengroesse);
     bild->aktualisieren();
 }
 
@@ -481,11 +543,6 @@ void TForm12::Viereck(QRgb pinsel, QRgb stift, const ct::Viereck& ecken, Bildanz
     f.setzePinsel(Weiss);
     f.setzeStift(Schwarz);
     bild->aktualisieren();
-}
-
-void TForm12::GraucodeAenderung(int P, const ct::Bildfeld& bild)
-{
-    graustufenZeigen(ct::GraucodeAenderung(P, bild, Modell.Raster, Modell.Bildminimum, Modell.Bildmaximum));
 }
 
 void TForm12::graustufenZeigen(const ct::Graufeld& stufen)
@@ -531,16 +588,11 @@ QString TForm12::Statustext(int panel) const
     return StatusBar1->text(panel);
 }
 
-void TForm12::setzeStatustext(int panel, const QString& text)
-{
-    StatusBar1->setzeText(panel, text);
-}
-
 // --- Drawing with the mouse --------------------------------------------------
 
 void TForm12::Image2MouseDown(Qt::MouseButton knopf, Qt::MouseButtons, Qt::KeyboardModifiers, QPoint p)
 {
-    if (tag(StartButton) != 0)
+    if (Zustand.StartGesperrt())
         return;
     const ct::Simulator& m = Modell;
     if (!(m.RasterMin < p.x() && p.x() < m.RasterMax && m.RasterMin < p.y() && p.y() < m.RasterMax))
@@ -549,16 +601,18 @@ void TForm12::Image2MouseDown(Qt::MouseButton knopf, Qt::MouseButtons, Qt::Keybo
     const int zeile = p.y() / m.Kaestchengroesse + 1;
     if (knopf == Qt::LeftButton) {
         // (a stopped scan that still winds down enables it when it ends)
-        StartButton->setEnabled(!Modell.Laeuft);
+        StartButton->setEnabled(!Zustand.Laeuft());
         Malen(Image2, Musterfarbe, spalte, zeile);
+        Zustand.MusterGemalt();
     } else if (knopf == Qt::RightButton) {
         Malen(Image2, Weiss, spalte, zeile);
+        Zustand.MusterGemalt();
     }
 }
 
 void TForm12::Image2MouseMove(Qt::MouseButtons gehalten, Qt::KeyboardModifiers tasten, QPoint p)
 {
-    if (tag(StartButton) != 0)
+    if (Zustand.StartGesperrt())
         return;
     // Exactly one mouse button and no key.
     if (tasten & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
@@ -574,128 +628,26 @@ void TForm12::Image2MouseMove(Qt::MouseButtons gehalten, Qt::KeyboardModifiers t
     if (!(m.RasterMin < p.x() && p.x() < m.RasterMax && m.RasterMin < p.y() && p.y() < m.RasterMax))
         return;
     Malen(Image2, farbe, p.x() / m.Kaestchengroesse + 1, p.y() / m.Kaestchengroesse + 1);
+    Zustand.MusterGemalt();
 }
 
 // --- Deleting ----------------------------------------------------------------
 
 void TForm12::CTLoeschenClick()
 {
-    setzeTag(StartButton, 0);
-    StartButton->setEnabled(!Modell.Laeuft);
-    BildZeichnen(Image3);
-    Modell.CTBildLoeschen();
-    FormGraucode->Schieberposition = 0;
-    FormGraucode->close();
-    for (QAction* a : {Graucodezeigen, Filterzeigen, CTLoeschen})
-        a->setEnabled(false);
-    for (QPushButton* k : {GraucodezeigenButton, FilterzeigenButton, CTLoeschenButton})
-        k->setEnabled(false);
-    const TFormEinstellungen* e = FormEinstellungen;
-    for (QRadioButton* r : {e->Winkel1, e->Winkel2, e->Winkel10, e->Winkel45, e->Winkel90, e->Alles, e->Endergebnis,
-                            e->mitFaltung, e->ohneFaltung})
-        r->setEnabled(true);
-    // "Every 10 steps" stays unavailable with the angle steps 45 and 90.
-    e->Zwischenstufe->setEnabled(!e->Winkel45->isChecked() && !e->Winkel90->isChecked());
-    FormFilter->keinFilter->setChecked(true);
-    Modell.FilterAktiv = false;
-    Modell.Filternummer = 0;
-    Archivbildnummer = 0;
-    for (QAction* a : BildLaden)
-        a->setChecked(false);
-    FortschrittsAnzeige->hide();
+    Zustand.CTBildLoeschen();
 }
 
 void TForm12::VorlageLoeschenClick()
 {
-    CTLoeschenClick();
-    RasterZeichnen(Image2);
-    Sichtbild->hide();
-    StandbildSender->show();
-    StandbildEmpfaenger->show();
-    RasterZeichnen(FormArchiv->Image0);
-    for (int k = 1; k <= 5; ++k)
-        FormArchiv->BildLoeschen(k);
-    setzeStatustext(0, QStringLiteral("Bild: unbenannt"));
-    for (QMenu* m : {CTBildLoeschen, CTBildSpeichern, CTBildLaden, Bearbeiten})
-        m->setEnabled(false);
-    for (QPushButton* k : {CTLoeschenButton, GraucodezeigenButton, FilterzeigenButton, ArchivbearbeitenButton})
-        k->setEnabled(false);
-    StartButton->setEnabled(false);
-    Modell.Weisszahl = 0;
-}
-
-// --- Settings ----------------------------------------------------------------
-
-void TForm12::RasterAendern(int n)
-{
-    const QRect flaeche(0, 0, Image2->width() + 1, Image2->height() + 1);
-    weissFuellen(Image2, flaeche);
-    weissFuellen(Image3, flaeche);
-    for (int k = 0; k <= 5; ++k)
-        weissFuellen(FormArchiv->Bild(k), FormArchiv->Bild(k)->rect());
-    Modell.Raster = n;
-    FormEinrichten();
-    VorlageLoeschenClick();
-    const bool bibliothek = n == 38 || n == 56;
-    Bibliothek->setEnabled(bibliothek);
-    BibliothekButton->setEnabled(bibliothek);
-    FormBilder38->close();
-    FormBilder56->close();
-}
-
-void TForm12::EinstellungsCheck(const Bildinformation& info)
-{
-    setzeStatustext(0, info.Bildname);
-    setzeStatustext(1, info.Darstellung);
-    setzeStatustext(2, info.Verlauf);
-    setzeStatustext(3, QStringLiteral("Drehwinkel: %1 Grad").arg(info.Winkelschritt));
-    setzeStatustext(5, info.Faltung);
-
-    Modell.Bildmaximum = info.Bildmaximum;
-    Modell.Bildminimum = info.Bildminimum;
-    FormGraucode->Schieberposition = info.Schieberposition;
-    Modell.Winkelschritt = info.Winkelschritt;
-    Modell.Filternummer = info.Filternummer;
-
-    TFormEinstellungen* e = FormEinstellungen;
-    if (info.Darstellung == QLatin1String("Darstellung: jeder Schritt"))
-        e->Alles->setChecked(true);
-    else if (info.Darstellung == QLatin1String("Darstellung: jeder 10. Schritt"))
-        e->Zwischenstufe->setChecked(true);
-    else
-        e->Endergebnis->setChecked(true);
-    (info.Verlauf == QLatin1String("mit Verlauf") ? e->mitVerlauf : e->ohneVerlauf)->setChecked(true);
-    switch (info.Winkelschritt) {
-    case 1: e->Winkel1->setChecked(true); break;
-    case 2: e->Winkel2->setChecked(true); break;
-    case 10: e->Winkel10->setChecked(true); break;
-    case 45: e->Winkel45->setChecked(true); break;
-    case 90: e->Winkel90->setChecked(true); break;
-    default: break;
-    }
-    (info.Faltung == QLatin1String("mit Faltung") ? e->mitFaltung : e->ohneFaltung)->setChecked(true);
-    FilterEinstellungen(info.Filternummer);
-    // The restored settings are the ones in effect: the dialog compares
-    // later choices with them.
-    e->EinstellungUebernehmen();
-}
-
-void TForm12::FilterEinstellungen(int code)
-{
-    const ct::Filterangabe* filter = ct::FilterZuCode(code);
-    if (!filter)
-        return;
-    const QString knopf = QString::fromUtf8(filter->Knopf.data(), qsizetype(filter->Knopf.size()));
-    if (auto* r = FormFilter->findChild<QRadioButton*>(knopf))
-        r->setChecked(true);
-    setzeStatustext(4, QString::fromUtf8(filter->Statustext.data(), qsizetype(filter->Statustext.size())));
+    Zustand.VorlageLoeschen();
 }
 
 // --- Commands ----------------------------------------------------------------
 
 void TForm12::Neu1Click()
 {
-    FormEinstellungen->Standardwerte();
+    Zustand.Standardwerte();
 }
 
 void TForm12::Minimieren1Click()
@@ -707,7 +659,7 @@ void TForm12::Minimieren1Click()
 void TForm12::ZurueckClick()
 {
     FormHaupt->show();
-    FormHaupt->ZugNeu(11);
+    FormHaupt->ZugNeu(Seiten::LetzteKursseite);
     FormHaupt->SeiteZurueck->show();
     hide();
 }

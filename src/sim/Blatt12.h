@@ -2,6 +2,7 @@
 
 #include "core/Simulator.h"
 #include "platform/Zeichenflaeche.h"
+#include "sim/Simulatorzustand.h"
 
 #include <QMainWindow>
 #include <QRgb>
@@ -18,40 +19,26 @@ class QPushButton;
 class QToolButton;
 class Statusleiste;
 
-// What an archive slot keeps about its picture besides the pictures
-// themselves: the status texts and values shown when it was saved. Restoring
-// a slot hands it to TForm12::EinstellungsCheck.
-struct Bildinformation
-{
-    QString Bildname;      // status panel 0, e.g. "Bild: Herz"
-    QString Darstellung;   // status panel 1
-    QString Verlauf;       // status panel 2
-    int Winkelschritt = 2;
-    QString Faltung;       // status panel 5
-    int Filternummer = 0;
-    std::array<QString, 9> Kerntexte{};   // the own kernel's field texts
-    float Bildmaximum = 0.0f;
-    float Bildminimum = 0.0f;
-    int Schieberposition = 0;
-};
-
 // The scan simulator, page 12 of the course. It stands alone: the main
 // window hides while it is shown. The learner draws a pattern into the grid
-// (Image2), starts a scan that the model (Modell) computes angle by angle
-// while this window draws source, rays and detector readings (it is the
-// model's Scanbeobachter), and gets the CT picture in the picture area
-// (Image3), which the gray-scale, filter and archive tools work on.
+// (Image2), starts a scan that the model computes angle by angle while this
+// window draws source, rays and detector readings (it is the model's
+// Scanbeobachter), and gets the CT picture in the picture area (Image3),
+// which the gray-scale, filter and archive tools work on.
+//
+// The window owns the simulator's state (Zustand), which the settings dialog
+// and the tools share; its own controls, status bar and pictures follow the
+// state's signals.
 class TForm12 : public QMainWindow, public ct::Scanbeobachter
 {
     Q_OBJECT
 public:
     TForm12();
 
-    // The simulator's state: grid, tables, CT picture, scan values.
-    ct::Simulator Modell;
-    // 0 while the picture on screen comes from a scan, k after archive slot k
-    // was loaded.
-    int Archivbildnummer = 0;
+    // What the simulator and its tools share.
+    Simulatorzustand Zustand;
+    // The state's model: grid, tables, CT picture, scan values.
+    const ct::Simulator& Modell;
 
     // --- Controls ---------------------------------------------------------
     Panel* Panel2;
@@ -116,9 +103,9 @@ public:
 
     // --- Layout and drawing -----------------------------------------------
 
-    // Lays the window out for the current grid size (Modell.Raster): cell
-    // size, pattern image and picture area, the still pictures, a fresh
-    // grid, an empty picture area and a fresh CT picture.
+    // Draws the window for the grid the state has just laid out: cleared
+    // pattern image and picture area, the still pictures, a fresh grid, an
+    // empty picture frame, and the library for the grids it has patterns for.
     void FormEinrichten();
     // The empty grid of the current size, white with black lines on the
     // multiples of the cell size.
@@ -134,9 +121,6 @@ public:
     void Viereck(QRgb pinsel, QRgb stift, const ct::Viereck& ecken, Bildanzeige* bild);
     // The angle gauge for angle a.
     void FortschrittsAnzeigeMalen(int a);
-    // Re-colours the picture area from `bild` through the gray-scale window
-    // at position P (0 ... 254).
-    void GraucodeAenderung(int P, const ct::Bildfeld& bild);
     // Shows gray levels cell by cell in the picture area, with its frame.
     void graustufenZeigen(const ct::Graufeld& stufen);
 
@@ -168,19 +152,8 @@ public:
     void ArchivbearbeitenButtonClick();
     void HilfeClick();
 
-    // A new grid size as the settings apply it: clears the pictures, lays the
-    // grid out, deletes the pattern, and enables the pattern library only for
-    // the grids it has patterns for.
-    void RasterAendern(int n);
-    // Restores the settings from an archived picture's record.
-    void EinstellungsCheck(const Bildinformation& info);
-    // Shows filter `code` as chosen: its radio button in the filter window and
-    // its name in status panel 4.
-    void FilterEinstellungen(int code);
-
-    // Status panel i (0 ... 5).
+    // The text status panel i (0 ... 5) shows.
     QString Statustext(int panel) const;
-    void setzeStatustext(int panel, const QString& text);
 
     // --- Scanbeobachter: how the model's scan draws and stops ---------------
     bool Abbruch() override;
@@ -193,6 +166,7 @@ public:
     void WinkelBeginn(int drehwinkel) override;
     void WinkelEnde(int drehwinkel) override;
     void SchleifeEnde() override;
+    void ZeileGemessen(int drehwinkel) override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -201,8 +175,23 @@ private:
     void steuerelementeAnlegen();
     void menueAnlegen();
     void knopfbilderSetzen();
+    void zustandFolgen();
+    // Places the pattern image and the picture area (the same for every grid).
+    void flaechenAnordnen();
     void layoutVersetzen();
     void standbilderZeichnen();
+    // What the simulator's own controls do when the state changes.
+    void aufCTBildGeloescht();
+    void aufVorlageGeloescht();
+    void aufMusterUebernommen(ct::Muster muster);
+    void aufBildHergestellt(const QImage& bild);
+    void aufFachGespeichert(int k);
+    void aufFachGeloescht(int k);
+    void aufFachGeladen(int k);
+    // The controls during a scan and after it.
+    void scansteuerungBeginn(bool endergebnis);
+    void scansteuerungEnde(bool mitBild, bool gestoppt);
+    ct::Simulator& rechenmodell() { return Zustand.rechenmodell(); }
     // The pattern image within the scan area, and the whole scan drawing.
     QRect musterRechteck() const;
     QRect zeichenRechteck() const;

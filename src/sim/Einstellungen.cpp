@@ -8,18 +8,16 @@
 #include "sim/Hinweis.h"
 
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QHideEvent>
 #include <QShowEvent>
+#include <QSignalBlocker>
 
 TFormEinstellungen::TFormEinstellungen()
+    : m_zustand(Form12->Zustand)
 {
-    setObjectName(QStringLiteral("FormEinstellungen"));
-    setWindowTitle(QStringLiteral("Adjustments to the computer tomography"));
-    fensterart(this, Rahmen::OhneSymbole, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormEinstellungen"), QStringLiteral("Adjustments to the computer tomography"), Rahmen::OhneSymbole, true);
     setzeClientgroesse(this, 317, 355);
 
     GroupBox1 = gruppe(this, QStringLiteral("GroupBox1"), QStringLiteral("Raster size"), 8, 8, 145, 129);
@@ -50,27 +48,68 @@ TFormEinstellungen::TFormEinstellungen()
 
     OKButton = knopf(this, QStringLiteral("OKButton"), QStringLiteral("OK"), 70, 320, 75, 25);
     HilfeButton = knopf(this, QStringLiteral("HilfeButton"), QStringLiteral("Help"), 172, 320, 75, 25);
-    setzeTag(OKButton, 0);
 
-    AktuelleEinstellung = {Rastergroesse38, Alles, Winkel2, ohneFaltung, ohneVerlauf};
-    GewaehlteEinstellung = AktuelleEinstellung;
-
-    // A radio button's click runs when it becomes checked, by the learner or
-    // from code; clicking the checked one does nothing.
-    for (QRadioButton* r : {Rastergroesse4, Rastergroesse20, Rastergroesse38, Rastergroesse56, Winkel1, Winkel2,
-                            Winkel10, Winkel45, Winkel90, Alles, Zwischenstufe, Endergebnis, mitVerlauf, ohneVerlauf,
-                            mitFaltung, ohneFaltung})
-        connect(r, &QRadioButton::toggled, this, [this, r](bool an) {
+    using G = Einstellungsgruppe;
+    const auto d = [](ct::Darstellung darstellung) { return static_cast<int>(darstellung); };
+    m_wahlen = {
+        {Rastergroesse4, G::Raster, 4},
+        {Rastergroesse20, G::Raster, 20},
+        {Rastergroesse38, G::Raster, 38},
+        {Rastergroesse56, G::Raster, 56},
+        {Winkel1, G::Winkel, 1},
+        {Winkel2, G::Winkel, 2},
+        {Winkel10, G::Winkel, 10},
+        {Winkel45, G::Winkel, 45},
+        {Winkel90, G::Winkel, 90},
+        {Alles, G::Darstellung, d(ct::Darstellung::Alles)},
+        {Zwischenstufe, G::Darstellung, d(ct::Darstellung::Zwischenstufe)},
+        {Endergebnis, G::Darstellung, d(ct::Darstellung::Endergebnis)},
+        {mitVerlauf, G::Verlauf, 1},
+        {ohneVerlauf, G::Verlauf, 0},
+        {mitFaltung, G::Faltung, 1},
+        {ohneFaltung, G::Faltung, 0},
+    };
+    // A radio button acts when it becomes checked; clicking the checked one
+    // does nothing. The state runs the choice's action.
+    for (const Wahl& w : m_wahlen)
+        connect(w.knopf, &QRadioButton::toggled, this, [this, w](bool an) {
             if (an)
-                Klick(r);
+                m_zustand.Waehlen(w.gruppe, w.wert);
         });
+    connect(&m_zustand, &Simulatorzustand::auswahlGeaendert, this, &TFormEinstellungen::auswahlZeigen);
+    connect(&m_zustand, &Simulatorzustand::sperreGeaendert, this, &TFormEinstellungen::sperreZeigen);
+    connect(&m_zustand, &Simulatorzustand::scanBegonnen, this, &QWidget::close);
     connect(OKButton, &QPushButton::clicked, this, &TFormEinstellungen::OKButtonClick);
     connect(HilfeButton, &QPushButton::clicked, this, &TFormEinstellungen::HilfeButtonClick);
 }
 
-bool TFormEinstellungen::anwenden() const
+QRadioButton* TFormEinstellungen::Knopf(Einstellungsgruppe gruppe, int wert) const
 {
-    return tag(OKButton) == 1;
+    for (const Wahl& w : m_wahlen)
+        if (w.gruppe == gruppe && w.wert == wert)
+            return w.knopf;
+    return nullptr;
+}
+
+void TFormEinstellungen::auswahlZeigen(Einstellungsgruppe gruppe)
+{
+    // Checked from here, the button does not act again: the state has run
+    // the choice's action already.
+    if (QRadioButton* r = Knopf(gruppe, m_zustand.Auswahl().wert(gruppe))) {
+        const QSignalBlocker still(r);
+        r->setChecked(true);
+    }
+}
+
+void TFormEinstellungen::sperreZeigen()
+{
+    // A loaded archive picture locks angle, display and convolution; "Every
+    // 10 steps" is also unavailable with the angle steps 45 and 90.
+    const bool frei = !m_zustand.Gesperrt();
+    for (QRadioButton* r : {Winkel1, Winkel2, Winkel10, Winkel45, Winkel90, Alles, Endergebnis, mitFaltung,
+                            ohneFaltung})
+        r->setEnabled(frei);
+    Zwischenstufe->setEnabled(frei && m_zustand.ZwischenstufeFrei());
 }
 
 void TFormEinstellungen::showEvent(QShowEvent* e)
@@ -78,7 +117,7 @@ void TFormEinstellungen::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
     if (e->spontaneous())
         return;
-    setzeTag(OKButton, 0);
+    m_zustand.setzeAnwenden(false);
     const QRect r = layoutteil(Form12);
     move(r.x() + (r.width() - aussenbreite(this)) * 3 / 5, r.y() + (r.height() - aussenhoehe(this)) / 2);
 }
@@ -92,104 +131,15 @@ void TFormEinstellungen::hideEvent(QHideEvent* e)
         Form12->activateWindow();
 }
 
-void TFormEinstellungen::merken(Slot slot, QRadioButton* knopf)
-{
-    GewaehlteEinstellung[slot] = knopf;
-}
-
-void TFormEinstellungen::Klick(QRadioButton* knopf)
-{
-    if (knopf->parent() == GroupBox1)
-        RastergroesseClick(knopf);
-    else if (knopf->parent() == GroupBox2)
-        WinkelClick(knopf);
-    else if (knopf->parent() == GroupBox3)
-        DarstellungClick(knopf);
-    else if (knopf->parent() == GroupBox4)
-        FaltungClick(knopf);
-    else if (knopf->parent() == GroupBox5)
-        VerlaufClick(knopf);
-}
-
-void TFormEinstellungen::RastergroesseClick(QRadioButton* knopf)
-{
-    if (!anwenden()) {
-        merken(Raster, knopf);
-        return;
-    }
-    const int n = knopf == Rastergroesse4 ? 4 : knopf == Rastergroesse20 ? 20 : knopf == Rastergroesse38 ? 38 : 56;
-    Form12->RasterAendern(n);
-}
-
-void TFormEinstellungen::WinkelClick(QRadioButton* knopf)
-{
-    const bool gross = knopf == Winkel45 || knopf == Winkel90;
-    Zwischenstufe->setEnabled(!gross);
-    if (!anwenden()) {
-        merken(Winkel, knopf);
-        return;
-    }
-    const int schritt = knopf == Winkel1    ? 1
-                        : knopf == Winkel2  ? 2
-                        : knopf == Winkel10 ? 10
-                        : knopf == Winkel45 ? 45
-                                            : 90;
-    if (gross && Zwischenstufe->isChecked()) {
-        Alles->setChecked(true);
-        Form12->setzeStatustext(1, QStringLiteral("Darstellung: jeder Schritt"));
-        // "Every step" is now the display in effect, and so the one a running
-        // scan returns to after "Speed".
-        AktuelleEinstellung[Darstellung] = Alles;
-        GewaehlteEinstellung[Darstellung] = Alles;
-    }
-    Form12->Modell.Winkelschritt = schritt;
-    Form12->setzeStatustext(3, QStringLiteral("Drehwinkel: %1 Grad").arg(schritt));
-}
-
-void TFormEinstellungen::DarstellungClick(QRadioButton* knopf)
-{
-    // During a scan "Speed" checks "At the end" and nothing else may follow.
-    if (knopf == Endergebnis && Form12->Modell.Laeuft)
-        return;
-    if (!anwenden()) {
-        merken(Darstellung, knopf);
-        return;
-    }
-    if (knopf == Alles)
-        Form12->setzeStatustext(1, QStringLiteral("Darstellung: jeder Schritt"));
-    else if (knopf == Zwischenstufe)
-        Form12->setzeStatustext(1, QStringLiteral("Darstellung: jeder 10. Schritt"));
-    else
-        Form12->setzeStatustext(1, QStringLiteral("Darstellung: Endergebnis"));
-}
-
-void TFormEinstellungen::FaltungClick(QRadioButton* knopf)
-{
-    if (!anwenden()) {
-        merken(Faltung, knopf);
-        return;
-    }
-    Form12->Modell.Faltung = knopf == mitFaltung;
-    Form12->setzeStatustext(5, knopf == mitFaltung ? QStringLiteral("mit Faltung") : QStringLiteral("ohne Faltung"));
-}
-
-void TFormEinstellungen::VerlaufClick(QRadioButton* knopf)
-{
-    if (!anwenden()) {
-        merken(Verlauf, knopf);
-        return;
-    }
-    Form12->setzeStatustext(2, knopf == mitVerlauf ? QStringLiteral("mit Verlauf") : QStringLiteral("ohne Verlauf"));
-}
-
 void TFormEinstellungen::OKButtonClick()
 {
-    setzeTag(OKButton, 1);
-    if (GewaehlteEinstellung == AktuelleEinstellung) {
+    m_zustand.setzeAnwenden(true);
+    if (m_zustand.GewaehlteEinstellung() == m_zustand.AktuelleEinstellung()) {
         close();
         return;
     }
-    if (tag(Form12->StartButton) != 0)
+    // Only a CT picture that a change would delete is asked about.
+    if (m_zustand.StartGesperrt())
         modalZeigen(FormHinweis);
     else
         Bestaetigen();
@@ -198,58 +148,14 @@ void TFormEinstellungen::OKButtonClick()
 void TFormEinstellungen::Bestaetigen()
 {
     close();
-    Form12->CTLoeschenClick();
-    for (Slot s : {Darstellung, Winkel, Faltung, Raster, Verlauf})
-        if (GewaehlteEinstellung[s] != AktuelleEinstellung[s])
-            Klick(GewaehlteEinstellung[s]);
-    AktuelleEinstellung = GewaehlteEinstellung;
+    m_zustand.Bestaetigen();
 }
 
 void TFormEinstellungen::Verwerfen()
 {
-    setzeTag(OKButton, 0);
-    for (Slot s : {Darstellung, Winkel, Raster, Faltung, Verlauf})
-        AktuelleEinstellung[s]->setChecked(true);
+    m_zustand.Verwerfen();
     FormHinweis->close();
     close();
-}
-
-void TFormEinstellungen::Standardwerte()
-{
-    Form12->VorlageLoeschenClick();
-    Klick(ohneVerlauf);
-    // The default has no progression: the button is checked too, or the scan,
-    // which reads it, would still show the progression.
-    ohneVerlauf->setChecked(true);
-    Klick(Winkel2);
-    Winkel2->setChecked(true);
-    Klick(Rastergroesse38);
-    Rastergroesse38->setChecked(true);
-    Alles->setChecked(true);
-    Klick(Alles);
-    Klick(ohneFaltung);
-    ohneFaltung->setChecked(true);
-    Form12->Modell.FilterAktiv = false;
-    // Applied at once, the defaults are the settings in effect now.
-    if (anwenden())
-        EinstellungUebernehmen();
-}
-
-void TFormEinstellungen::EinstellungUebernehmen()
-{
-    const auto gewaehlt = [](std::initializer_list<QRadioButton*> gruppe, QRadioButton* sonst) {
-        for (QRadioButton* r : gruppe)
-            if (r->isChecked())
-                return r;
-        return sonst;
-    };
-    Einstellung& a = AktuelleEinstellung;
-    a[Raster] = gewaehlt({Rastergroesse4, Rastergroesse20, Rastergroesse38, Rastergroesse56}, a[Raster]);
-    a[Darstellung] = gewaehlt({Alles, Zwischenstufe, Endergebnis}, a[Darstellung]);
-    a[Winkel] = gewaehlt({Winkel1, Winkel2, Winkel10, Winkel45, Winkel90}, a[Winkel]);
-    a[Faltung] = gewaehlt({mitFaltung, ohneFaltung}, a[Faltung]);
-    a[Verlauf] = gewaehlt({mitVerlauf, ohneVerlauf}, a[Verlauf]);
-    GewaehlteEinstellung = AktuelleEinstellung;
 }
 
 void TFormEinstellungen::HilfeButtonClick()

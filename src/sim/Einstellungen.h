@@ -1,21 +1,20 @@
 #pragma once
 
+#include "sim/Simulatorzustand.h"
+
 #include <QWidget>
-#include <array>
+#include <vector>
 
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
-// The settings of the scan simulator: grid size, angle step, display mode,
-// progression and convolution, each a group of radio buttons. The display and
-// progression choices have no variable of their own: the scan reads these
-// buttons as they are checked.
-//
-// What a click on a radio button does depends on the apply flag, the tag of
-// OKButton: while it is 0 the click only records the button as the pending
-// choice of its group; while it is 1 the setting takes effect at once. Showing
-// the dialog sets the flag to 0, confirming sets it to 1.
+// The settings dialog of the scan simulator: grid size, angle step, display
+// mode, progression and convolution, each a group of radio buttons. The
+// buttons show the state's selected choices and pass the learner's clicks on
+// to it; what a click does (record the choice as pending or apply it at
+// once) is the state's apply flag (Simulatorzustand::Anwenden). Showing the
+// dialog clears the flag, confirming sets it.
 class TFormEinstellungen : public QWidget
 {
     Q_OBJECT
@@ -46,41 +45,32 @@ public:
     QPushButton* OKButton;
     QPushButton* HilfeButton;
 
-    // The slots of the two records of choices.
-    enum Slot { Raster = 0, Darstellung = 1, Winkel = 2, Faltung = 3, Verlauf = 4 };
-    using Einstellung = std::array<QRadioButton*, 5>;
-    // The confirmed choice of every group, and the choice pending in the dialog.
-    Einstellung AktuelleEinstellung{};
-    Einstellung GewaehlteEinstellung{};
-
-    // The click handler of a radio button, as a click on it runs it (also
-    // when it is checked from code and was not checked before).
-    void Klick(QRadioButton* knopf);
+    // The radio button of a choice (nullptr for a value no button has).
+    QRadioButton* Knopf(Einstellungsgruppe gruppe, int wert) const;
 
     void OKButtonClick();
     void HilfeButtonClick();
-    // "OK" of the confirmation: deletes the CT picture and applies every
-    // pending choice that differs from the confirmed one.
+    // "OK" of the confirmation: closes the dialog, deletes the CT picture and
+    // applies every pending choice that differs from the confirmed one.
     void Bestaetigen();
-    // "Abort" of the confirmation: the confirmed choices are checked again.
+    // "Abort" of the confirmation: the confirmed choices are selected again.
     void Verwerfen();
-    // Reset to the default settings ("&New" of the simulator).
-    void Standardwerte();
-    // Both records take the buttons checked now (after the settings were
-    // set from outside the dialog).
-    void EinstellungUebernehmen();
-
-    bool anwenden() const;
 
 protected:
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
 private:
-    void RastergroesseClick(QRadioButton* knopf);
-    void WinkelClick(QRadioButton* knopf);
-    void DarstellungClick(QRadioButton* knopf);
-    void FaltungClick(QRadioButton* knopf);
-    void VerlaufClick(QRadioButton* knopf);
-    void merken(Slot slot, QRadioButton* knopf);
+    struct Wahl
+    {
+        QRadioButton* knopf;
+        Einstellungsgruppe gruppe;
+        int wert;
+    };
+    // The buttons follow the state.
+    void auswahlZeigen(Einstellungsgruppe gruppe);
+    void sperreZeigen();
+
+    Simulatorzustand& m_zustand;
+    std::vector<Wahl> m_wahlen;
 };

@@ -11,11 +11,7 @@
 
 TFormHinweis::TFormHinweis()
 {
-    setObjectName(QStringLiteral("FormHinweis"));
-    setWindowTitle(QStringLiteral("Hinweis"));
-    fensterart(this, Rahmen::OhneSymbole, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormHinweis"), QStringLiteral("Hinweis"), Rahmen::OhneSymbole, true);
     setzeClientgroesse(this, 290, 163);
 
     Image1 = new Bildanzeige(this, QStringLiteral("Image1"));

@@ -3,6 +3,7 @@
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
 #include "platform/Bildschirm.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
@@ -24,7 +25,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.fillRect(rect(), QColor(0xFF, 0x00, 0x00));
+        p.fillRect(rect(), QColor(Farben::Rot));
         p.setPen(Qt::black);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
@@ -33,10 +34,7 @@ protected:
 
 TFormPause::TFormPause()
 {
-    setObjectName(QStringLiteral("FormPause"));
-    fensterart(this, Rahmen::Ohne, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormPause"), QString(), Rahmen::Ohne, true);
     setzeClientgroesse(this, 67, 23);
 
     Shape1 = new Rechteck(this);

@@ -7,11 +7,7 @@
 
 TFormProgressBar::TFormProgressBar()
 {
-    setObjectName(QStringLiteral("FormProgressBar"));
-    setWindowTitle(QStringLiteral("Please be patient"));
-    fensterart(this, Rahmen::OhneSymbole, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormProgressBar"), QStringLiteral("Please be patient"), Rahmen::OhneSymbole, true);
     setzeClientgroesse(this, 348, 65);
 
     ProgressBar1 = new QProgressBar(this);

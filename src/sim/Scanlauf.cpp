@@ -7,57 +7,123 @@
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Pause.h"
-#include "platform/Steuerelemente.h"
-#include "sim/Einstellungen.h"
 #include "sim/Pause.h"
 #include "sim/ProgressBar.h"
-#include "tools/Archiv.h"
-#include "tools/Archivbearbeiten.h"
-#include "tools/Bilder38.h"
-#include "tools/Bilder56.h"
-#include "tools/BlattFilter.h"
-#include "tools/Eingabe.h"
 
 #include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QMenu>
 #include <QToolButton>
+#include <vector>
 
 namespace {
-constexpr QRgb Weiss = 0xFFFFFF;
-constexpr QRgb Schwarz = 0x000000;
-constexpr QRgb Rot = 0xFF0000;
-constexpr QRgb Navy = 0x000080;
+
+using Farben::Rot;
+using Farben::Schwarz;
+using Farben::Weiss;
+
+// What one control of the simulator does during a scan and after it.
+enum class Waehrend {
+    Aus,             // disabled
+    Laufsteuerung,   // enabled, unless the display is "At the end"
+    Bleibt,          // as it is
+};
+enum class Danach {
+    Aus,
+    An,
+    MitBild,         // enabled when the scan made a picture
+    NachStopp,       // enabled when the scan was stopped
+    WieBibliothek,   // as the library's menu item: only for the grids it has patterns for
+};
+struct Scanschalter
+{
+    QObject* element;
+    Waehrend waehrend;
+    Danach danach;
+};
+
+// The controls that must not act during a scan, and the run controls that
+// act only then. Neither the pattern, nor the settings, nor the CT-picture
+// tools, nor the archive can be reached while a scan runs.
+std::vector<Scanschalter> scanschalter(const TForm12& f)
+{
+    return {
+        {f.StartButton, Waehrend::Aus, Danach::NachStopp},
+        {f.StopButton, Waehrend::Laufsteuerung, Danach::Aus},
+        {f.PauseButton, Waehrend::Laufsteuerung, Danach::Aus},
+        {f.SpeedButton, Waehrend::Laufsteuerung, Danach::Aus},
+        {f.Vorlage, Waehrend::Aus, Danach::An},
+        {f.VorlageLoeschenButton, Waehrend::Aus, Danach::An},
+        {f.BibliothekButton, Waehrend::Aus, Danach::WieBibliothek},
+        {f.Bearbeiten, Waehrend::Aus, Danach::MitBild},
+        {f.CTLoeschenButton, Waehrend::Aus, Danach::MitBild},
+        {f.GraucodezeigenButton, Waehrend::Aus, Danach::MitBild},
+        {f.FilterzeigenButton, Waehrend::Aus, Danach::MitBild},
+        // (the menu items "&Delete CT Picture" and "&Gray Scale..." stay off)
+        {f.Filterzeigen, Waehrend::Bleibt, Danach::MitBild},
+        {f.Neu1, Waehrend::Aus, Danach::An},
+        {f.Computertomograph, Waehrend::Aus, Danach::An},
+        {f.EinstellungButton, Waehrend::Aus, Danach::An},
+        {f.CTBildSpeichern, Waehrend::Aus, Danach::MitBild},
+        {f.CTBildLoeschen, Waehrend::Aus, Danach::MitBild},
+        {f.CTBildLaden, Waehrend::Aus, Danach::MitBild},
+        {f.ArchivbearbeitenButton, Waehrend::Aus, Danach::MitBild},
+    };
+}
+
+void freigeben(QObject* element, bool an)
+{
+    if (auto* a = qobject_cast<QAction*>(element))
+        a->setEnabled(an);
+    else if (auto* w = qobject_cast<QWidget*>(element))
+        w->setEnabled(an);
+}
+
 }  // namespace
 
 bool TForm12::mitVerlauf() const
 {
-    return FormEinstellungen->mitVerlauf->isChecked();
+    return Zustand.Auswahl().Verlauf;
 }
 
 bool TForm12::ohneVerlauf() const
 {
-    return FormEinstellungen->ohneVerlauf->isChecked();
+    return !Zustand.Auswahl().Verlauf;
+}
+
+void TForm12::scansteuerungBeginn(bool endergebnis)
+{
+    for (const Scanschalter& s : scanschalter(*this))
+        if (s.waehrend != Waehrend::Bleibt)
+            freigeben(s.element, s.waehrend == Waehrend::Laufsteuerung && !endergebnis);
+}
+
+void TForm12::scansteuerungEnde(bool mitBild, bool gestoppt)
+{
+    for (const Scanschalter& s : scanschalter(*this)) {
+        switch (s.danach) {
+        case Danach::Aus: freigeben(s.element, false); break;
+        case Danach::An: freigeben(s.element, true); break;
+        case Danach::MitBild: freigeben(s.element, mitBild); break;
+        case Danach::NachStopp: freigeben(s.element, gestoppt); break;
+        case Danach::WieBibliothek: freigeben(s.element, Bibliothek->isEnabled()); break;
+        }
+    }
 }
 
 void TForm12::StartButtonClick()
 {
     // A scan that was stopped may still be winding down: a second one never
     // starts inside it.
-    if (tag(StartButton) != 0 || Modell.Laeuft)
+    if (Zustand.Laufzustand() != Simulatorzustand::Lauf::KeinBild)
         return;
-    Modell.Laeuft = true;
-    CTLoeschenClick();
-    FormEinstellungen->close();
-    // The tool windows that change the pattern or the CT picture would
-    // change them under the running scan.
-    for (QWidget* w : std::initializer_list<QWidget*>{FormBilder38, FormBilder56, FormFilter, FormEingabe,
-                                                       FormArchivbearbeiten})
-        w->close();
-    setzeTag(StartButton, 1);
+    // Deletes the CT picture; the settings dialog and the tool windows that
+    // change the pattern or the CT picture close.
+    Zustand.ScanBeginnen();
 
     StandbildSender->hide();
     StandbildEmpfaenger->hide();
@@ -65,38 +131,19 @@ void TForm12::StartButtonClick()
     Sichtbild->show();
     Image1->hide();
 
-    StartButton->setEnabled(false);
-    const bool endergebnis = FormEinstellungen->Endergebnis->isChecked();
-    if (!endergebnis)
-        for (QToolButton* k : {StopButton, PauseButton, SpeedButton})
-            k->setEnabled(true);
-
-    for (QMenu* m : {Vorlage, Bearbeiten, Computertomograph})
-        m->setEnabled(false);
-    for (QPushButton* k : {VorlageLoeschenButton, BibliothekButton, CTLoeschenButton, GraucodezeigenButton,
-                           FilterzeigenButton, EinstellungButton})
-        k->setEnabled(false);
-    Neu1->setEnabled(false);
-    // Nor may an archived picture be saved, loaded or deleted meanwhile.
-    for (QMenu* m : {CTBildSpeichern, CTBildLoeschen, CTBildLaden})
-        m->setEnabled(false);
-    ArchivbearbeitenButton->setEnabled(false);
+    const bool endergebnis = Zustand.Auswahl().Darstellung == ct::Darstellung::Endergebnis;
+    scansteuerungBeginn(endergebnis);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-
-    Zeichenflaeche& vorschau = FormArchiv->Image0->flaeche();
-    vorschau.copyRect(QRect(QPoint(0, 0), vorschau.groesse()), Image2->flaeche(), Image2->rect());
-    FormArchiv->Image0->aktualisieren();
     BildZeichnen(Image3);
 
     if (endergebnis)
         zeigenVorn(FormProgressBar);
 
     Einlesen();
-    bool gestoppt = false;
-    if (Modell.Weisszahl == Modell.Raster * Modell.Raster) {
+    const bool leer = Modell.Weisszahl == Modell.Raster * Modell.Raster;
+    if (leer) {
         // An empty pattern: nothing to scan.
-        VorlageLoeschenClick();
-        setzeTag(StartButton, 0);
+        Zustand.VorlageLoeschen();
     } else {
         Tomographie();
         if (Programmende()) {
@@ -104,43 +151,25 @@ void TForm12::StartButtonClick()
             QApplication::restoreOverrideCursor();
             return;
         }
-        gestoppt = tag(StartButton) == 0;
-        Modell.BildgrenzenSetzen();
-        Bearbeiten->setEnabled(true);
-        for (QPushButton* k : {CTLoeschenButton, GraucodezeigenButton, FilterzeigenButton, ArchivbearbeitenButton})
-            k->setEnabled(true);
-        Filterzeigen->setEnabled(true);
-        for (QMenu* m : {CTBildLoeschen, CTBildLaden, CTBildSpeichern})
-            m->setEnabled(true);
+        rechenmodell().BildgrenzenSetzen();
     }
 
     FormProgressBar->close();
-    for (QToolButton* k : {StopButton, PauseButton, SpeedButton})
-        k->setEnabled(false);
-    Computertomograph->setEnabled(true);
-    EinstellungButton->setEnabled(true);
-    Vorlage->setEnabled(true);
-    VorlageLoeschenButton->setEnabled(true);
-    // The library button as its menu item: only for the grids it has
-    // patterns for.
-    BibliothekButton->setEnabled(Bibliothek->isEnabled());
-    QApplication::restoreOverrideCursor();
-    Modell.Laeuft = false;
-    Neu1->setEnabled(true);
     // "Start" of a stopped scan comes back only now that the scan has wound down.
-    if (gestoppt)
-        StartButton->setEnabled(true);
+    scansteuerungEnde(!leer, !leer && Zustand.StopVerlangt());
+    QApplication::restoreOverrideCursor();
+    Zustand.ScanBeenden(!leer);
 }
 
 void TForm12::Einlesen()
 {
     const Zeichenflaeche& muster = Image2->flaeche();
-    Modell.Einlesen([&muster](int x, int y) { return std::uint32_t(muster.pixel(x, y)); });
+    rechenmodell().Einlesen([&muster](int x, int y) { return std::uint32_t(muster.pixel(x, y)); });
 }
 
 void TForm12::Tomographie()
 {
-    Modell.Tomographie(*this);
+    rechenmodell().Tomographie(*this);
 }
 
 void TForm12::PauseButtonClick()
@@ -157,31 +186,30 @@ void TForm12::StopButtonClick()
 {
     // The scan ends at its next test; "Start" is enabled once it has wound
     // down, never while it still runs.
-    setzeTag(StopButton, 1);
-    setzeTag(StartButton, 0);
+    Zustand.StopVerlangen();
     Neu1->setEnabled(true);
     Sichtbild->hide();
     StandbildSender->show();
     StandbildEmpfaenger->show();
-    if (FormEinstellungen->Endergebnis->isChecked())
+    if (Zustand.Auswahl().Darstellung == ct::Darstellung::Endergebnis)
         CTLoeschenClick();
 }
 
+// "Speed" selects "At the end" while it is held (its action does nothing
+// during a scan), so that nothing is drawn; released, the picture is
+// coloured and the confirmed display comes back.
 void TForm12::SpeedButtonMouseDown()
 {
-    FormEinstellungen->Endergebnis->setChecked(true);
+    Zustand.Waehlen(Einstellungsgruppe::Darstellung, int(ct::Darstellung::Endergebnis));
 }
 
 void TForm12::SpeedButtonMouseUp()
 {
     if (mitVerlauf())
         Faerben(Modell.CTBild);
-    TFormEinstellungen* e = FormEinstellungen;
-    QRadioButton* bestaetigt = e->AktuelleEinstellung[TFormEinstellungen::Darstellung];
-    if (bestaetigt == e->Zwischenstufe)
-        e->Zwischenstufe->setChecked(true);
-    else if (bestaetigt == e->Alles)
-        e->Alles->setChecked(true);
+    const ct::Darstellung bestaetigt = Zustand.AktuelleEinstellung().Darstellung;
+    if (bestaetigt != ct::Darstellung::Endergebnis)
+        Zustand.Waehlen(Einstellungsgruppe::Darstellung, int(bestaetigt));
 }
 
 void TForm12::FortschrittsAnzeigeMalen(int a)
@@ -193,8 +221,8 @@ void TForm12::FortschrittsAnzeigeMalen(int a)
     // it is drawn once and copied after that.
     if (m_halbscheibe.groesse() != f.groesse()) {
         m_halbscheibe = Zeichenflaeche(w, h);
-        m_halbscheibe.setzePinsel(Navy);
-        m_halbscheibe.setzeStift(Navy);
+        m_halbscheibe.setzePinsel(Farben::Navy);
+        m_halbscheibe.setzeStift(Farben::Navy);
         m_halbscheibe.chord(0, 0, w, 2 * h, w, h - 1, 0, h - 1);
     }
     f.copyRectAnd(f.bild().rect(), m_halbscheibe, m_halbscheibe.bild().rect());
@@ -211,16 +239,12 @@ void TForm12::FortschrittsAnzeigeMalen(int a)
 
 bool TForm12::Abbruch()
 {
-    return Programmende() || tag(StopButton) == 1;
+    return Programmende() || Zustand.StopVerlangt();
 }
 
 bool TForm12::SchrittGezeigt(int drehwinkel)
 {
-    const TFormEinstellungen* e = FormEinstellungen;
-    const ct::Darstellung d = e->Alles->isChecked()           ? ct::Darstellung::Alles
-                              : e->Zwischenstufe->isChecked() ? ct::Darstellung::Zwischenstufe
-                                                              : ct::Darstellung::Endergebnis;
-    return ct::SchrittWirdGezeigt(d, drehwinkel, Modell.Winkelschritt);
+    return ct::SchrittWirdGezeigt(Zustand.Auswahl().Darstellung, drehwinkel, Modell.Winkelschritt);
 }
 
 void TForm12::CTZeichnen(int drehwinkel)
@@ -267,7 +291,7 @@ void TForm12::RoentgenZeichnen(int drehwinkel, int strahl, int anzahl)
     Viereck(Rot, Rot, s.Sender, Image1);
     Viereck(s.Strahl.Rgb(), s.Strahl.Rgb(), s.Detektor1, Image1);
     Viereck(s.Anzeige.Rgb(), s.Anzeige.Rgb(), s.Detektor2, Image1);
-    CTZeichnen(Modell.Drehwinkel);
+    CTZeichnen(drehwinkel);
     Zeichenflaeche& f = Image1->flaeche();
     f.setzeStift(Rot);
     f.moveTo(s.Anfang.x, s.Anfang.y);
@@ -303,11 +327,8 @@ void TForm12::SchleifeBeginn(int projektionen)
 
 bool TForm12::SchleifeAbbruch()
 {
-    if (Programmende() || tag(StopButton) != 0) {
-        setzeTag(StopButton, 0);
-        return true;
-    }
-    return false;
+    // The stop stays asked for until the scan has ended.
+    return Programmende() || Zustand.StopVerlangt();
 }
 
 void TForm12::WinkelBeginn(int drehwinkel)
@@ -341,6 +362,11 @@ void TForm12::WinkelEnde(int drehwinkel)
         musterAufSichtbild();
     }
     pause(10);
+}
+
+void TForm12::ZeileGemessen(int drehwinkel)
+{
+    Zustand.WinkelFertig(drehwinkel);
 }
 
 void TForm12::SchleifeEnde()

@@ -1,5 +1,7 @@
 #include "sim/Statusleiste.h"
 
+#include "platform/Farbtabelle.h"
+
 #include <QPainter>
 
 Statusleiste::Statusleiste(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe)
@@ -9,7 +11,7 @@ Statusleiste::Statusleiste(QWidget* eltern, const QString& name, int x, int y, i
     setGeometry(x, y, breite, hoehe);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xD4, 0xD0, 0xC8));
+    pal.setColor(QPalette::Window, QColor(Farben::Knopfflaeche));
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
 }

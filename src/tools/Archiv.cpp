@@ -4,12 +4,12 @@
 #include "app/HauptBlatt.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Bildschirm.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Steuerelemente.h"
-#include "sim/Einstellungen.h"
-#include "tools/Archivbearbeiten.h"
-#include "tools/Eingabe.h"
-#include "tools/Graucode.h"
+#include "sim/Blatt12.h"
+#include "sim/Rasterbild.h"
+#include "sim/Simulatorzustand.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -17,10 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
-#include <QToolButton>
 
 namespace {
 
@@ -38,6 +35,7 @@ void setzeBeschriftung(QLabel* l, const QString& text)
 }  // namespace
 
 TFormArchiv::TFormArchiv()
+    : m_zustand(Form12->Zustand)
 {
     setObjectName(QStringLiteral("FormArchiv"));
     setWindowTitle(QStringLiteral(" Computer Tomography"));
@@ -103,9 +101,9 @@ TFormArchiv::TFormArchiv()
         l->setObjectName(QStringLiteral("Bild1%1").arg(k));
         l->setEnabled(false);
         // The pop-up acts on the archive only between scans.
-        connect(l, &QAction::triggered, this, [k] {
-            if (!Form12->Modell.Laeuft)
-                FormArchiv->BildLoeschen(k);
+        connect(l, &QAction::triggered, this, [this, k] {
+            if (!m_zustand.Laeuft())
+                m_zustand.FachLoeschen(k);
         });
         Loeschpunkte[i] = l;
 
@@ -115,14 +113,11 @@ TFormArchiv::TFormArchiv()
         a->setEnabled(false);
         Ladegruppe->addAction(a);
         connect(a, &QAction::triggered, this, [this, k, a] {
-            if (!Form12->Modell.Laeuft)
-                BildLaden(k);
+            if (!m_zustand.Laeuft())
+                m_zustand.FachLaden(k);
             // The mark shows the slot the simulator shows.
-            a->setChecked(Form12->BildLaden[std::size_t(k - 1)]->isChecked());
+            a->setChecked(m_zustand.Archivbildnummer() == k);
         });
-        // It follows the simulator's own load items, which a load selects
-        // and deleting the CT picture deselects.
-        connect(Form12->BildLaden[i], &QAction::toggled, a, &QAction::setChecked);
         Ladepunkte[i] = a;
     }
 
@@ -132,10 +127,22 @@ TFormArchiv::TFormArchiv()
     Rollflaeche->setWidget(Inhalt);
     Rollflaeche->setGeometry(rect());
 
-    Form12->RasterZeichnen(Image0);
+    const ct::Simulator& m = m_zustand.Modell();
+    rasterZeichnen(Image0, m.Raster, m.Kaestchengroesse);
     for (int k = 1; k <= 5; ++k)
-        Form12->BildZeichnen(Bild(k));
+        bildrahmenZeichnen(Bild(k), m.Raster, m.Kaestchengroesse);
     aufBildschirmZentrieren(this);
+
+    connect(&m_zustand, &Simulatorzustand::rasterEingerichtet, this, &TFormArchiv::rasterLeeren);
+    connect(&m_zustand, &Simulatorzustand::vorlageGeloescht, this, [this] {
+        const ct::Simulator& m = m_zustand.Modell();
+        rasterZeichnen(Image0, m.Raster, m.Kaestchengroesse);
+    });
+    connect(&m_zustand, &Simulatorzustand::scanBegonnen, this, &TFormArchiv::musterKopieren);
+    connect(&m_zustand, &Simulatorzustand::fachGespeichert, this, &TFormArchiv::fachZeigen);
+    connect(&m_zustand, &Simulatorzustand::fachGeloescht, this, &TFormArchiv::fachLeeren);
+    connect(&m_zustand, &Simulatorzustand::fachGeladen, this, &TFormArchiv::geladenZeigen);
+    connect(&m_zustand, &Simulatorzustand::ctBildGeloescht, this, &TFormArchiv::geladenZeigen);
 }
 
 // The layout of the 1024 x 768 screen: three columns over the whole width,
@@ -175,160 +182,69 @@ Bildanzeige* TFormArchiv::Bild(int k) const
     }
 }
 
-void TFormArchiv::BildSpeichern(int k)
+// A new grid: the pictures are cleared before the pattern is deleted, which
+// draws them anew.
+void TFormArchiv::rasterLeeren()
 {
-    if (k < 1 || k > 5)
-        return;
+    for (int k = 0; k <= 5; ++k) {
+        Bildanzeige* b = Bild(k);
+        Zeichenflaeche& f = b->flaeche();
+        f.setzePinsel(Farben::Weiss);
+        f.fillRect(b->rect());
+        b->aktualisieren();
+    }
+}
+
+// A scan begins: the pattern it scans.
+void TFormArchiv::musterKopieren()
+{
+    Zeichenflaeche& vorschau = Image0->flaeche();
+    const Zeichenflaeche& muster = m_zustand.Musterbild();
+    vorschau.copyRect(QRect(QPoint(0, 0), vorschau.groesse()), muster, QRect(QPoint(0, 0), muster.groesse()));
+    Image0->aktualisieren();
+}
+
+void TFormArchiv::fachZeigen(int k)
+{
     const std::size_t i = std::size_t(k - 1);
-    TForm12* s = Form12;
-    const ct::Simulator& m = s->Modell;
-
-    s->BildSpeichern[i]->setChecked(true);
-    s->BildLoeschen[i]->setEnabled(true);
-    s->BildLaden[i]->setEnabled(true);
-
-    FormArchivbearbeiten->Gespeichert(k);
-
+    const Archivfach& fach = m_zustand.Fach(k);
     Bildanzeige* bild = Bild(k);
-    bild->flaeche().copyRect(bild->rect(), s->Image3->flaeche(), s->Image3->rect());
+    const Zeichenflaeche& bildflaeche = m_zustand.Bildflaeche();
+    bild->flaeche().copyRect(bild->rect(), bildflaeche, QRect(QPoint(0, 0), bildflaeche.groesse()));
     bild->aktualisieren();
     Loeschpunkte[i]->setEnabled(true);
     Ladepunkte[i]->setEnabled(true);
 
-    Archivbild& f = m_faecher[i];
-    f.belegt = true;
-    f.Bild = s->Image3->flaeche().bild().copy();
-    Bildinformation& info = f.Information;
-    info.Bildname = s->Statustext(0);
-    info.Darstellung = s->Statustext(1);
-    info.Verlauf = s->Statustext(2);
-    info.Winkelschritt = m.Winkelschritt;
-    info.Faltung = s->Statustext(5);
-    info.Filternummer = m.Filternummer;
-    if (m.Filternummer == 8)
-        info.Kerntexte = FormEingabe->Feldtexte();
-    info.Bildmaximum = m.Bildmaximum;
-    info.Bildminimum = m.Bildminimum;
-    info.Schieberposition = FormGraucode->Schieberposition;
-    f.CTBild = m.CTBild;
-    if (m.Filternummer != 0)
-        f.FilterBild = m.FilterBild;
-
-    // "Drehwinkel: 2 Grad" gives "2 Grad Schritte". Until a setting is
-    // applied the panel still shows its first text, which has no such
-    // prefix; the step then comes from the angle step itself.
-    const QString winkel = s->Statustext(3);
-    const QString schritte = winkel.startsWith(QStringLiteral("Drehwinkel: "))
-                                 ? winkel.mid(12)
-                                 : QStringLiteral("%1 Grad").arg(m.Winkelschritt);
-    setzeBeschriftung(LabelsSchritte[i], schritte + QStringLiteral(" Schritte"));
-    setzeBeschriftung(LabelsFaltung[i], s->Statustext(5));
-    setzeBeschriftung(LabelsFilter[i], s->Statustext(4).mid(8));
+    const Bildinformation& info = fach.Information;
+    setzeBeschriftung(LabelsSchritte[i], Statustexte::winkeltext(info.Winkelschritt) + QStringLiteral(" Schritte"));
+    setzeBeschriftung(LabelsFaltung[i], Statustexte::text(info.Status, 5));
+    setzeBeschriftung(LabelsFilter[i], Statustexte::filtername(info.Status.Filter));
 }
 
-void TFormArchiv::BildLoeschen(int k)
+void TFormArchiv::fachLeeren(int k)
 {
-    if (k < 1 || k > 5)
-        return;
     const std::size_t i = std::size_t(k - 1);
-    TForm12* s = Form12;
-    s->BildSpeichern[i]->setChecked(false);
-    s->BildLoeschen[i]->setEnabled(false);
-    s->BildLaden[i]->setEnabled(false);
-
-    FormArchivbearbeiten->Geloescht(k);
-
-    s->BildZeichnen(Bild(k));
+    const ct::Simulator& m = m_zustand.Modell();
+    bildrahmenZeichnen(Bild(k), m.Raster, m.Kaestchengroesse);
     Loeschpunkte[i]->setEnabled(false);
     Ladepunkte[i]->setEnabled(false);
-
-    if (s->Archivbildnummer == k)
-        s->setzeStatustext(0, QStringLiteral("Bild: unbenannt"));
-
     setzeBeschriftung(LabelsSchritte[i], QString());
     setzeBeschriftung(LabelsFaltung[i], QString());
     setzeBeschriftung(LabelsFilter[i], QString());
-    // The data stay, out of reach until the slot is saved again.
-    m_faecher[i].belegt = false;
 }
 
-void TFormArchiv::BildLaden(int k)
+// The load mark shows the slot the simulator shows, if any.
+void TFormArchiv::geladenZeigen()
 {
-    if (k < 1 || k > 5)
-        return;
-    const std::size_t i = std::size_t(k - 1);
-    const Archivbild& f = m_faecher[i];
-    TForm12* s = Form12;
-    ct::Simulator& m = s->Modell;
-    // An empty slot has nothing to load, and a running scan owns the picture.
-    if (!f.belegt || m.Laeuft)
-        return;
-
-    s->Archivbildnummer = k;
-
-    m.CTBild = f.CTBild;
-    // The slot's look (its values, gray-scale position and picture) comes
-    // back twice: here, and once more after the filter choice below, whose
-    // action re-filters the picture, resets the knob and re-colours whenever
-    // another filter was chosen before. A load shows what was saved,
-    // whatever was chosen before.
-    const auto aussehenHerstellen = [s, &m, &f] {
-        m.Bildmaximum = f.Information.Bildmaximum;
-        m.Bildminimum = f.Information.Bildminimum;
-        FormGraucode->Schieberposition = f.Information.Schieberposition;
-        FormGraucode->Schieber(f.Information.Schieberposition);
-        Bildanzeige* flaeche = s->Image3;
-        flaeche->flaeche().copyRect(flaeche->rect(), f.Bild, f.Bild.rect());
-        flaeche->aktualisieren();
-    };
-    aussehenHerstellen();
-
-    // "Start" does nothing until the CT picture is deleted; the picture can
-    // be deleted as after a scan.
-    setzeTag(s->StartButton, 1);
-    s->StartButton->setEnabled(false);
-    s->CTLoeschenButton->setEnabled(true);
-
-    Bildinformation info = f.Information;
-    // The display panel's first text means "every step" as much as the text
-    // the setting writes; restoring it must not switch to "At the end".
-    if (info.Darstellung == QStringLiteral("Display: Every step"))
-        info.Darstellung = QStringLiteral("Darstellung: jeder Schritt");
-    s->EinstellungsCheck(info);
-
-    s->FilterEinstellungen(m.Filternummer);
-    if (m.Filternummer != 0)
-        m.FilterBild = f.FilterBild;
-    if (m.Filternummer == 8)
-        FormEingabe->setzeFeldtexte(f.Information.Kerntexte);
-    // The filtered picture is the one shown whenever the slot has a filter,
-    // also when the filter choice above did not have to run (an own kernel):
-    // the gray-scale window then works on it.
-    m.FilterAktiv = m.Filternummer != 0;
-    aussehenHerstellen();
-
-    s->setzeStatustext(0, QStringLiteral("Bild: Archivbild %1").arg(k));
-    s->BildLaden[i]->setChecked(true);
-
-    TFormEinstellungen* e = FormEinstellungen;
-    for (QRadioButton* r : {e->Winkel1, e->Winkel2, e->Winkel10, e->Winkel45, e->Winkel90, e->Alles, e->Zwischenstufe,
-                            e->Endergebnis, e->mitFaltung, e->ohneFaltung})
-        r->setEnabled(false);
-
-    s->Graucodezeigen->setEnabled(true);
-    s->GraucodezeigenButton->setEnabled(true);
-    s->Filterzeigen->setEnabled(true);
-    s->FilterzeigenButton->setEnabled(true);
-
-    const bool faltung = f.Information.Faltung == QStringLiteral("mit Faltung");
-    (faltung ? e->mitFaltung : e->ohneFaltung)->setChecked(true);
-    m.Faltung = faltung;
+    for (int k = 1; k <= 5; ++k)
+        Ladepunkte[std::size_t(k - 1)]->setChecked(m_zustand.Archivbildnummer() == k);
 }
 
 void TFormArchiv::SchliessenClick()
 {
-    if (Form12->isVisible())
-        zeigenVorn(Form12);
+    QWidget* simulator = Fenstersatz::seite(Seiten::Simulator);
+    if (simulator->isVisible())
+        zeigenVorn(simulator);
     hide();
 }
 

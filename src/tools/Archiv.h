@@ -1,9 +1,5 @@
 #pragma once
 
-#include "core/Bildfeld.h"
-#include "sim/Blatt12.h"
-
-#include <QImage>
 #include <QWidget>
 #include <array>
 
@@ -14,31 +10,20 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QScrollArea;
+class Simulatorzustand;
 
-// The picture archive: five slots for CT pictures of the current pattern,
-// held in memory for the run, and the window that shows them side by side
-// with the pattern of the last scan. A slot is filled from the simulator's
-// picture ("save as"), emptied ("delete from") and brought back into the
-// simulator ("load from"); the simulator's archive menu, this window's
-// pop-up menu and the archive editing window all call the three operations
-// below. A loaded picture locks the scan settings until the CT picture is
-// deleted.
+// The picture archive's window: the five slots of the simulator's archive
+// (Simulatorzustand::Fach) side by side with the pattern of the last scan. A
+// slot is filled from the simulator's picture ("save as"), emptied ("delete
+// from") and brought back into the simulator ("load from"); the simulator's
+// archive menu, this window's pop-up menu and the archive editing window all
+// call these operations of the simulator's state, and this window follows
+// what they do.
 class TFormArchiv : public QWidget
 {
     Q_OBJECT
 public:
     TFormArchiv();
-
-    // What a slot keeps: the picture as it was shown, the status texts and
-    // values of the information record, and copies of both pictures.
-    struct Archivbild
-    {
-        bool belegt = false;
-        QImage Bild;
-        Bildinformation Information;
-        ct::Bildfeld CTBild;
-        ct::Bildfeld FilterBild;
-    };
 
     QScrollArea* Rollflaeche = nullptr;
     QWidget* Inhalt;
@@ -68,14 +53,6 @@ public:
 
     // Image0 ... Image5 by number.
     Bildanzeige* Bild(int k) const;
-    const Archivbild& Fach(int k) const { return m_faecher[std::size_t(k - 1)]; }
-
-    // The slot operations, k = 1 ... 5 (Bild0kClick, Bild1kClick and
-    // Bild2kClick of the simulator): save the CT picture as slot k, delete
-    // slot k, load slot k.
-    void BildSpeichern(int k);
-    void BildLoeschen(int k);
-    void BildLaden(int k);
 
     // "&Close Archive": back to the simulator.
     void SchliessenClick();
@@ -87,5 +64,12 @@ protected:
 
 private:
     void anordnen();
-    std::array<Archivbild, 5> m_faecher;
+    // What the window shows of the state.
+    void rasterLeeren();
+    void musterKopieren();
+    void fachZeigen(int k);
+    void fachLeeren(int k);
+    void geladenZeigen();
+
+    Simulatorzustand& m_zustand;
 };

@@ -5,7 +5,7 @@
 #include "platform/Fensterart.h"
 #include "platform/Steuerelemente.h"
 #include "sim/Blatt12.h"
-#include "tools/Archiv.h"
+#include "sim/Simulatorzustand.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -28,12 +28,9 @@ void stillSetzen(QRadioButton* r, bool an)
 }  // namespace
 
 TFormArchivbearbeiten::TFormArchivbearbeiten()
+    : m_zustand(Form12->Zustand)
 {
-    setObjectName(QStringLiteral("FormArchivbearbeiten"));
-    setWindowTitle(QStringLiteral("CT Picture"));
-    fensterart(this, Rahmen::NurSchliessen, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormArchivbearbeiten"), QStringLiteral("CT Picture"), Rahmen::NurSchliessen, true);
     setzeClientgroesse(this, 337, 210);
     setzeZweitesSymbol(this);
 
@@ -88,18 +85,18 @@ TFormArchivbearbeiten::TFormArchivbearbeiten()
 
     for (int k = 1; k <= 5; ++k) {
         const std::size_t i = std::size_t(k - 1);
-        connect(m_speichern[i], &QRadioButton::toggled, this, [k](bool an) {
+        connect(m_speichern[i], &QRadioButton::toggled, this, [this, k](bool an) {
             if (an)
-                FormArchiv->BildSpeichern(k);
+                m_zustand.FachSpeichern(k);
         });
-        connect(m_loeschen[i], &QRadioButton::toggled, this, [k](bool an) {
+        connect(m_loeschen[i], &QRadioButton::toggled, this, [this, k](bool an) {
             if (an)
-                FormArchiv->BildLoeschen(k);
+                m_zustand.FachLoeschen(k);
         });
         connect(m_laden[i], &QRadioButton::toggled, this, [this, k](bool an) {
             if (!an)
                 return;
-            FormArchiv->BildLaden(k);
+            m_zustand.FachLaden(k);
             for (int j = 1; j <= 5; ++j)
                 if (j != k)
                     stillSetzen(Ladeknopf(j), false);
@@ -107,6 +104,10 @@ TFormArchivbearbeiten::TFormArchivbearbeiten()
     }
     connect(EndeButton, &QPushButton::clicked, this, &TFormArchivbearbeiten::EndeButtonClick);
     connect(HilfeButton, &QPushButton::clicked, this, &TFormArchivbearbeiten::HilfeButtonClick);
+    connect(&m_zustand, &Simulatorzustand::fachGespeichert, this, &TFormArchivbearbeiten::Gespeichert);
+    connect(&m_zustand, &Simulatorzustand::fachGeloescht, this, &TFormArchivbearbeiten::Geloescht);
+    // A scan's picture cannot be saved, loaded or deleted while it is made.
+    connect(&m_zustand, &Simulatorzustand::scanBegonnen, this, &QWidget::close);
 
     aufBildschirmZentrieren(this);
 }

@@ -7,6 +7,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class Simulatorzustand;
 
 // The archive editing window: for each of the five archive slots a radio
 // button to save the CT picture into it, one to delete it and one to load it.
@@ -48,7 +49,7 @@ public:
     QRadioButton* Loeschknopf(int k) const;
     QRadioButton* Ladeknopf(int k) const;
 
-    // What saving and deleting slot k show here (the archive calls them).
+    // What saving and deleting slot k show here.
     void Gespeichert(int k);
     void Geloescht(int k);
 
@@ -56,6 +57,7 @@ public:
     void HilfeButtonClick();
 
 private:
+    Simulatorzustand& m_zustand;
     std::array<QRadioButton*, 5> m_speichern{};
     std::array<QRadioButton*, 5> m_loeschen{};
     std::array<QRadioButton*, 5> m_laden{};

@@ -1,35 +1,32 @@
 #include "tools/BlattFilter.h"
 
 #include "app/Fenster.h"
-#include "core/Farben.h"
-#include "core/Filter.h"
 #include "pages/Hilfe.h"
+#include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Steuerelemente.h"
 #include "sim/Blatt12.h"
+#include "sim/Simulatorzustand.h"
 #include "tools/Eingabe.h"
-#include "tools/Graucode.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <algorithm>
 
 namespace {
 
-const QColor Silber(0xC0, 0xC0, 0xC0);
+const QColor Silber(Farben::Silber);
 
 }  // namespace
 
 TFormFilter::TFormFilter()
+    : m_zustand(Form12->Zustand)
 {
-    setObjectName(QStringLiteral("FormFilter"));
-    setWindowTitle(QStringLiteral("Filter"));
-    fensterart(this, Rahmen::NurSchliessen, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormFilter"), QStringLiteral("Filter"), Rahmen::NurSchliessen, true);
     setzeClientgroesse(this, 422, 266);
 
     GroupBox1 = gruppe(this, QStringLiteral("GroupBox1"), QStringLiteral(" Filter "), 10, 5, 401, 217);
@@ -72,22 +69,30 @@ TFormFilter::TFormFilter()
     EndeButton = knopf(this, QStringLiteral("EndeButton"), QStringLiteral("Close"), 174, 232, 75, 25);
     HilfeButton = knopf(this, QStringLiteral("HilfeButton"), QStringLiteral("Help"), 296, 232, 75, 25);
 
-    // Each button acts when it becomes selected; the table of filters links
-    // it to its code.
-    for (const ct::Filterangabe& f : ct::Filtertabelle()) {
-        auto* r = findChild<QRadioButton*>(QString::fromLatin1(f.Knopf.data(), qsizetype(f.Knopf.size())));
-        if (!r)
-            continue;
-        const int code = f.Code;
-        connect(r, &QRadioButton::toggled, this, [this, code](bool an) {
-            if (!an)
-                return;
-            if (code == 8)
-                EigenkreationClick();
-            else
-                FilterWaehlen(code);
+    using ct::Filterart;
+    m_knoepfe = {{{Filterart::Keiner, keinFilter},         {Filterart::Rechteck, Rechtecksfilter},
+                  {Filterart::Gauss, Gaussfilter},        {Filterart::Laplace, Laplacefilter},
+                  {Filterart::Tiefpass, KernelTiefpass},  {Filterart::Hochpass, KernelHochpass},
+                  {Filterart::Eigen, Eigenkreation},      {Filterart::Median1, MedianMaske1},
+                  {Filterart::Median2, MedianMaske2},     {Filterart::Erosion1, ErosionMaske1},
+                  {Filterart::Erosion2, ErosionMaske2},   {Filterart::Dilatation1, DilatationMaske1},
+                  {Filterart::Dilatation2, DilatationMaske2}}};
+    // Each button acts when it becomes selected: the state applies the
+    // filter, or asks for the kernel window.
+    for (const auto& knopf : m_knoepfe)
+        connect(knopf.second, &QRadioButton::toggled, this, [this, art = knopf.first](bool an) {
+            if (an)
+                m_zustand.FilterAuswaehlen(art);
         });
-    }
+    // Selected from elsewhere, the button only shows the choice: its action
+    // has run.
+    connect(&m_zustand, &Simulatorzustand::filterauswahlGeaendert, this, [this](ct::Filterart art) {
+        QRadioButton* r = Knopf(art);
+        const QSignalBlocker still(r);
+        r->setChecked(true);
+    });
+    connect(&m_zustand, &Simulatorzustand::eigenkreationGewaehlt, this, &TFormFilter::EigenkreationClick);
+    connect(&m_zustand, &Simulatorzustand::scanBegonnen, this, &QWidget::close);
     connect(EndeButton, &QPushButton::clicked, this, &TFormFilter::EndeButtonClick);
     connect(HilfeButton, &QPushButton::clicked, this, &TFormFilter::HilfeButtonClick);
 }
@@ -101,18 +106,12 @@ void TFormFilter::showEvent(QShowEvent* e)
     move(untenMittig(Form12, this));
 }
 
-void TFormFilter::FilterWaehlen(int code)
+QRadioButton* TFormFilter::Knopf(ct::Filterart art) const
 {
-    ct::Simulator& m = Form12->Modell;
-    FormGraucode->Schieberposition = 0;
-    FormGraucode->Schieber(0);
-    m.Filternummer = code;
-    m.FilterAktiv = code != 0;
-    Form12->FilterEinstellungen(code);
-    ct::FilterAnwenden(code, m.CTBild, m.FilterBild, m.Raster);
-    const ct::Bildfeld& gezeigt = m.FilterAktiv ? m.FilterBild : m.CTBild;
-    m.Bildmaximum = ct::Maximum(gezeigt, m.Raster);
-    Form12->Faerben(gezeigt);
+    for (const auto& [a, r] : m_knoepfe)
+        if (a == art)
+            return r;
+    return nullptr;
 }
 
 void TFormFilter::EigenkreationClick()

@@ -1,18 +1,24 @@
 #pragma once
 
+#include "core/Filter.h"
+
 #include <QWidget>
+#include <array>
+#include <utility>
 
 class Panel;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class Simulatorzustand;
 
 // The filter window: one radio button per filter of the simulator. Choosing
 // one filters the CT picture at once and shows the result; "Create a filter"
-// opens the kernel input window instead. A radio button acts when it becomes
-// selected, by the learner or from code (TForm12::FilterEinstellungen);
-// selecting the button that is already selected does nothing.
+// opens the kernel input window instead. The buttons show the filter the
+// simulator's state has selected and pass the learner's choice on to it
+// (Simulatorzustand::FilterAuswaehlen); selecting the button that is already
+// selected does nothing.
 class TFormFilter : public QWidget
 {
     Q_OBJECT
@@ -40,11 +46,9 @@ public:
     QPushButton* EndeButton;
     QPushButton* HilfeButton;
 
-    // The choice of the filter with this code (every code of the filter
-    // table but 8): knob of the gray-scale window to 0, Filternummer and
-    // FilterAktiv, the status text, the filter on CTBild, Bildmaximum from
-    // the result (Bildminimum stays), and the result in the default colouring.
-    void FilterWaehlen(int code);
+    // The radio button of a filter.
+    QRadioButton* Knopf(ct::Filterart art) const;
+
     // "Create a filter": shows the kernel input window, nothing more.
     void EigenkreationClick();
     void EndeButtonClick();
@@ -52,4 +56,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+
+private:
+    Simulatorzustand& m_zustand;
+    std::array<std::pair<ct::Filterart, QRadioButton*>, 13> m_knoepfe{};
 };

@@ -1,14 +1,13 @@
 #include "tools/Eingabe.h"
 
 #include "app/Fenster.h"
-#include "core/Farben.h"
 #include "core/Filter.h"
 #include "platform/Fensterart.h"
 #include "platform/Meldung.h"
 #include "platform/Steuerelemente.h"
 #include "sim/Blatt12.h"
+#include "sim/Simulatorzustand.h"
 #include "tools/BlattFilter.h"
-#include "tools/Graucode.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,12 +37,9 @@ bool ganzzahl(const QString& text, int& wert)
 }  // namespace
 
 TFormEingabe::TFormEingabe()
+    : m_zustand(Form12->Zustand)
 {
-    setObjectName(QStringLiteral("FormEingabe"));
-    setWindowTitle(QStringLiteral("Input window for linear filters"));
-    fensterart(this, Rahmen::NurSchliessen, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormEingabe"), QStringLiteral("Input window for linear filters"), Rahmen::NurSchliessen, true);
     setzeClientgroesse(this, 271, 228);
 
     Label1 = bezeichnung(this, QStringLiteral("Label1"), QStringLiteral("Enter the weighting factors here "), 7, 8);
@@ -77,6 +73,19 @@ TFormEingabe::TFormEingabe()
 
     connect(UebernehmenButton, &QPushButton::clicked, this, &TFormEingabe::UebernehmenButtonClick);
     connect(EndeButton, &QPushButton::clicked, this, &TFormEingabe::EndeButtonClick);
+    // The texts are the state's as they are typed, and come back from it
+    // when an archived picture is loaded.
+    for (QLineEdit* f : m_felder)
+        connect(f, &QLineEdit::textChanged, this, [this] {
+            if (!m_folgt)
+                m_zustand.setzeKerntexte(Feldtexte());
+        });
+    connect(&m_zustand, &Simulatorzustand::kerntexteHergestellt, this, [this] {
+        m_folgt = true;
+        setzeFeldtexte(m_zustand.Kerntexte());
+        m_folgt = false;
+    });
+    connect(&m_zustand, &Simulatorzustand::scanBegonnen, this, &QWidget::close);
 }
 
 std::array<QString, 9> TFormEingabe::Feldtexte() const
@@ -99,9 +108,7 @@ void TFormEingabe::showEvent(QShowEvent* e)
     if (e->spontaneous())
         return;
     // Centred over the filter window, or over the place it takes when shown.
-    QPoint filterort = FormFilter->pos();
-    if (!FormFilter->isVisible())
-        filterort = untenMittig(Form12, FormFilter);
+    const QPoint filterort = FormFilter->isVisible() ? FormFilter->pos() : untenMittig(Form12, FormFilter);
     move(filterort.x() + (aussenbreite(FormFilter) - aussenbreite(this)) / 2,
          filterort.y() + (aussenhoehe(FormFilter) - aussenhoehe(this)) / 2);
 }
@@ -135,9 +142,8 @@ bool TFormEingabe::eventFilter(QObject* objekt, QEvent* e)
 
 void TFormEingabe::UebernehmenButtonClick()
 {
-    ct::Simulator& m = Form12->Modell;
     // A running scan owns the CT picture.
-    if (m.Laeuft)
+    if (m_zustand.Laeuft())
         return;
     for (QLineEdit* f : m_felder)
         if (f->text().isEmpty())
@@ -154,15 +160,7 @@ void TFormEingabe::UebernehmenButtonClick()
             return;
         }
 
-    FormGraucode->Schieberposition = 0;
-    FormGraucode->Schieber(0);
-    m.FilterAktiv = true;
-    m.Filternummer = 8;
-    Form12->FilterEinstellungen(8);
-    const int divisor = ct::Eigendivisor(w);
-    ct::LineareFilter(m.CTBild, m.FilterBild, m.Raster, w, divisor);
-    m.Bildmaximum = ct::Maximum(m.FilterBild, m.Raster);
-    Form12->Faerben(m.FilterBild);
+    const int divisor = m_zustand.EigenenKernAnwenden(w);
 
     QStringList texte;
     for (QLineEdit* f : m_felder)

@@ -7,12 +7,14 @@ class Panel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class Simulatorzustand;
 
 // The kernel input window: nine weights of an own linear 3 x 3 filter, typed
 // in reading order (Feld1 Feld2 Feld3 on the top row). "Apply filter" filters
 // the CT picture with them, divided by their sum (or by 1 when the sum is 0).
 // The fields take digits and "-" only, at most three characters; Enter moves
-// on to the next control. Their texts stay between uses.
+// on to the next control. Their texts stay between uses; they are the
+// simulator state's kernel texts, which the archive keeps and restores.
 class TFormEingabe : public QWidget
 {
     Q_OBJECT
@@ -48,5 +50,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
 
 private:
+    Simulatorzustand& m_zustand;
     std::array<QLineEdit*, 9> m_felder{};
+    // The fields are being set from the state's texts.
+    bool m_folgt = false;
 };

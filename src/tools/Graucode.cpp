@@ -5,7 +5,9 @@
 #include "platform/Bildanzeige.h"
 #include "platform/Fensterart.h"
 #include "platform/Steuerelemente.h"
+#include "platform/Farbtabelle.h"
 #include "sim/Blatt12.h"
+#include "sim/Simulatorzustand.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -17,12 +19,11 @@
 
 namespace {
 
-constexpr QRgb Weiss = 0xFFFFFF;
-constexpr QRgb Schwarz = 0x000000;
+using Farben::Schwarz;
+using Farben::Weiss;
 constexpr QRgb Skalengrund = 0xE0E0E0;      // slider strip, and the trapezoid's first fill
 constexpr QRgb Trapezgrund = 0xF0F0F0;
 constexpr QRgb Trapezfarbe = 0xD0D0D0;
-constexpr int Hoechstposition = 254;
 constexpr int Sprungweite = 30;             // knob travel per tick of Timer30
 
 Bildanzeige* streifen(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe)
@@ -56,12 +57,9 @@ QTimer* zeitgeber(QObject* eltern, const QString& name, int ms)
 }  // namespace
 
 TFormGraucode::TFormGraucode()
+    : m_zustand(Form12->Zustand)
 {
-    setObjectName(QStringLiteral("FormGraucode"));
-    setWindowTitle(QStringLiteral("Gray scaling"));
-    fensterart(this, Rahmen::NurSchliessen, true);
-    setFont(arial(13));
-    setContextMenuPolicy(Qt::NoContextMenu);
+    fensterAnlegen(this, QStringLiteral("FormGraucode"), QStringLiteral("Gray scaling"), Rahmen::NurSchliessen, true);
     setzeClientgroesse(this, 332, 215);
 
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 8, 8, 313, 161);
@@ -114,6 +112,10 @@ TFormGraucode::TFormGraucode()
     connect(ResetButton, &QPushButton::clicked, this, &TFormGraucode::ResetButtonClick);
     connect(EndeButton, &QPushButton::clicked, this, &TFormGraucode::EndeButtonClick);
     connect(HilfeButton, &QPushButton::clicked, this, &TFormGraucode::HilfeButtonClick);
+    connect(&m_zustand, &Simulatorzustand::schieberGesetzt, this, &TFormGraucode::knopfZeichnen);
+    // Deleting the CT picture closes the window (the knob is drawn at its
+    // position when the window is shown again).
+    connect(&m_zustand, &Simulatorzustand::ctBildGeloescht, this, &QWidget::close);
 }
 
 void TFormGraucode::showEvent(QShowEvent* e)
@@ -163,7 +165,7 @@ void TFormGraucode::FormShow()
     grund.setzePinsel(Skalengrund);
     grund.fillRect(0, 0, grund.breite(), grund.hoehe());
     grund.setzePinsel(Weiss);
-    Schieber(Schieberposition);
+    knopfZeichnen(Schieberposition());
     Skala->aktualisieren();
     Untergrund->aktualisieren();
     Ziehmodus = false;
@@ -174,8 +176,16 @@ void TFormGraucode::FormShow()
 
 void TFormGraucode::Schieber(int P)
 {
-    if (P < 0 || P > Hoechstposition)
-        return;
+    m_zustand.SchieberSetzen(P);
+}
+
+int TFormGraucode::Schieberposition() const
+{
+    return m_zustand.Schieberposition();
+}
+
+void TFormGraucode::knopfZeichnen(int P)
+{
     Zeichenflaeche& skala = Skala->flaeche();
     skala.setzePinsel(Skalengrund);
     skala.fillRect(0, 0, skala.breite(), skala.hoehe());
@@ -195,17 +205,11 @@ void TFormGraucode::Schieber(int P)
     grund.setzePinsel(Weiss);
     grund.setzeStift(Schwarz);
     Untergrund->aktualisieren();
-
-    Schieberposition = P;
 }
 
 void TFormGraucode::Neufaerben()
 {
-    ct::Simulator& m = Form12->Modell;
-    // A running scan owns the picture area.
-    if (m.Laeuft)
-        return;
-    Form12->GraucodeAenderung(Schieberposition, m.FilterAktiv ? m.FilterBild : m.CTBild);
+    m_zustand.GraucodeAenderung();
 }
 
 bool TFormGraucode::eventFilter(QObject* objekt, QEvent* e)
@@ -244,23 +248,23 @@ void TFormGraucode::ButtonHochMouseUp()
 // A refused step at either end still re-colours with the unchanged position.
 void TFormGraucode::Timer1RunterTimer()
 {
-    Schieber(Schieberposition - 1);
+    Schieber(Schieberposition() - 1);
     Neufaerben();
 }
 
 void TFormGraucode::Timer1HochTimer()
 {
-    Schieber(Schieberposition + 1);
+    Schieber(Schieberposition() + 1);
     Neufaerben();
 }
 
 void TFormGraucode::Timer30Timer()
 {
-    const int d = Sprungziel - Schieberposition;
+    const int d = Sprungziel - Schieberposition();
     if (d > Sprungweite)
-        Schieber(Schieberposition + Sprungweite);
+        Schieber(Schieberposition() + Sprungweite);
     else if (d < -Sprungweite)
-        Schieber(Schieberposition - Sprungweite);
+        Schieber(Schieberposition() - Sprungweite);
     else {
         Timer30->stop();
         Schieber(Sprungziel);
@@ -302,7 +306,6 @@ void TFormGraucode::SkalaMouseUp()
 
 void TFormGraucode::ResetButtonClick()
 {
-    Schieberposition = 0;
     Schieber(0);
     Neufaerben();
     EndeButton->setFocus();

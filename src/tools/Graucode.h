@@ -8,14 +8,16 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class QToolButton;
+class Simulatorzustand;
 
 // The gray-scale window: a lower bound P (0 ... 254, in 255ths of the value
 // range between Bildminimum and Bildmaximum) below which the simulator's
 // picture is drawn white; the values from the bound up to the maximum spread
-// over the whole ramp from white to black. Every change of P re-colours the
-// picture at once (TForm12::GraucodeAenderung) from FilterBild while a filter
-// result is shown, else from CTBild. Dragging the knob re-colours only once,
-// on release.
+// over the whole ramp from white to black. P is the simulator state's
+// Schieberposition. Every change of P re-colours the picture at once
+// (Simulatorzustand::GraucodeAenderung) from FilterBild while a filter result
+// is shown, else from CTBild. Dragging the knob re-colours only once, on
+// release.
 class TFormGraucode : public QWidget
 {
     Q_OBJECT
@@ -42,17 +44,16 @@ public:
     QTimer* Timer1Hoch;
     QTimer* Timer30;
 
-    // The window's lower bound, 0 ... 254; deleting the CT picture resets it.
-    int Schieberposition = 0;
     // Where a click beside the knob asks it to travel (slider-strip x).
     int Sprungziel = 0;
     // The knob is being dragged.
     bool Ziehmodus = false;
 
-    // Moves the knob to P and redraws the trapezoid; P becomes
+    // Moves the knob to P and redraws the trapezoid; P becomes the state's
     // Schieberposition. A P outside 0 ... 254 is refused: nothing is drawn
     // and the position stays. Works while the window is hidden too.
     void Schieber(int P);
+    int Schieberposition() const;
 
     // Re-colours the simulator's picture with the current position.
     void Neufaerben();
@@ -79,4 +80,8 @@ protected:
 
 private:
     void FormShow();
+    // Draws the knob at P and the trapezoid (whenever the state's position moves).
+    void knopfZeichnen(int P);
+
+    Simulatorzustand& m_zustand;
 };

@@ -5,7 +5,10 @@
 #include "platform/Bildanzeige.h"
 #include "platform/Fensterart.h"
 #include "platform/Steuerelemente.h"
+#include "platform/Farbtabelle.h"
 #include "sim/Blatt12.h"
+#include "sim/Rasterbild.h"
+#include "sim/Simulatorzustand.h"
 
 #include <QPushButton>
 #include <QShowEvent>
@@ -14,13 +17,14 @@
 
 namespace {
 
-constexpr QRgb Mustergrau = 0x808080;
+// The tabs of the notebook, in this order.
+constexpr ct::Muster Reiter[] = {ct::Muster::Wirbelsaeule, ct::Muster::Herz, ct::Muster::Gehirn};
 
 }  // namespace
 
 Musterbibliothek::Musterbibliothek(const QString& name, int raster, const Abmessungen& bei800,
                                    const Abmessungen& bei1024)
-    : m_raster(raster)
+    : m_zustand(Form12->Zustand), m_raster(raster)
 {
     setObjectName(name);
     setWindowTitle(QStringLiteral("Pattern Library"));
@@ -60,6 +64,9 @@ Musterbibliothek::Musterbibliothek(const QString& name, int raster, const Abmess
     EndeButton = knopf(this, QStringLiteral("EndeButton"), QStringLiteral("Abort"), a.endeLinks, a.knopfOben, 90, 25);
     connect(UebernehmenButton, &QPushButton::clicked, this, &Musterbibliothek::UebernehmenButtonClick);
     connect(EndeButton, &QPushButton::clicked, this, &Musterbibliothek::EndeButtonClick);
+    // A new grid or a scan closes the library.
+    connect(&m_zustand, &Simulatorzustand::rasterEingerichtet, this, &QWidget::close);
+    connect(&m_zustand, &Simulatorzustand::scanBegonnen, this, &QWidget::close);
 
     aufBildschirmZentrieren(this);
 }
@@ -69,9 +76,10 @@ void Musterbibliothek::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
     if (e->spontaneous())
         return;
+    const ct::Simulator& m = m_zustand.Modell();
     for (auto [muster, bild] : {std::pair{ct::Muster::Wirbelsaeule, Wirbelsaeule}, std::pair{ct::Muster::Herz, Herz},
                                 std::pair{ct::Muster::Gehirn, Gehirn}}) {
-        Form12->RasterZeichnen(bild);
+        rasterZeichnen(bild, m.Raster, m.Kaestchengroesse);
         musterMalen(muster, bild);
     }
 }
@@ -79,12 +87,9 @@ void Musterbibliothek::showEvent(QShowEvent* e)
 void Musterbibliothek::Malen(Bildanzeige* bild, int x, int y)
 {
     Zeichenflaeche& f = bild->flaeche();
-    const int c = m_kaestchen;
-    f.setzeStift(Mustergrau);
-    f.setzePinsel(Mustergrau);
-    f.fillRect((x - 1) * c + 1, (y - 1) * c + 1, x * c, y * c);
-    f.setzePinsel(0xFFFFFF);
-    f.setzeStift(0x000000);
+    zelleMalen(f, Farben::Grau, x, y, m_kaestchen);
+    f.setzePinsel(Farben::Weiss);
+    f.setzeStift(Farben::Schwarz);
 }
 
 void Musterbibliothek::musterMalen(ct::Muster muster, Bildanzeige* bild)
@@ -112,22 +117,11 @@ void Musterbibliothek::UebernehmenButtonClick()
 {
     // The patterns fit only their own grid, and a running scan keeps its
     // pattern.
-    if (Form12->Modell.Raster != m_raster || Form12->Modell.Laeuft)
+    if (m_zustand.Modell().Raster != m_raster || m_zustand.Laeuft())
         return;
-    Form12->VorlageLoeschenClick();
-    Form12->StartButton->setEnabled(true);
-    const QString titel = Bilder->tabText(Bilder->currentIndex());
-    Form12->RasterZeichnen(Form12->Image2);
-    if (titel == QStringLiteral("Wirbelsäule")) {
-        Form12->setzeStatustext(0, QStringLiteral("Bild: Wirbelsäule"));
-        WirbelsaeuleMalen(Form12->Image2);
-    } else if (titel == QStringLiteral("Herz")) {
-        Form12->setzeStatustext(0, QStringLiteral("Bild: Herz"));
-        HerzMalen(Form12->Image2);
-    } else if (titel == QStringLiteral("Gehirn")) {
-        Form12->setzeStatustext(0, QStringLiteral("Bild: Gehirn"));
-        GehirnMalen(Form12->Image2);
-    }
+    const int reiter = Bilder->currentIndex();
+    if (reiter >= 0 && reiter < int(std::size(Reiter)))
+        m_zustand.MusterWaehlen(Reiter[reiter]);
     close();
 }
 

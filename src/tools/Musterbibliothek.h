@@ -7,6 +7,7 @@
 class Bildanzeige;
 class QPushButton;
 class QTabWidget;
+class Simulatorzustand;
 
 // A pattern library: spine, heart and brain for one grid size, each on a tab
 // with a preview on the simulator's grid. "Select" replaces the simulator's
@@ -57,6 +58,7 @@ protected:
 private:
     void musterMalen(ct::Muster muster, Bildanzeige* bild);
 
+    Simulatorzustand& m_zustand;
     int m_raster;
     int m_kaestchen;
 };

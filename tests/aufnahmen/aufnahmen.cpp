@@ -38,6 +38,7 @@
 #include "tools/Archiv.h"
 #include "tools/Archivbearbeiten.h"
 #include "tools/Bilder38.h"
+#include "tools/Bilder56.h"
 #include "tools/BlattFilter.h"
 #include "tools/Eingabe.h"
 #include "tools/Graucode.h"
@@ -45,6 +46,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -149,6 +151,93 @@ void simulator()
     FormHaupt->ZugNeu(11);
 }
 
+// Settings chosen in the dialog and confirmed, with no CT picture in the way.
+void einstellen(std::initializer_list<QRadioButton*> knoepfe)
+{
+    if (Form12->CTLoeschenButton->isEnabled())
+        Form12->CTLoeschenButton->click();
+    Form12->EinstellungButton->click();
+    for (QRadioButton* k : knoepfe)
+        k->click();
+    FormEinstellungen->OKButton->click();
+}
+
+void zellenMalen(std::initializer_list<std::pair<int, int>> zellen)
+{
+    const int c = Form12->Modell.Kaestchengroesse;
+    for (const auto& [x, y] : zellen)
+        QTest::mouseClick(Form12->Image2, Qt::LeftButton, Qt::NoModifier,
+                          QPoint((x - 1) * c + c / 2, (y - 1) * c + c / 2));
+}
+
+// The simulator's further states: the end of a scan in every display mode,
+// with convolution and with progression, filters, an own kernel, the gray
+// scale at a knob position, the archive with two slots and one loaded, the
+// reset to defaults and the library of the large grid. End states only, so
+// that no picture depends on timing.
+void simulatorWeiter()
+{
+    FormHaupt->ZugNeu(12);
+    TFormEinstellungen* e = FormEinstellungen;
+    einstellen({e->Zwischenstufe});
+    Form12->EinstellungButton->click();
+    e->Winkel45->click();
+    aufnehmen(QStringLiteral("63_einstellungen_45"));
+    e->OKButton->click();
+    aufnehmen(QStringLiteral("64_nach_45"));
+    einstellen({e->Winkel10, e->Zwischenstufe});
+    Form12->StartButton->click();
+    aufnehmen(QStringLiteral("65_scan_zwischenstufe"));
+    einstellen({e->Winkel2, e->Endergebnis, e->mitFaltung});
+    Form12->StartButton->click();
+    aufnehmen(QStringLiteral("66_scan_endergebnis_faltung"));
+    Form12->FilterzeigenButton->click();
+    FormFilter->Laplacefilter->click();
+    aufnehmen(QStringLiteral("67_laplace"));
+    FormFilter->Eigenkreation->click();
+    const char* gewichte[9] = {"1", "2", "1", "0", "", "0", "-1", "-2", "-1"};
+    for (int i = 0; i < 9; ++i)
+        FormEingabe->Feld(i)->setText(QString::fromLatin1(gewichte[i]));
+    FormEingabe->UebernehmenButton->click();
+    aufnehmen(QStringLiteral("68_eigenkern"));
+    FormEingabe->hide();
+    FormFilter->hide();
+    Form12->GraucodezeigenButton->click();
+    QTest::mouseClick(FormGraucode->Farbe1, Qt::LeftButton, Qt::NoModifier, QPoint(100, 5));
+    aufnehmen(QStringLiteral("69_graustufen_100"));
+    FormGraucode->hide();
+    Form12->BildSpeichern[0]->trigger();
+    Form12->FilterzeigenButton->click();
+    FormFilter->Gaussfilter->click();
+    FormFilter->hide();
+    Form12->BildSpeichern[2]->trigger();
+    Form12->BildLaden[0]->trigger();
+    FormEingabe->hide();
+    aufnehmen(QStringLiteral("70_geladen"));
+    Form12->ArchivzeigenButton->click();
+    aufnehmen(QStringLiteral("71_archiv_zwei"));
+    FormArchiv->hide();
+    Form12->ArchivbearbeitenButton->click();
+    aufnehmen(QStringLiteral("72_archivbearbeiten_zwei"));
+    FormArchivbearbeiten->hide();
+    Form12->EinstellungButton->click();
+    aufnehmen(QStringLiteral("73_einstellungen_gesperrt"));
+    FormEinstellungen->hide();
+    Form12->Neu1->trigger();
+    aufnehmen(QStringLiteral("74_neu"));
+    einstellen({e->Rastergroesse56});
+    Form12->BibliothekButton->click();
+    aufnehmen(QStringLiteral("75_bibliothek56"));
+    FormBilder56->Bilder->setCurrentIndex(1);
+    FormBilder56->UebernehmenButton->click();
+    aufnehmen(QStringLiteral("76_herz56"));
+    einstellen({e->Rastergroesse4, e->Winkel45, e->Alles, e->mitVerlauf, e->ohneFaltung});
+    zellenMalen({{2, 2}, {3, 2}, {2, 3}});
+    Form12->StartButton->click();
+    aufnehmen(QStringLiteral("77_scan_verlauf"));
+    FormHaupt->ZugNeu(11);
+}
+
 int aufnahmenMachen(const std::function<void()>& starten, const QString& ordner)
 {
     ziel = QDir(ordner);
@@ -194,6 +283,7 @@ int aufnahmenMachen(const std::function<void()>& starten, const QString& ordner)
     fenster(QStringLiteral("37_lunge"), FormBilderLunge);
     fenster(QStringLiteral("38_gehirn"), FormBilderGehirn);
     simulator();
+    simulatorWeiter();
     geometrieDatei.close();
     return 0;
 }

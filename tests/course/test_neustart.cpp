@@ -18,6 +18,7 @@
 #include <QCryptographicHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QMap>
 #include <QTimer>
 
@@ -52,7 +53,8 @@ QStringList zustand(QWidget* seite)
     for (QWidget* w : seite->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
             continue;
-        QString zeile = QStringLiteral("%1 %2 %3 %4 [%5,%6 %7x%8] tag %9")
+        auto* knopf = qobject_cast<QPushButton*>(w);
+        QString zeile = QStringLiteral("%1 %2 %3 %4 [%5,%6 %7x%8] erledigt %9")
                             .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(),
                                  w->isVisibleTo(seite) ? QStringLiteral("sichtbar") : QStringLiteral("verborgen"),
                                  w->isEnabled() ? QStringLiteral("frei") : QStringLiteral("gesperrt"))
@@ -60,7 +62,7 @@ QStringList zustand(QWidget* seite)
                             .arg(w->y())
                             .arg(w->width())
                             .arg(w->height())
-                            .arg(tag(w));
+                            .arg(knopf && u->erledigt(knopf));
         if (auto* l = qobject_cast<QLabel*>(w))
             zeile += QStringLiteral(" \"%1\" %2 %3 %4")
                          .arg(l->text(), l->autoFillBackground() ? QStringLiteral("deckend") : QStringLiteral("klar"),

@@ -392,7 +392,7 @@ private:
     {
         if (!Form12)
             return;
-        const bool laeuft = Form12->Modell.Laeuft;
+        const bool laeuft = Form12->Zustand.Laeuft();
         if (laeuft && !m_scanlief)
             ++m_zahlen.scans;
         m_scanlief = laeuft;
@@ -672,7 +672,7 @@ private:
         if (QApplication::activeModalWidget())
             return;
         const int wahl = w.bis(1, 100);
-        if (Form12->Modell.Laeuft) {
+        if (Form12->Zustand.Laeuft()) {
             QToolButton* k = wahl < 25 ? Form12->StopButton : wahl < 45 ? Form12->PauseButton : Form12->SpeedButton;
             if (wahl >= 70)
                 klicken(w, Qt::LeftButton);
@@ -912,7 +912,7 @@ private:
                 if (!weg->isVisible() || !weg->isEnabled())
                     return QStringLiteral("the modal %1 cannot be closed: %2 is not usable").arg(name(m), name(weg));
         }
-        const bool laeuft = Form12->Modell.Laeuft;
+        const bool laeuft = Form12->Zustand.Laeuft();
         if (laeuft && Form12->StartButton->isEnabled())
             return QStringLiteral("\"Start\" is enabled while a scan runs");
         if (!laeuft)

@@ -53,7 +53,7 @@ inline void einstellen(std::initializer_list<QRadioButton*> knoepfe, bool ok = t
     for (QRadioButton* k : knoepfe)
         k->click();
     // The dialog asks only while a CT picture exists, and only for a change.
-    if (tag(Form12->StartButton) != 0)
+    if (Form12->Zustand.StartGesperrt())
         QTimer::singleShot(0, FormHinweis, [ok] {
             if (FormHinweis->isVisible())
                 (ok ? FormHinweis->OKButton : FormHinweis->AbbrechenButton)->click();

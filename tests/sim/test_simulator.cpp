@@ -326,7 +326,7 @@ private slots:
     void keinMalenSolangeEinBildDa()
     {
         kleinesBild();
-        QCOMPARE(tag(Form12->StartButton), 1);
+        QVERIFY(Form12->Zustand.StartGesperrt());
         const QPoint m = zellmitte(1, 1);
         QTest::mouseClick(Form12->Image2, Qt::LeftButton, Qt::NoModifier, m);
         mausBewegen(Qt::LeftButton, Qt::NoModifier, m);
@@ -344,16 +344,16 @@ private slots:
         const QImage bild = Form12->Image3->flaeche().bild();
         Form12->Einstellung->trigger();
         QVERIFY(FormEinstellungen->isVisible());
-        QCOMPARE(tag(FormEinstellungen->OKButton), 0);
+        QVERIFY(!Form12->Zustand.Anwenden());
         // placed three fifths across and halfway down the simulator
         QCOMPARE(FormEinstellungen->x(), (Form12->width() - aussenbreite(FormEinstellungen)) * 3 / 5);
         QCOMPARE(FormEinstellungen->y(), (Form12->height() - aussenhoehe(FormEinstellungen)) / 2);
         FormEinstellungen->OKButton->click();
         QVERIFY(!FormEinstellungen->isVisible());
         QVERIFY(!FormHinweis->isVisible());
-        QCOMPARE(tag(Form12->StartButton), 1);
+        QVERIFY(Form12->Zustand.StartGesperrt());
         QCOMPARE(Form12->Image3->flaeche().bild(), bild);
-        QCOMPARE(tag(FormEinstellungen->OKButton), 1);
+        QVERIFY(Form12->Zustand.Anwenden());
     }
 
     void faltungAbbrechenUndBestaetigen()
@@ -374,10 +374,10 @@ private slots:
         QVERIFY(!FormEinstellungen->isVisible());
         QVERIFY(FormEinstellungen->ohneFaltung->isChecked());
         QVERIFY(!Form12->Modell.Faltung);
-        QCOMPARE(tag(Form12->StartButton), 1);
+        QVERIFY(Form12->Zustand.StartGesperrt());
         QCOMPARE(statustexte(), texte);
-        QCOMPARE(tag(FormEinstellungen->OKButton), 0);
-        QCOMPARE(FormEinstellungen->GewaehlteEinstellung, FormEinstellungen->AktuelleEinstellung);
+        QVERIFY(!Form12->Zustand.Anwenden());
+        QVERIFY(Form12->Zustand.GewaehlteEinstellung() == Form12->Zustand.AktuelleEinstellung());
 
         // OK: the picture goes, the convolution comes
         gefragt = false;
@@ -392,11 +392,11 @@ private slots:
         QVERIFY(!FormEinstellungen->isVisible());
         QVERIFY(Form12->Modell.Faltung);
         QCOMPARE(Form12->Statustext(5), QStringLiteral("mit Faltung"));
-        QCOMPARE(tag(Form12->StartButton), 0);
+        QVERIFY(!Form12->Zustand.StartGesperrt());
         QVERIFY(Form12->StartButton->isEnabled());
         QCOMPARE(pixel(Form12->Image3, 30, 30), Weiss);
         QCOMPARE(Form12->Modell.CTBild(2, 2).Wert, 0.0f);
-        QCOMPARE(FormEinstellungen->AktuelleEinstellung[TFormEinstellungen::Faltung], FormEinstellungen->mitFaltung);
+        QVERIFY(Form12->Zustand.AktuelleEinstellung().Faltung);
     }
 
     void winkel45OhneZwischenstufe()
@@ -415,7 +415,7 @@ private slots:
         QCOMPARE(Form12->Statustext(3), QStringLiteral("Drehwinkel: 45 Grad"));
         QCOMPARE(Form12->Modell.Winkelschritt, 45);
         // "Every step" is now the confirmed display too
-        QCOMPARE(e->AktuelleEinstellung[TFormEinstellungen::Darstellung], e->Alles);
+        QVERIFY(Form12->Zustand.AktuelleEinstellung().Darstellung == ct::Darstellung::Alles);
         Form12->EinstellungButton->click();
         e->Winkel10->click();
         QVERIFY(e->Zwischenstufe->isEnabled());
@@ -450,7 +450,7 @@ private slots:
         TFormEinstellungen* e = FormEinstellungen;
         einstellen({e->Rastergroesse20, e->Winkel10, e->Endergebnis, e->mitVerlauf, e->mitFaltung});
         malen({{3, 3}});
-        Form12->setzeStatustext(0, QStringLiteral("Bild: Herz"));
+        Form12->Zustand.setzeBildname({Bildname::Art::Herz});
         Form12->Neu1->trigger();
         QCOMPARE(Form12->Modell.Raster, 38);
         QCOMPARE(Form12->Modell.Winkelschritt, 2);
@@ -475,90 +475,104 @@ private slots:
         e->mitVerlauf->click();
         Form12->Neu1->trigger();
         QVERIFY(e->ohneVerlauf->isChecked());
-        QCOMPARE(e->GewaehlteEinstellung, e->AktuelleEinstellung);
+        QVERIFY(Form12->Zustand.GewaehlteEinstellung() == Form12->Zustand.AktuelleEinstellung());
         QCOMPARE(Form12->Statustext(2), QStringLiteral("No progression"));
         e->OKButton->click();
         QVERIFY(!e->isVisible());
     }
 
+    // Restoring an archived picture's record: the status values as they
+    // were shown (a panel's first text comes back as it was, but for the
+    // display's, which means every step), the selected choices, the picture
+    // values, and both records of the dialog.
     void einstellungsCheck_data()
     {
-        QTest::addColumn<QString>("darstellung");
-        QTest::addColumn<QString>("verlauf");
+        using D = ct::Darstellung;
+        QTest::addColumn<int>("darstellung");   // -1: the panel's first text
+        QTest::addColumn<int>("verlauf");       // -1: first text, else 0 or 1
         QTest::addColumn<int>("winkel");
-        QTest::addColumn<QString>("faltung");
+        QTest::addColumn<int>("faltung");       // -1: first text, else 0 or 1
+        QTest::addColumn<QStringList>("texte");  // panels 1, 2, 3, 5
         QTest::addColumn<QString>("darstellungKnopf");
         QTest::addColumn<QString>("winkelKnopf");
-        QTest::addColumn<bool>("mitVerlauf");
-        QTest::addColumn<bool>("mitFaltung");
-        QTest::newRow("jeder Schritt") << "Darstellung: jeder Schritt" << "mit Verlauf" << 1 << "mit Faltung"
-                                       << "Alles" << "Winkel1" << true << true;
-        QTest::newRow("jeder 10.") << "Darstellung: jeder 10. Schritt" << "ohne Verlauf" << 10 << "ohne Faltung"
-                                   << "Zwischenstufe" << "Winkel10" << false << false;
-        QTest::newRow("andere Schreibung") << "Darstellung: Jeder Schritt" << "mit verlauf" << 45 << "Mit Faltung"
-                                           << "Endergebnis" << "Winkel45" << false << false;
-        QTest::newRow("englisch, 7 Grad") << "Display: Every step" << "No progression" << 7 << "No convolution"
-                                          << "Endergebnis" << "Winkel2" << false << false;
+        QTest::newRow("jeder Schritt") << int(D::Alles) << 1 << 1 << 1
+                                       << QStringList{"Darstellung: jeder Schritt", "mit Verlauf", "Drehwinkel: 1 Grad",
+                                                      "mit Faltung"}
+                                       << "Alles" << "Winkel1";
+        QTest::newRow("jeder 10.") << int(D::Zwischenstufe) << 0 << 10 << 0
+                                   << QStringList{"Darstellung: jeder 10. Schritt", "ohne Verlauf",
+                                                  "Drehwinkel: 10 Grad", "ohne Faltung"}
+                                   << "Zwischenstufe" << "Winkel10";
+        QTest::newRow("Endergebnis") << int(D::Endergebnis) << 0 << 45 << 1
+                                     << QStringList{"Darstellung: Endergebnis", "ohne Verlauf", "Drehwinkel: 45 Grad",
+                                                    "mit Faltung"}
+                                     << "Endergebnis" << "Winkel45";
+        QTest::newRow("erste Texte") << -1 << -1 << 90 << -1
+                                     << QStringList{"Darstellung: jeder Schritt", "No progression",
+                                                    "Drehwinkel: 90 Grad", "No convolution"}
+                                     << "Alles" << "Winkel90";
     }
 
     void einstellungsCheck()
     {
-        QFETCH(QString, darstellung);
-        QFETCH(QString, verlauf);
+        QFETCH(int, darstellung);
+        QFETCH(int, verlauf);
         QFETCH(int, winkel);
-        QFETCH(QString, faltung);
+        QFETCH(int, faltung);
+        QFETCH(QStringList, texte);
         QFETCH(QString, darstellungKnopf);
         QFETCH(QString, winkelKnopf);
-        QFETCH(bool, mitVerlauf);
-        QFETCH(bool, mitFaltung);
         Bildinformation info;
-        info.Bildname = QStringLiteral("Bild: Gehirn");
-        info.Darstellung = darstellung;
-        info.Verlauf = verlauf;
+        info.Status.Bild = Bildname{Bildname::Art::Gehirn};
+        if (darstellung >= 0)
+            info.Status.Darstellung = ct::Darstellung(darstellung);
+        if (verlauf >= 0)
+            info.Status.Verlauf = verlauf == 1;
+        if (faltung >= 0)
+            info.Status.Faltung = faltung == 1;
         info.Winkelschritt = winkel;
-        info.Faltung = faltung;
-        info.Filternummer = 2;
+        info.Filternummer = ct::Filterart::Gauss;
         info.Bildmaximum = 123.5f;
         info.Bildminimum = -4.0f;
         info.Schieberposition = 77;
         // The Gauss filter is the one chosen already, so restoring it runs no
         // filter (which would set its own maximum and slider position).
         FormFilter->Gaussfilter->setChecked(true);
-        Form12->EinstellungsCheck(info);
-        QCOMPARE(statustexte(), QStringList({"Bild: Gehirn", darstellung, verlauf,
-                                             QStringLiteral("Drehwinkel: %1 Grad").arg(winkel),
-                                             QString::fromUtf8("Filter: Gaußfilter"), faltung}));
+        Form12->Zustand.EinstellungsCheck(info);
+        QCOMPARE(statustexte(), QStringList({"Bild: Gehirn", texte[0], texte[1], texte[2],
+                                             QString::fromUtf8("Filter: Gaußfilter"), texte[3]}));
         QCOMPARE(Form12->Modell.Winkelschritt, winkel);
-        QCOMPARE(Form12->Modell.Filternummer, 2);
+        QVERIFY(Form12->Zustand.Filternummer() == ct::Filterart::Gauss);
         QCOMPARE(Form12->Modell.Bildmaximum, 123.5f);
         QCOMPARE(Form12->Modell.Bildminimum, -4.0f);
-        QCOMPARE(FormGraucode->Schieberposition, 77);
+        QCOMPARE(FormGraucode->Schieberposition(), 77);
         TFormEinstellungen* e = FormEinstellungen;
         QVERIFY(element<QRadioButton>(e, darstellungKnopf)->isChecked());
         QVERIFY(element<QRadioButton>(e, winkelKnopf)->isChecked());
-        QCOMPARE(e->mitVerlauf->isChecked(), mitVerlauf);
-        QCOMPARE(e->mitFaltung->isChecked(), mitFaltung);
+        QCOMPARE(e->mitVerlauf->isChecked(), verlauf == 1);
+        QCOMPARE(e->mitFaltung->isChecked(), faltung == 1);
         // the restored choices are the confirmed ones
-        QCOMPARE(e->AktuelleEinstellung[TFormEinstellungen::Darstellung],
+        QCOMPARE(e->Knopf(Einstellungsgruppe::Darstellung,
+                          int(Form12->Zustand.AktuelleEinstellung().Darstellung)),
                  element<QRadioButton>(e, darstellungKnopf));
-        QCOMPARE(e->GewaehlteEinstellung, e->AktuelleEinstellung);
+        QVERIFY(Form12->Zustand.GewaehlteEinstellung() == Form12->Zustand.AktuelleEinstellung());
     }
 
     void ctBildLoeschenBehaeltVorlage()
     {
         kleinesBild();
         Form12->BildSpeichern[1]->setChecked(true);  // as after saving slot 2
-        FormGraucode->Schieberposition = 40;
+        Form12->Zustand.SchieberSetzen(40);
         FormGraucode->show();
         const QImage vorlage = Form12->Image2->flaeche().bild();
         Form12->CTLoeschenButton->click();
         QCOMPARE(Form12->Image2->flaeche().bild(), vorlage);
-        QCOMPARE(tag(Form12->StartButton), 0);
+        QVERIFY(!Form12->Zustand.StartGesperrt());
         QVERIFY(Form12->StartButton->isEnabled());
         QCOMPARE(pixel(Form12->Image3, 100, 100), Weiss);
         QCOMPARE(pixel(Form12->Image3, 216, 100), Schwarz);
         QVERIFY(!FormGraucode->isVisible());
-        QCOMPARE(FormGraucode->Schieberposition, 0);
+        QCOMPARE(FormGraucode->Schieberposition(), 0);
         for (QAction* a : {Form12->Graucodezeigen, Form12->Filterzeigen, Form12->CTLoeschen})
             QVERIFY(!a->isEnabled());
         for (QPushButton* k : {Form12->GraucodezeigenButton, Form12->FilterzeigenButton, Form12->CTLoeschenButton})
@@ -570,34 +584,35 @@ private slots:
                 QVERIFY(Form12->Modell.CTBild(x, y) == ct::Bildpunkt{});
         // and a scan can start again at once
         Form12->StartButton->click();
-        QCOMPARE(tag(Form12->StartButton), 1);
+        QVERIFY(Form12->Zustand.StartGesperrt());
     }
 
     void ctBildLoeschenGibtEinstellungenFrei()
     {
         TFormEinstellungen* e = FormEinstellungen;
-        einstellen({e->Winkel45});
-        // as after loading an archived picture
+        // a loaded archive picture (taken at 90 degrees) locks the settings
+        kleinesBild();
+        Form12->BildSpeichern[2]->trigger();
+        Form12->BildLaden[2]->trigger();
         for (QRadioButton* r : {e->Winkel1, e->Winkel2, e->Winkel10, e->Winkel45, e->Winkel90, e->Alles,
                                 e->Zwischenstufe, e->Endergebnis, e->mitFaltung, e->ohneFaltung})
-            r->setEnabled(false);
-        Form12->BildLaden[2]->setEnabled(true);
-        Form12->BildLaden[2]->setChecked(true);
-        Form12->Archivbildnummer = 3;
+            QVERIFY2(!r->isEnabled(), qPrintable(r->objectName()));
+        QVERIFY(Form12->BildLaden[2]->isChecked());
+        QCOMPARE(Form12->Zustand.Archivbildnummer(), 3);
         Form12->CTLoeschenClick();
         for (QRadioButton* r : {e->Winkel1, e->Winkel2, e->Winkel10, e->Winkel45, e->Winkel90, e->Alles,
                                 e->Endergebnis, e->mitFaltung, e->ohneFaltung})
             QVERIFY2(r->isEnabled(), qPrintable(r->objectName()));
-        // "Every 10 steps" stays unavailable with 45 degrees
+        // "Every 10 steps" stays unavailable with 90 degrees
         QVERIFY(!e->Zwischenstufe->isEnabled());
         QVERIFY(!Form12->BildLaden[2]->isChecked());
-        QCOMPARE(Form12->Archivbildnummer, 0);
+        QCOMPARE(Form12->Zustand.Archivbildnummer(), 0);
     }
 
     void vorlageLoeschen()
     {
         kleinesBild();
-        Form12->setzeStatustext(0, QStringLiteral("Bild: Herz"));
+        Form12->Zustand.setzeBildname({Bildname::Art::Herz});
         Form12->BildSpeichern[0]->setChecked(true);
         Form12->BildLoeschen[0]->setEnabled(true);
         Form12->BildLaden[0]->setEnabled(true);
@@ -642,7 +657,7 @@ private slots:
         TFormEinstellungen* e = FormEinstellungen;
         if (n != 38)
             einstellen({n == 4 ? e->Rastergroesse4 : n == 20 ? e->Rastergroesse20 : e->Rastergroesse56});
-        ct::Simulator& m = Form12->Modell;
+        const ct::Simulator& m = Form12->Modell;
         const QSize groesse = Form12->Image1->flaeche().groesse();
         for (int a : {0, 1, 17, 45, 46, 89, 90, 91, 134, 135, 179}) {
             Zeichenflaeche soll(groesse.width(), groesse.height());
@@ -665,7 +680,6 @@ private slots:
                 soll.setzeStift(farbe);
                 soll.polygon(punkte(v, false));
             };
-            m.Drehwinkel = a;
             Form12->WinkelBeginn(a);
             Form12->CTZeichnen(a);
             umriss();

@@ -92,7 +92,7 @@ private slots:
     {
         bildMitFenster();
         streifenKlick(100);
-        QCOMPARE(G()->Schieberposition, 100);
+        QCOMPARE(G()->Schieberposition(), 100);
         // the hexagon around x = 102, the rest of the strip in its gray
         QCOMPARE(pixel(G()->Skala, 102, 0), Schwarz);
         QCOMPARE(pixel(G()->Skala, 99, 10), Schwarz);
@@ -108,7 +108,7 @@ private slots:
         G()->EndeButton->click();
         QVERIFY(!G()->isVisible());
         Form12->GraucodezeigenButton->click();
-        QCOMPARE(G()->Schieberposition, 100);
+        QCOMPARE(G()->Schieberposition(), 100);
         QCOMPARE(pixel(G()->Skala, 102, 10), Schwarz);
     }
 
@@ -132,7 +132,7 @@ private slots:
         element<QRadioButton>(FormFilter, filter)->click();
         streifenKlick(P);
         const ct::Simulator& m = Form12->Modell;
-        const ct::Bildfeld& gezeigt = m.FilterAktiv ? m.FilterBild : m.CTBild;
+        const ct::Bildfeld& gezeigt = Form12->Zustand.FilterAktiv() ? m.FilterBild : m.CTBild;
         QCOMPARE(zellgrau(), fensterfarben(P, gezeigt));
         const float T = ct::Graucodeschwelle(m.Bildminimum, m.Bildmaximum, P);
         int unten = 0;
@@ -169,13 +169,13 @@ private slots:
         QToolButton* knopf = hoch ? G()->ButtonHoch : G()->ButtonRunter;
         QTest::mousePress(knopf, Qt::LeftButton);
         // the first step comes one interval after the press
-        QCOMPARE(G()->Schieberposition, von);
-        QTRY_VERIFY(qAbs(G()->Schieberposition - von) >= 3);
+        QCOMPARE(G()->Schieberposition(), von);
+        QTRY_VERIFY(qAbs(G()->Schieberposition() - von) >= 3);
         QTest::mouseRelease(knopf, Qt::LeftButton);
-        const int los = G()->Schieberposition;
+        const int los = G()->Schieberposition();
         QCOMPARE(zellgrau(), fensterfarben(los, Form12->Modell.CTBild));
         QTest::qWait(150);
-        QCOMPARE(G()->Schieberposition, los);
+        QCOMPARE(G()->Schieberposition(), los);
         QCOMPARE(pixel(G()->Skala, los + 2, 10), Schwarz);
     }
 
@@ -205,7 +205,7 @@ private slots:
         QTRY_VERIFY(schritte >= 3);
         QVERIFY(!markiert());
         QTest::mouseRelease(knopf, Qt::LeftButton);
-        QCOMPARE(G()->Schieberposition, ende);
+        QCOMPARE(G()->Schieberposition(), ende);
         QCOMPARE(G()->Skala->flaeche().bild(), skala);
         QCOMPARE(zellgrau(), fensterfarben(ende, Form12->Modell.CTBild));
     }
@@ -217,8 +217,8 @@ private slots:
         QList<int> stellungen;
         bool richtig = true;
         connect(G()->Timer30, &QTimer::timeout, G(), [&] {
-            stellungen << G()->Schieberposition;
-            richtig = richtig && zellgrau() == fensterfarben(G()->Schieberposition, Form12->Modell.CTBild);
+            stellungen << G()->Schieberposition();
+            richtig = richtig && zellgrau() == fensterfarben(G()->Schieberposition(), Form12->Modell.CTBild);
         });
         QTest::mousePress(G()->Skala, Qt::LeftButton, Qt::NoModifier, QPoint(150, 10));
         QTRY_VERIFY(!G()->Timer30->isActive());
@@ -235,18 +235,18 @@ private slots:
         QTest::mousePress(G()->Skala, Qt::LeftButton, Qt::NoModifier, QPoint(258, 10));
         QTRY_VERIFY(!G()->Timer30->isActive());
         QTest::mouseRelease(G()->Skala, Qt::LeftButton, Qt::NoModifier, QPoint(258, 10));
-        QCOMPARE(G()->Schieberposition, 230);
+        QCOMPARE(G()->Schieberposition(), 230);
         // the tick strip ends at 255 and refuses it
         streifenKlick(255);
-        QCOMPARE(G()->Schieberposition, 230);
+        QCOMPARE(G()->Schieberposition(), 230);
         // releasing the mouse stops a travel where it is
         streifenKlick(0);
         QTest::mousePress(G()->Skala, Qt::LeftButton, Qt::NoModifier, QPoint(200, 10));
-        QTRY_VERIFY(G()->Schieberposition > 0);
+        QTRY_VERIFY(G()->Schieberposition() > 0);
         QTest::mouseRelease(G()->Skala, Qt::LeftButton, Qt::NoModifier, QPoint(200, 10));
-        const int halt = G()->Schieberposition;
+        const int halt = G()->Schieberposition();
         QTest::qWait(250);
-        QCOMPARE(G()->Schieberposition, halt);
+        QCOMPARE(G()->Schieberposition(), halt);
         QVERIFY(halt < 200);
     }
 
@@ -259,7 +259,7 @@ private slots:
         QTest::mouseMove(G()->Skala, QPoint(120, 10));
         QTest::mouseMove(G()->Skala, QPoint(180, 12));
         // knob and trapezoid follow, the picture waits for the release
-        QCOMPARE(G()->Schieberposition, 180);
+        QCOMPARE(G()->Schieberposition(), 180);
         QCOMPARE(pixel(G()->Skala, 182, 10), Schwarz);
         QCOMPARE(pixel(G()->Untergrund, 181, 0), qRgb(208, 208, 208));
         QCOMPARE(zellgrau(), vorher);
@@ -274,7 +274,7 @@ private slots:
         bildMitFenster();
         streifenKlick(90);
         G()->ResetButton->click();
-        QCOMPARE(G()->Schieberposition, 0);
+        QCOMPARE(G()->Schieberposition(), 0);
         QCOMPARE(pixel(G()->Skala, 2, 10), Schwarz);
         QCOMPARE(zellgrau(), fensterfarben(0, Form12->Modell.CTBild));
         QCOMPARE(G()->focusWidget(), G()->EndeButton);
@@ -282,7 +282,7 @@ private slots:
         streifenKlick(90);
         Form12->CTLoeschenButton->click();
         QVERIFY(!G()->isVisible());
-        QCOMPARE(G()->Schieberposition, 0);
+        QCOMPARE(G()->Schieberposition(), 0);
     }
 };
 
