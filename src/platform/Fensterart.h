@@ -6,7 +6,7 @@
 
 class QWidget;
 
-// Window kinds, sizes and placement shared by all 38 windows.
+// Window kinds, sizes and placement shared by all 39 windows.
 enum class Rahmen {
     Ohne,               // no border or title bar (main window, course pages, start window)
     NurSchliessen,      // fixed single border, title bar with a close box only
