@@ -43,6 +43,10 @@ QRect layoutteil(const QWidget* vollbild);
 // The place of a window bottom-centred over that part.
 QPoint untenMittig(const QWidget* vollbild, const QWidget* fenster);
 
+// The place of a window at the right edge of the layout, `oben` pixels below
+// its top (beside the simulator's pattern, below its menu).
+QPoint obenRechts(const QWidget* fenster, int oben);
+
 // The window icons: the program's own, and the second one of the dialogs and
 // reference windows.
 void setzeProgrammsymbol(QWidget* fenster);

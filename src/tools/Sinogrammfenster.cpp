@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineSeries>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QPainter>
@@ -49,7 +50,7 @@ constexpr QRgb Markenfarbe = 0xE00000;   // a cell's sine curve, a hovered ray
 constexpr QRgb Wahlfarbe = 0x0060FF;     // the chosen cell and profile row
 constexpr int Rand = 6;
 // Where the help's text on the sinogram begins.
-constexpr int Hilfeposition = 1620;
+constexpr int Hilfeposition = 1800;
 
 QLabel* ueberschrift(QWidget* eltern, const QString& name, const QString& text, int x, int y, QRgb farbe = 0)
 {
@@ -438,8 +439,7 @@ void TFormSinogramm::showEvent(QShowEvent* e)
         return;
     // At the right of the layout, below the simulator's menu: over the
     // simulator's picture, beside the pattern.
-    const QRect r = layoutteil(Form12);
-    move(r.x() + r.width() - aussenbreite(this), r.y() + 18);
+    move(obenRechts(this, Form12->menuBar()->height()));
     allesZeigen();
 }
 

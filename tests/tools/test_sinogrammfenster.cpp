@@ -51,12 +51,18 @@ void maus(QWidget* w, QPoint p)
     QApplication::sendEvent(w, &e);
 }
 
-// A scan on the 20 grid at 10 degrees (18 rows) of a small pattern.
+// A scan of a small pattern on the 20 grid at 10 degrees (18 rows), or
+// with progression, which draws ray by ray, on the 4 grid at 45 degrees.
 void scanVorbereiten(QRadioButton* darstellung, QRadioButton* verlauf)
 {
     TFormEinstellungen* e = FormEinstellungen;
-    einstellen({e->Rastergroesse20, e->Winkel10, darstellung, verlauf});
-    malen({{5, 5}, {6, 5}, {7, 6}, {12, 14}, {13, 14}, {12, 15}});
+    if (verlauf == e->mitVerlauf) {
+        einstellen({e->Rastergroesse4, e->Winkel45, darstellung, verlauf});
+        malen({{1, 1}, {2, 1}, {3, 3}});
+    } else {
+        einstellen({e->Rastergroesse20, e->Winkel10, darstellung, verlauf});
+        malen({{5, 5}, {6, 5}, {7, 6}, {12, 14}, {13, 14}, {12, 15}});
+    }
 }
 
 }  // namespace
@@ -160,12 +166,13 @@ private slots:
                                         [&] { gezeigt.push_back(FormSinogramm->Sinogramm->GezeigteZeilen()); });
         Form12->StartButton->click();
         disconnect(verbindung);
-        std::vector<int> erwartet(18);
-        for (int z = 0; z < 18; ++z)
+        const int zeilen = verlauf ? 4 : 18;
+        std::vector<int> erwartet(std::size_t(zeilen), 0);
+        for (int z = 0; z < zeilen; ++z)
             erwartet[std::size_t(z)] = z + 1;
         QCOMPARE(gezeigt, erwartet);
-        QCOMPARE(messung().GemesseneZeilen(), 18);
-        for (int z = 0; z < 18; ++z)
+        QCOMPARE(messung().GemesseneZeilen(), zeilen);
+        for (int z = 0; z < zeilen; ++z)
             for (int k = 1; k <= messung().Strahlzahl(); ++k) {
                 const int g = Sinogrammgrau(messung().Messwert(z, k), messung().Hoechstwert());
                 QCOMPARE(blockfarbe(z, k), grau(g));
