@@ -162,7 +162,7 @@ void TFormHilfe::computertomographieAnlegen(QWidget* innen)
     Memo2 = textfeld(innen, QStringLiteral("Memo2"), 0, 0, Innenbreite, 1800, g.text);
     // The box ends with the text, and never above the 1800 pixels the
     // sections' scroll positions were laid out in.
-    const int hoehe = std::max(1800, int(g.text.count(QLatin1Char('\n')) + 1) * zh + 2 * Rand);
+    const int hoehe = std::max(1800, textHoehe(Memo2));
     Memo2->resize(Innenbreite, hoehe);
     innen->resize(Innenbreite, hoehe);
     for (const Gegliedert::Kopf& k : g.koepfe)

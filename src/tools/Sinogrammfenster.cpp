@@ -369,6 +369,8 @@ TFormSinogramm::TFormSinogramm()
     Zeilenwahl = new QSpinBox(this);
     Zeilenwahl->setObjectName(QStringLiteral("Zeilenwahl"));
     Zeilenwahl->setGeometry(kx + Label5->width() + 6, y2 + 63, 52, 22);
+    Zeilenwahl->setRange(1, ct::Feldgroesse);
+    Zeilenwahl->setValue((m_zustand.Modell().Raster + 1) / 2);
     Abweichung = bezeichnung(this, QStringLiteral("Abweichung"), QString(), kx, y2 + 92, 12);
     Abweichung->setProperty("autoSize", false);
     Abweichung->setGeometry(kx, y2 + 92, kb, y2 + 16 + m.bild - (y2 + 92));
@@ -422,8 +424,12 @@ TFormSinogramm::TFormSinogramm()
     connect(&m_zustand, &Simulatorzustand::scanBeendet, this, &TFormSinogramm::allesZeigen);
     connect(&m_zustand, &Simulatorzustand::ctBildGeloescht, this, &TFormSinogramm::allesZeigen);
     connect(&m_zustand, &Simulatorzustand::fachGeladen, this, &TFormSinogramm::allesZeigen);
-    connect(&m_zustand, &Simulatorzustand::rasterEingerichtet, this, [this] {
+    connect(&m_zustand, &Simulatorzustand::rasterEingerichtet, this, [this](int n) {
+        // a new grid: no cell chosen, the profile through its middle
         m_wahl = {0, 0};
+        Zeilenwahl->blockSignals(true);
+        Zeilenwahl->setValue((n + 1) / 2);
+        Zeilenwahl->blockSignals(false);
         allesZeigen();
     });
     connect(&m_zustand, &Simulatorzustand::musterGeaendert, this, [this] {
@@ -481,8 +487,6 @@ void TFormSinogramm::allesZeigen()
         m_wahl = {0, 0};
     Zeilenwahl->blockSignals(true);
     Zeilenwahl->setRange(1, n);
-    if (m_wahl.Spalte == 0 && Zeilenwahl->value() > n)
-        Zeilenwahl->setValue((n + 1) / 2);
     Zeilenwahl->blockSignals(false);
     KaestchenWaehlen(m_wahl);
     StrahlZeigen({-1, 0});

@@ -299,7 +299,7 @@ int aufnahmenMachen(const std::function<void()>& starten, const QString& ordner)
     fenster(QStringLiteral("23_falsch_kopf"), FormFalsch);
     reiter(QStringLiteral("30_hilfe"), FormHilfe, FormHilfe->PageControl1);
     // the simulator's help at the places its windows' help buttons open, and at its end
-    for (int stelle : {1, 324, 830, 1100, 1367, 1800, 2400}) {
+    for (int stelle : {1, 324, 830, 1100, 1367, 1800}) {
         FormHilfe->HilfeZeigen(TFormHilfe::Computertomographie, stelle);
         aufnehmen(QStringLiteral("39_hilfe_%1").arg(stelle, 4, 10, QLatin1Char('0')));
         FormHilfe->hide();
