@@ -127,7 +127,7 @@ void Sinogrammbild::zeileZeigen(const ct::Sinogramm& s)
         return;
     }
     einfaerben(z);
-    update(QRect(Links, Oben + z * m_blockhoehe, m_strahlzahl * m_blockbreite + 1, m_blockhoehe + 1));
+    update(QRect(Links, Oben + z * m_blockhoehe, m_strahlzahl * m_blockbreite, m_blockhoehe));
 }
 
 void Sinogrammbild::einfaerben(int zeile)
@@ -181,14 +181,19 @@ void Sinogrammbild::leaveEvent(QEvent* e)
     emit punktBeruehrt(m_unterMaus);
 }
 
-void Sinogrammbild::paintEvent(QPaintEvent*)
+void Sinogrammbild::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
+    const int breite = m_werte.isNull() ? m_breite : m_strahlzahl * m_blockbreite;
+    const QRect bloecke(Links, Oben, breite, Hoehe);
+    // A new row repaints its blocks only, not the scales around them.
+    if (!m_werte.isNull() && bloecke.contains(e->rect())) {
+        bloeckeZeichnen(p);
+        return;
+    }
     p.fillRect(rect(), Qt::white);
     p.setFont(arial(10));
     p.setPen(Qt::black);
-    const int breite = m_werte.isNull() ? m_breite : m_strahlzahl * m_blockbreite;
-    const QRect bloecke(Links, Oben, breite, Hoehe);
 
     // The angle scale: a tick and its degrees every 45 degrees.
     for (int w = 0; w <= 180; w += 45) {
@@ -212,16 +217,20 @@ void Sinogrammbild::paintEvent(QPaintEvent*)
         p.drawLine(x, Oben - 3, x, Oben - 1);
         p.drawText(QRect(x - 15, 0, 30, Oben - 3), Qt::AlignHCenter | Qt::AlignBottom, QString::number(k));
     }
+    bloeckeZeichnen(p);
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(bloecke.adjusted(-1, -1, 0, 0));
+}
 
-    p.drawImage(QRect(Links, Oben, breite, m_zeilenzahl * m_blockhoehe), m_werte);
+void Sinogrammbild::bloeckeZeichnen(QPainter& p)
+{
+    p.drawImage(QRect(Links, Oben, m_strahlzahl * m_blockbreite, m_zeilenzahl * m_blockhoehe), m_werte);
     for (const ct::Sinogrammpunkt& m : m_marken)
         p.fillRect(Block(m), QColor(qRed(Markenfarbe), qGreen(Markenfarbe), qBlue(Markenfarbe), 170));
     if (m_unterMaus.Zeile >= 0) {
         p.setPen(QColor::fromRgb(Wahlfarbe));
         p.drawRect(Block(m_unterMaus).adjusted(-1, -1, 0, 0));
     }
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawRect(bloecke.adjusted(-1, -1, 0, 0));
 }
 
 // --- A grid of cells -------------------------------------------------------------------

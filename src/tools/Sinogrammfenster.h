@@ -15,6 +15,7 @@ class QChartView;
 class QGroupBox;
 class QLabel;
 class QLineSeries;
+class QPainter;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -68,6 +69,8 @@ protected:
 
 private:
     void einfaerben(int zeile);
+    // The blocks with their marks and the frame of the block under the mouse.
+    void bloeckeZeichnen(QPainter& p);
 
     const int m_breite;
     const ct::Sinogramm* m_quelle = nullptr;
