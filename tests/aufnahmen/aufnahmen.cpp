@@ -14,6 +14,7 @@
 // the program's own start-up fits the layout to that screen and scales it
 // (offscreen pretends the screen; under xcb the display must have that size).
 #include "support/Testumgebung.h"
+#include "sim/Simhilfe.h"
 
 #include "app/Ausstieg.h"
 #include "app/Fenster.h"
@@ -261,12 +262,7 @@ void sinogramm()
     FormSinogramm->StrahlZeigen({30, 40});
     aufnehmen(QStringLiteral("80_sinogramm_verbunden"));
     einstellen({e->Rastergroesse38});
-    std::vector<std::pair<int, int>> scheibe;
-    for (int x = 1; x <= 38; ++x)
-        for (int y = 1; y <= 38; ++y)
-            if ((x - 19) * (x - 19) + (y - 19) * (y - 19) <= 64)
-                scheibe.emplace_back(x, y);
-    zellenMalen(scheibe);
+    zellenMalen(Simhilfe::scheibe(19, 8));
     Form12->StartButton->click();
     aufnehmen(QStringLiteral("81_sinogramm_scheibe"));
     FormSinogramm->SheppLogan->click();

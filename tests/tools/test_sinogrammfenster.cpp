@@ -330,12 +330,7 @@ private slots:
         QFETCH(bool, faltung);
         TFormEinstellungen* e = FormEinstellungen;
         einstellen({e->Rastergroesse20, e->Winkel10, e->Endergebnis, faltung ? e->mitFaltung : e->ohneFaltung});
-        std::vector<Zelle> scheibe;
-        for (int x = 1; x <= 20; ++x)
-            for (int y = 1; y <= 20; ++y)
-                if ((x - 10) * (x - 10) + (y - 10) * (y - 10) <= 16)
-                    scheibe.emplace_back(x, y);
-        malen(scheibe);
+        malen(scheibe(10, 4));
         Form12->StartButton->click();
         Form12->Sinogrammzeigen->trigger();
         TFormSinogramm* f = FormSinogramm;
