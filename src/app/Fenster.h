@@ -1,6 +1,6 @@
 #pragma once
 
-// The program-wide references to the 38 windows. Every window is created once
+// The program-wide references to the 39 windows. Every window is created once
 // at start (Fenstersatz.cpp, in the order of the list below) and lives until
 // the program ends; closing a window only hides it. Through these references
 // any window reaches any other.
@@ -50,7 +50,8 @@
     X(TFormFalsch, FormFalsch, Fenster)                                     \
     X(TFormDanksagung, FormDanksagung, Hilfsfenster)                        \
     X(TFormBilderGehirn, FormBilderGehirn, Hilfsfenster)                    \
-    X(TFormArchivbearbeiten, FormArchivbearbeiten, Fenster)
+    X(TFormArchivbearbeiten, FormArchivbearbeiten, Fenster)                 \
+    X(TFormSinogramm, FormSinogramm, Hilfsfenster)
 
 #define QUORVEL_KLASSE(Klasse, Name, Art) class Klasse;
 QUORVEL_FENSTERSATZ(QUORVEL_KLASSE)
@@ -64,7 +65,7 @@ class QWidget;
 
 namespace Fenstersatz {
 
-// Creates the 38 windows in their fixed order; each window's constructor is
+// Creates the 39 windows in their fixed order; each window's constructor is
 // its creation handler and may use the windows created before it.
 void erzeugen();
 // Shows the main window, maximised; it shows the start window on top.

@@ -38,6 +38,7 @@
 #include "tools/BlattFilter.h"
 #include "tools/Eingabe.h"
 #include "tools/Graucode.h"
+#include "tools/Sinogrammfenster.h"
 
 #include <QWidget>
 #include <iterator>

@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace {
 constexpr int Innenbreite = 423;
@@ -159,6 +160,11 @@ void TFormHilfe::computertomographieAnlegen(QWidget* innen)
     const int zh = QFontMetrics(font()).lineSpacing();
     const Gegliedert g = gliedern(ressourcentext(QStringLiteral(":/pages/texte/hilfe_ct.txt")), zh, true);
     Memo2 = textfeld(innen, QStringLiteral("Memo2"), 0, 0, Innenbreite, 1800, g.text);
+    // The box ends with the text, and never above the 1800 pixels the
+    // sections' scroll positions were laid out in.
+    const int hoehe = std::max(1800, textHoehe(Memo2));
+    Memo2->resize(Innenbreite, hoehe);
+    innen->resize(Innenbreite, hoehe);
     for (const Gegliedert::Kopf& k : g.koepfe)
         Ueberschriften.append(Bausteine::ueberschrift(innen,
                                                       QStringLiteral("Ueberschrift%1").arg(Ueberschriften.size() + 1),

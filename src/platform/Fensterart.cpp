@@ -107,6 +107,12 @@ QPoint untenMittig(const QWidget* vollbild, const QWidget* fenster)
     return QPoint(r.x() + (r.width() - aussenbreite(fenster)) / 2, r.y() + r.height() - aussenhoehe(fenster));
 }
 
+QPoint obenRechts(const QWidget* fenster, int oben)
+{
+    const QRect r = Bildschirm::layoutrahmen();
+    return QPoint(r.x() + r.width() - aussenbreite(fenster), r.y() + oben);
+}
+
 void setzeProgrammsymbol(QWidget* fenster)
 {
     fenster->setWindowIcon(QIcon(QStringLiteral(":/app/icon.svg")));

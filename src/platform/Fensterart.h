@@ -6,7 +6,7 @@
 
 class QWidget;
 
-// Window kinds, sizes and placement shared by all 38 windows.
+// Window kinds, sizes and placement shared by all 39 windows.
 enum class Rahmen {
     Ohne,               // no border or title bar (main window, course pages, start window)
     NurSchliessen,      // fixed single border, title bar with a close box only
@@ -42,6 +42,10 @@ void aufBildschirmZentrieren(QWidget* fenster);
 QRect layoutteil(const QWidget* vollbild);
 // The place of a window bottom-centred over that part.
 QPoint untenMittig(const QWidget* vollbild, const QWidget* fenster);
+
+// The place of a window at the right edge of the layout, `oben` pixels below
+// its top (beside the simulator's pattern, below its menu).
+QPoint obenRechts(const QWidget* fenster, int oben);
 
 // The window icons: the program's own, and the second one of the dialogs and
 // reference windows.

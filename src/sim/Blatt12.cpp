@@ -25,6 +25,7 @@
 #include "tools/Bilder56.h"
 #include "tools/BlattFilter.h"
 #include "tools/Graucode.h"
+#include "tools/Sinogrammfenster.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -192,6 +193,9 @@ void TForm12::menueAnlegen()
     Computertomograph = menue(leiste, QStringLiteral("Computertomograph"), QStringLiteral("Computer Tomography"));
     Einstellung = eintrag(Computertomograph, QStringLiteral("Einstellung"), QStringLiteral("&Adjustments..."),
                           QKeySequence(Qt::CTRL | Qt::Key_E), [this] { EinstellungClick(); });
+    Computertomograph->addSeparator()->setObjectName(QStringLiteral("N5"));
+    Sinogrammzeigen = eintrag(Computertomograph, QStringLiteral("Sinogrammzeigen"), QStringLiteral("&Sinogram..."),
+                              QKeySequence(Qt::CTRL | Qt::Key_M), zeigen(&FormSinogramm));
 
     Vorlage = menue(leiste, QStringLiteral("Vorlage"), QStringLiteral("&Pattern"));
     VorlageLoeschen = eintrag(Vorlage, QStringLiteral("VorlageLoeschen"), QStringLiteral("&Delete Pattern"),

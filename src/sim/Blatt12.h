@@ -75,6 +75,7 @@ public:
     QAction* Beenden;
     QMenu* Computertomograph;
     QAction* Einstellung;
+    QAction* Sinogrammzeigen;
     QMenu* Vorlage;
     QAction* VorlageLoeschen;
     QAction* Bibliothek;

@@ -14,6 +14,7 @@
 // the program's own start-up fits the layout to that screen and scales it
 // (offscreen pretends the screen; under xcb the display must have that size).
 #include "support/Testumgebung.h"
+#include "sim/Simhilfe.h"
 
 #include "app/Ausstieg.h"
 #include "app/Fenster.h"
@@ -42,6 +43,7 @@
 #include "tools/BlattFilter.h"
 #include "tools/Eingabe.h"
 #include "tools/Graucode.h"
+#include "tools/Sinogrammfenster.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +57,7 @@
 #include <QToolButton>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -162,13 +165,15 @@ void einstellen(std::initializer_list<QRadioButton*> knoepfe)
     FormEinstellungen->OKButton->click();
 }
 
-void zellenMalen(std::initializer_list<std::pair<int, int>> zellen)
+void zellenMalen(const std::vector<std::pair<int, int>>& zellen)
 {
     const int c = Form12->Modell.Kaestchengroesse;
     for (const auto& [x, y] : zellen)
         QTest::mouseClick(Form12->Image2, Qt::LeftButton, Qt::NoModifier,
                           QPoint((x - 1) * c + c / 2, (y - 1) * c + c / 2));
 }
+
+void sinogramm();
 
 // The simulator's further states: the end of a scan in every display mode,
 // with convolution and with progression, filters, an own kernel, the gray
@@ -235,7 +240,35 @@ void simulatorWeiter()
     zellenMalen({{2, 2}, {3, 2}, {2, 3}});
     Form12->StartButton->click();
     aufnehmen(QStringLiteral("77_scan_verlauf"));
+    sinogramm();
     FormHaupt->ZugNeu(11);
+}
+
+// The sinogram window after a scan of the library's heart on the large grid,
+// with a reading's ray and a cell's sine curve, and after a scan of a drawn
+// disc, with either kernel.
+void sinogramm()
+{
+    TFormEinstellungen* e = FormEinstellungen;
+    einstellen({e->Rastergroesse56, e->Winkel2, e->Endergebnis, e->ohneVerlauf});
+    Form12->BibliothekButton->click();
+    FormBilder56->Bilder->setCurrentIndex(1);
+    FormBilder56->UebernehmenButton->click();
+    Form12->Sinogrammzeigen->trigger();
+    aufnehmen(QStringLiteral("78_sinogramm_leer"));
+    Form12->StartButton->click();
+    aufnehmen(QStringLiteral("79_sinogramm_herz56"));
+    FormSinogramm->KaestchenWaehlen({30, 24});
+    FormSinogramm->StrahlZeigen({30, 40});
+    aufnehmen(QStringLiteral("80_sinogramm_verbunden"));
+    einstellen({e->Rastergroesse38});
+    zellenMalen(Simhilfe::scheibe(19, 8));
+    Form12->StartButton->click();
+    aufnehmen(QStringLiteral("81_sinogramm_scheibe"));
+    FormSinogramm->SheppLogan->click();
+    aufnehmen(QStringLiteral("82_sinogramm_shepp_logan"));
+    FormSinogramm->RamLak->click();
+    FormSinogramm->hide();
 }
 
 int aufnahmenMachen(const std::function<void()>& starten, const QString& ordner)

@@ -39,6 +39,18 @@ inline QPoint zellmitte(int spalte, int zeile)
     return QPoint((spalte - 1) * c + c / 2, (zeile - 1) * c + c / 2);
 }
 
+// The cells of a disc: every cell whose distance from the middle cell is at
+// most r cells.
+inline std::vector<Zelle> scheibe(int mitte, int r)
+{
+    std::vector<Zelle> zellen;
+    for (int x = mitte - r; x <= mitte + r; ++x)
+        for (int y = mitte - r; y <= mitte + r; ++y)
+            if ((x - mitte) * (x - mitte) + (y - mitte) * (y - mitte) <= r * r)
+                zellen.emplace_back(x, y);
+    return zellen;
+}
+
 inline void malen(const std::vector<Zelle>& zellen, Qt::MouseButton knopf = Qt::LeftButton)
 {
     for (const auto& [x, y] : zellen)

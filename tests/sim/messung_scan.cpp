@@ -1,7 +1,9 @@
 // Measures whole scans through the simulator window: a 56 x 56 grid at an
 // angle step of 1 degree, once "At the end" and once "Every step" without
-// progression, with wall time and the process's processor time. Also the
-// 180 waits of the scan alone. Prints the figures; asserts nothing.
+// progression, with wall time and the process's processor time; "Every step"
+// once more with the sinogram window open, which draws every row as it is
+// measured, and that window's 180 row updates alone, each painted at once.
+// Also the 180 waits of the scan alone. Prints the figures; asserts nothing.
 //
 //   messung_scan [breite|WxH] [ende|alles]
 //
@@ -20,6 +22,7 @@
 #include "platform/Steuerelemente.h"
 #include "sim/Blatt12.h"
 #include "sim/Einstellungen.h"
+#include "tools/Sinogrammfenster.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -85,6 +88,26 @@ Ergebnis scan(QRadioButton* darstellung)
     return messen([] { Form12->StartButton->click(); });
 }
 
+// The sinogram window's work for one scan: the last scan's 180 rows handed to
+// it one by one, as the scan hands them, each painted before the next.
+Ergebnis sinogrammzeilen()
+{
+    const ct::Sinogramm& messung = Form12->Modell.Messung;
+    ct::Sinogramm s(messung.Raster(), messung.Kaestchengroesse(), messung.Strahlzahl(), messung.Winkelschritt());
+    Sinogrammbild* bild = FormSinogramm->Sinogramm;
+    bild->zeigen(s);
+    std::vector<float> werte(std::size_t(messung.Strahlzahl()) + 1);
+    return messen([&] {
+        for (int z = 0; z < messung.GemesseneZeilen(); ++z) {
+            for (int k = 1; k <= messung.Strahlzahl(); ++k)
+                werte[std::size_t(k)] = messung.Messwert(z, k);
+            s.ZeileAnfuegen(werte.data());
+            bild->zeileZeigen(s);
+            bild->repaint();
+        }
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -121,6 +144,11 @@ int main(int argc, char** argv)
         }
         if (nur != "ende") {
             drucken("56 x 56, 1 degree, Every step", scan(FormEinstellungen->Alles));
+            Form12->CTLoeschenClick();
+            Form12->Sinogrammzeigen->trigger();
+            drucken("  the same, sinogram window open", scan(FormEinstellungen->Alles));
+            drucken("  the window's 180 rows alone", sinogrammzeilen());
+            FormSinogramm->hide();
             Form12->CTLoeschenClick();
         }
     }
