@@ -15,8 +15,6 @@ namespace ct {
 
 namespace {
 
-constexpr int Strahlplatz = 81;   // rays 1 ... 80, index 0 unused
-
 // The cells of every ray at every whole angle 0 ... 179 of one grid, as
 // field positions. A laid-out simulator walks them; each angle is walked
 // the first time it is asked for and kept.
@@ -94,7 +92,7 @@ Bildfeld Zurueckprojizieren(const Sinogramm& s, Filtern&& filtern)
     if (!gang)
         return bild;
     const int zahl = s.Strahlzahl();
-    std::array<float, Strahlplatz> werte{}, gefiltert{};
+    std::array<float, Simulator::Strahlplatz> werte{}, gefiltert{};
     for (int z = 0; z < s.GemesseneZeilen(); ++z) {
         for (int k = 1; k <= zahl; ++k)
             werte[static_cast<std::size_t>(k)] = s.Messwert(z, k);
@@ -145,7 +143,7 @@ Bildfeld GefilterteRueckprojektion(const Sinogramm& s, Faltungskern kern)
     return Zurueckprojizieren(s, [&](const auto& werte, auto& gefiltert) {
         // q(k) = sum of reading(j) * h(k - j); only rays that read something
         // contribute, and most rays beside an object read nothing.
-        std::array<double, Strahlplatz> q{};
+        std::array<double, Simulator::Strahlplatz> q{};
         for (int j = 1; j <= zahl; ++j) {
             const double p = werte[static_cast<std::size_t>(j)];
             if (p == 0.0)
