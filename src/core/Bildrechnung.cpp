@@ -1,6 +1,7 @@
 #include "core/Bildrechnung.h"
 
 #include "core/Koerperphantome.h"
+#include "core/Rueckprojektion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,11 +57,7 @@ phantom::Graubild film(const Feld& daempfung, double hellste, double gamma)
 
 std::vector<double> rampenkern(int strahlen)
 {
-    constexpr double Pi = std::numbers::pi;
-    std::vector<double> kern(std::size_t(2 * strahlen + 1), 0.0);
-    for (int k = -strahlen; k <= strahlen; ++k)
-        kern[std::size_t(k + strahlen)] = k == 0 ? 0.25 : (k % 2 ? -1.0 / (Pi * Pi * k * k) : 0.0);
-    return kern;
+    return ct::Kernwerte(ct::Faltungskern::RamLak, strahlen);
 }
 
 Feld rueckprojektion(const Feld& muster, int richtungen, int strahlen, bool mitFaltung)

@@ -48,7 +48,8 @@ phantom::Graubild film(const Feld& daempfung, double hellste, double gamma);
 
 // The ramp filter of filtered back-projection in picture space, for profiles
 // of `strahlen` rays: entry k + strahlen (k = -strahlen ... strahlen) is 1/4
-// for k = 0, -1 / (pi^2 k^2) for odd k and 0 for even k.
+// for k = 0, -1 / (pi^2 k^2) for odd k and 0 for even k, the simulator's
+// RamLak kernel (ct::Kernwerte).
 std::vector<double> rampenkern(int strahlen);
 
 // Projection and back-projection of an n x n pattern from `richtungen`

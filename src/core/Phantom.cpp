@@ -52,8 +52,8 @@ struct Lokal
     double x, y, z;
 };
 
-// A direction or a point relative to the centre, in the part's own axes.
-Lokal drehen(const Bereit& b, double dx, double dy, double dz)
+// A direction, or a point relative to the centre, in the part's own axes.
+Lokal richtung(const Bereit& b, double dx, double dy, double dz)
 {
     const Ellipsoid& e = *b.e;
     double u = dx * b.cw + dy * b.sw, v = -dx * b.sw + dy * b.cw, w = dz;
@@ -67,12 +67,7 @@ Lokal drehen(const Bereit& b, double dx, double dy, double dz)
 
 Lokal lokal(const Bereit& b, double x, double y, double z)
 {
-    return drehen(b, x - b.e->x, y - b.e->y, z - b.e->z);
-}
-
-Lokal richtung(const Bereit& b, double dx, double dy, double dz)
-{
-    return drehen(b, dx, dy, dz);
+    return richtung(b, x - b.e->x, y - b.e->y, z - b.e->z);
 }
 
 bool zwischenBodenUndDecke(const Ellipsoid& e, double y, double z)

@@ -15,8 +15,6 @@ namespace ct {
 
 namespace {
 
-constexpr int Strahlplatz = 81;   // rays 1 ... 80, index 0 unused
-
 // The cells of every ray at every whole angle 0 ... 179 of one grid, as
 // field positions. A laid-out simulator walks them; each angle is walked
 // the first time it is asked for and kept.
@@ -84,20 +82,6 @@ Strahlengang* GangFuer(const Sinogramm& s)
     return gaenge.back().get();
 }
 
-double Kernwert(Faltungskern kern, int m)
-{
-    const double pi2 = std::numbers::pi * std::numbers::pi;
-    switch (kern) {
-    case Faltungskern::RamLak:
-        if (m == 0)
-            return 0.25;
-        return m % 2 == 0 ? 0.0 : -1.0 / (pi2 * m * m);
-    case Faltungskern::SheppLogan:
-        return -2.0 / (pi2 * (4.0 * m * m - 1.0));
-    }
-    return 0.0;
-}
-
 // Back-projects the measured rows, each filtered by `filtern`(readings,
 // result), both indexed by ray 1 ... Strahlzahl.
 template <class Filtern>
@@ -108,7 +92,7 @@ Bildfeld Zurueckprojizieren(const Sinogramm& s, Filtern&& filtern)
     if (!gang)
         return bild;
     const int zahl = s.Strahlzahl();
-    std::array<float, Strahlplatz> werte{}, gefiltert{};
+    std::array<float, Simulator::Strahlplatz> werte{}, gefiltert{};
     for (int z = 0; z < s.GemesseneZeilen(); ++z) {
         for (int k = 1; k <= zahl; ++k)
             werte[static_cast<std::size_t>(k)] = s.Messwert(z, k);
@@ -127,6 +111,24 @@ Bildfeld Zurueckprojizieren(const Sinogramm& s, Filtern&& filtern)
 
 }  // namespace
 
+std::vector<double> Kernwerte(Faltungskern kern, int weite)
+{
+    const double pi2 = std::numbers::pi * std::numbers::pi;
+    std::vector<double> h(static_cast<std::size_t>(std::max(2 * weite + 1, 0)));
+    for (int m = -weite; m <= weite; ++m) {
+        double& w = h[static_cast<std::size_t>(m + weite)];
+        switch (kern) {
+        case Faltungskern::RamLak:
+            w = m == 0 ? 0.25 : (m % 2 == 0 ? 0.0 : -1.0 / (pi2 * m * m));
+            break;
+        case Faltungskern::SheppLogan:
+            w = -2.0 / (pi2 * (4.0 * m * m - 1.0));
+            break;
+        }
+    }
+    return h;
+}
+
 Bildfeld Rueckprojektion(const Sinogramm& s)
 {
     return Zurueckprojizieren(s, [](const auto& werte, auto& gefiltert) { gefiltert = werte; });
@@ -136,14 +138,12 @@ Bildfeld GefilterteRueckprojektion(const Sinogramm& s, Faltungskern kern)
 {
     // h(m) for m = -(Strahlzahl - 1) ... Strahlzahl - 1 at h[Strahlzahl - 1 + m].
     const int zahl = s.Strahlzahl();
-    std::vector<double> h(static_cast<std::size_t>(std::max(2 * zahl - 1, 0)));
-    for (int m = -(zahl - 1); m <= zahl - 1; ++m)
-        h[static_cast<std::size_t>(zahl - 1 + m)] = Kernwert(kern, m);
+    const std::vector<double> h = Kernwerte(kern, zahl - 1);
 
     return Zurueckprojizieren(s, [&](const auto& werte, auto& gefiltert) {
         // q(k) = sum of reading(j) * h(k - j); only rays that read something
         // contribute, and most rays beside an object read nothing.
-        std::array<double, Strahlplatz> q{};
+        std::array<double, Simulator::Strahlplatz> q{};
         for (int j = 1; j <= zahl; ++j) {
             const double p = werte[static_cast<std::size_t>(j)];
             if (p == 0.0)

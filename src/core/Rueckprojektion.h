@@ -37,6 +37,10 @@ namespace ct {
 //               frequencies, a little smoother.
 enum class Faltungskern { RamLak, SheppLogan };
 
+// The kernel's values h(m) for m = -weite ... weite, h(m) at index m + weite;
+// empty for a negative `weite`.
+std::vector<double> Kernwerte(Faltungskern kern, int weite);
+
 // The plain back-projection of the measured rows: in angle order, every
 // reading added to every cell its ray touched, as floats. The n x n cells
 // hold the sums; every cell has Belegt true, every cell beyond n x n the

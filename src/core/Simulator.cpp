@@ -210,6 +210,14 @@ bool Waagrechtwinkel(int a)
     return a >= 46 && a <= 134 && a != 90;
 }
 
+// Place i of the line j that ray L + j follows in an n x n grid, as a
+// position in a Bildfeld: row j at 0 degrees, column n + 1 - j at 90 degrees
+// (from the rightmost column leftwards).
+std::size_t Geradenstelle(int n, bool spalten, int j, int i)
+{
+    return spalten ? Bildfeld::Stelle(n + 1 - j, i) : Bildfeld::Stelle(i, j);
+}
+
 }  // namespace
 
 // The direction of the oblique rays at one angle.
@@ -361,9 +369,7 @@ bool Simulator::GeradeSchnitt(Scanbeobachter& b, bool spalten)
     const int a = spalten ? 90 : 0;
     const int n = Raster;
     const int leer = (Strahlzahl - n) / 2;
-    auto zelle = [&](int j, int i) -> Bildpunkt& {
-        return spalten ? CTBild(n + 1 - j, i) : CTBild(i, j);
-    };
+    auto zelle = [&](int j, int i) -> Bildpunkt& { return CTBild[Geradenstelle(n, spalten, j, i)]; };
 
     VorigerStrahlwert = 0.0f;
     m_strahlwerte.fill(0.0f);   // the rays beside the grid read nothing
@@ -501,13 +507,12 @@ int Simulator::StrahlstellenFuellen(int a, int k, Strahlstellen& stellen) const
     if (k < 1 || k > Strahlzahl)
         return 0;
     if (a == 0 || a == 90) {
-        // Ray L + j is row j at 0 degrees and column n + 1 - j at 90.
+        // Ray L + j follows line j, as GeradeSchnitt adds to it.
         const int j = k - (Strahlzahl - n) / 2;
         if (j < 1 || j > n)
             return 0;
         for (int i = 1; i <= n; ++i)
-            stellen[static_cast<std::size_t>(i - 1)] =
-                static_cast<std::uint16_t>(a == 0 ? Bildfeld::Stelle(i, j) : Bildfeld::Stelle(n + 1 - j, i));
+            stellen[static_cast<std::size_t>(i - 1)] = static_cast<std::uint16_t>(Geradenstelle(n, a == 90, j, i));
         return n;
     }
     if (!Senkrechtwinkel(a) && !Waagrechtwinkel(a))

@@ -208,9 +208,11 @@ public:
 
     // Sine and cosine of whole degrees 0 ... 180.
     std::array<float, 181> SinTab{}, CosTab{};
+    // Room for the values of rays 1 ... 80, by ray number; index 0 is unused.
+    static constexpr int Strahlplatz = 81;
     // Centre of ray k across the beam before rotation, k = 1 ... Strahlzahl;
     // 0 up to index 80. Index 0 is unused.
-    std::array<float, 81> Strahlposition{};
+    std::array<float, Strahlplatz> Strahlposition{};
 
     // --- Pictures ---------------------------------------------------------
     Bildfeld CTBild;            // pattern flags and accumulated values
@@ -334,7 +336,7 @@ private:
     Punkt Gerundet(PunktF p) const;
 
     // The readings of the running projection, by ray 1 ... Strahlzahl.
-    std::array<float, 81> m_strahlwerte{};
+    std::array<float, Strahlplatz> m_strahlwerte{};
 };
 
 }  // namespace ct
