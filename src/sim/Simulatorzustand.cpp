@@ -428,15 +428,14 @@ void Simulatorzustand::FachLaden(int k)
     m_modell.CTBild = f.CTBild;
     m_modell.Messung = f.Messung;
     // The slot's look comes back twice: here, and once more after the filter
-    // choice below, whose action re-filters the picture, resets the knob and
-    // re-colours whenever another filter was chosen before. A load shows what
-    // was saved, whatever was chosen before.
+    // choice of the settings check below, whose action re-filters the
+    // picture, resets the knob and re-colours whenever another filter was
+    // chosen before. A load shows what was saved, whatever was chosen before.
     aussehenHerstellen(f);
     // "Start" does nothing until the CT picture is deleted.
     m_lauf = Lauf::Bild;
 
     EinstellungsCheck(f.Information);
-    FilterEinstellungen(m_filternummer);
     if (m_filternummer != Filterart::Keiner)
         m_modell.FilterBild = f.FilterBild;
     if (m_filternummer == Filterart::Eigen) {
@@ -453,8 +452,8 @@ void Simulatorzustand::FachLaden(int k)
     m_gesperrt = true;
     emit sperreGeaendert();
 
-    const bool faltung = f.Information.Status.Faltung.value_or(false);
-    Waehlen(Gruppe::Faltung, faltung ? 1 : 0);
-    m_modell.Faltung = faltung;
+    // The settings check selected the slot's convolution; without the apply
+    // flag that only recorded it, so the model takes it here.
+    m_modell.Faltung = f.Information.Status.Faltung.value_or(false);
     emit fachGeladen(k);
 }
