@@ -328,7 +328,7 @@ void TForm12::SchleifeBeginn(int projektionen)
 bool TForm12::SchleifeAbbruch()
 {
     // The stop stays asked for until the scan has ended.
-    return Programmende() || Zustand.StopVerlangt();
+    return Abbruch();
 }
 
 void TForm12::WinkelBeginn(int drehwinkel)
@@ -345,7 +345,6 @@ void TForm12::WinkelBeginn(int drehwinkel)
     m_umrissDa = false;
     if (mitVerlauf() && SchrittGezeigt(drehwinkel)) {
         weissFuellen(Sichtbild, zeichenRechteck());
-        weissFuellen(Image1, zeichenRechteck());
         musterAufSichtbild();
     }
 }

@@ -7,6 +7,16 @@ using Gruppe = Einstellungsgruppe;
 using ct::Darstellung;
 using ct::Filterart;
 
+namespace {
+
+// "Every 10 steps" has no meaning with the angle steps 45 and 90.
+bool ohneZwischenstufe(int winkelschritt)
+{
+    return winkelschritt == 45 || winkelschritt == 90;
+}
+
+}  // namespace
+
 int Einstellung::wert(Einstellungsgruppe g) const
 {
     switch (g) {
@@ -82,7 +92,7 @@ void Simulatorzustand::Klick(Einstellungsgruppe g, int wert)
     // "Every 10 steps" is available only with the small angle steps, whatever
     // the flag.
     if (g == Gruppe::Winkel)
-        setzeZwischenstufeFrei(!(wert == 45 || wert == 90));
+        setzeZwischenstufeFrei(!ohneZwischenstufe(wert));
     // During a scan "Speed" selects "At the end" and nothing else may follow.
     if (g == Gruppe::Darstellung && static_cast<Darstellung>(wert) == Darstellung::Endergebnis && Laeuft())
         return;
@@ -95,7 +105,7 @@ void Simulatorzustand::Klick(Einstellungsgruppe g, int wert)
         RasterAendern(wert);
         break;
     case Gruppe::Winkel:
-        if ((wert == 45 || wert == 90) && m_auswahl.Darstellung == Darstellung::Zwischenstufe) {
+        if (ohneZwischenstufe(wert) && m_auswahl.Darstellung == Darstellung::Zwischenstufe) {
             Waehlen(Gruppe::Darstellung, static_cast<int>(Darstellung::Alles));
             m_status.Darstellung = Darstellung::Alles;
             statusSetzen(1);
@@ -263,7 +273,7 @@ void Simulatorzustand::CTBildLoeschen()
     // The settings a loaded picture locked are free again; "Every 10 steps"
     // stays unavailable with the angle steps 45 and 90.
     m_gesperrt = false;
-    m_zwischenstufeFrei = !(m_auswahl.Winkelschritt == 45 || m_auswahl.Winkelschritt == 90);
+    m_zwischenstufeFrei = !ohneZwischenstufe(m_auswahl.Winkelschritt);
     emit sperreGeaendert();
     FilterAuswaehlen(Filterart::Keiner);
     m_filterAktiv = false;
@@ -324,11 +334,22 @@ void Simulatorzustand::FilterWaehlen(ct::Filterart art)
     m_filternummer = art;
     m_filterAktiv = art != Filterart::Keiner;
     FilterEinstellungen(art);
-    const int n = m_modell.Raster;
-    ct::FilterAnwenden(art, m_modell.CTBild, m_modell.FilterBild, n);
-    const ct::Bildfeld& gezeigt = m_filterAktiv ? m_modell.FilterBild : m_modell.CTBild;
-    m_modell.Bildmaximum = ct::Maximum(gezeigt, n);
-    emit bildGefaerbt(ct::Faerben(gezeigt, n));
+    ct::FilterAnwenden(art, m_modell.CTBild, m_modell.FilterBild, m_modell.Raster);
+    gezeigtesFaerben();
+}
+
+const ct::Bildfeld& Simulatorzustand::gezeigtesBild() const
+{
+    return m_filterAktiv ? m_modell.FilterBild : m_modell.CTBild;
+}
+
+// The maximum from the picture shown (the minimum stays the CT picture's),
+// and that picture in the default colouring.
+void Simulatorzustand::gezeigtesFaerben()
+{
+    const ct::Bildfeld& gezeigt = gezeigtesBild();
+    m_modell.Bildmaximum = ct::Maximum(gezeigt, m_modell.Raster);
+    emit bildGefaerbt(ct::Faerben(gezeigt, m_modell.Raster));
 }
 
 void Simulatorzustand::FilterEinstellungen(ct::Filterart art)
@@ -344,11 +365,9 @@ int Simulatorzustand::EigenenKernAnwenden(const ct::Kern& gewichte)
     m_filterAktiv = true;
     m_filternummer = Filterart::Eigen;
     FilterEinstellungen(Filterart::Eigen);
-    const int n = m_modell.Raster;
     const int divisor = ct::Eigendivisor(gewichte);
-    ct::LineareFilter(m_modell.CTBild, m_modell.FilterBild, n, gewichte, divisor);
-    m_modell.Bildmaximum = ct::Maximum(m_modell.FilterBild, n);
-    emit bildGefaerbt(ct::Faerben(m_modell.FilterBild, n));
+    ct::LineareFilter(m_modell.CTBild, m_modell.FilterBild, m_modell.Raster, gewichte, divisor);
+    gezeigtesFaerben();
     return divisor;
 }
 
@@ -365,9 +384,8 @@ void Simulatorzustand::GraucodeAenderung()
     // A running scan owns the picture area.
     if (Laeuft())
         return;
-    const ct::Bildfeld& bild = m_filterAktiv ? m_modell.FilterBild : m_modell.CTBild;
-    emit bildGefaerbt(
-        ct::GraucodeAenderung(m_schieber, bild, m_modell.Raster, m_modell.Bildminimum, m_modell.Bildmaximum));
+    emit bildGefaerbt(ct::GraucodeAenderung(m_schieber, gezeigtesBild(), m_modell.Raster, m_modell.Bildminimum,
+                                            m_modell.Bildmaximum));
 }
 
 // --- The archive -----------------------------------------------------------------------
@@ -428,15 +446,14 @@ void Simulatorzustand::FachLaden(int k)
     m_modell.CTBild = f.CTBild;
     m_modell.Messung = f.Messung;
     // The slot's look comes back twice: here, and once more after the filter
-    // choice below, whose action re-filters the picture, resets the knob and
-    // re-colours whenever another filter was chosen before. A load shows what
-    // was saved, whatever was chosen before.
+    // choice of the settings check below, whose action re-filters the
+    // picture, resets the knob and re-colours whenever another filter was
+    // chosen before. A load shows what was saved, whatever was chosen before.
     aussehenHerstellen(f);
     // "Start" does nothing until the CT picture is deleted.
     m_lauf = Lauf::Bild;
 
     EinstellungsCheck(f.Information);
-    FilterEinstellungen(m_filternummer);
     if (m_filternummer != Filterart::Keiner)
         m_modell.FilterBild = f.FilterBild;
     if (m_filternummer == Filterart::Eigen) {
@@ -453,8 +470,8 @@ void Simulatorzustand::FachLaden(int k)
     m_gesperrt = true;
     emit sperreGeaendert();
 
-    const bool faltung = f.Information.Status.Faltung.value_or(false);
-    Waehlen(Gruppe::Faltung, faltung ? 1 : 0);
-    m_modell.Faltung = faltung;
+    // The settings check selected the slot's convolution; without the apply
+    // flag that only recorded it, so the model takes it here.
+    m_modell.Faltung = f.Information.Status.Faltung.value_or(false);
     emit fachGeladen(k);
 }

@@ -254,6 +254,9 @@ private:
     void setzeZwischenstufeFrei(bool frei);
     void statusSetzen(int panel);
     void FilterWaehlen(ct::Filterart art);
+    // The filtered picture while a filter's result is shown, else the CT picture.
+    const ct::Bildfeld& gezeigtesBild() const;
+    void gezeigtesFaerben();
     void aussehenHerstellen(const Archivfach& fach);
 
     ct::Simulator m_modell;

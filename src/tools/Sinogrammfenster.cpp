@@ -57,6 +57,12 @@ QLabel* ueberschrift(QWidget* eltern, const QString& name, const QString& text, 
     return bezeichnung(eltern, name, text, x, y, 12, true, QColor::fromRgb(farbe));
 }
 
+// The mark colour laid over a block or a cell, at opacity `deckung` (0 ... 255).
+QColor marke(int deckung)
+{
+    return QColor(qRed(Markenfarbe), qGreen(Markenfarbe), qBlue(Markenfarbe), deckung);
+}
+
 QString grad(int winkel)
 {
     return QStringLiteral("%1°").arg(winkel);
@@ -226,7 +232,7 @@ void Sinogrammbild::bloeckeZeichnen(QPainter& p)
 {
     p.drawImage(QRect(Links, Oben, m_strahlzahl * m_blockbreite, m_zeilenzahl * m_blockhoehe), m_werte);
     for (const ct::Sinogrammpunkt& m : m_marken)
-        p.fillRect(Block(m), QColor(qRed(Markenfarbe), qGreen(Markenfarbe), qBlue(Markenfarbe), 170));
+        p.fillRect(Block(m), marke(170));
     if (m_unterMaus.Zeile >= 0) {
         p.setPen(QColor::fromRgb(Wahlfarbe));
         p.drawRect(Block(m_unterMaus).adjusted(-1, -1, 0, 0));
@@ -312,9 +318,8 @@ void Zellenbild::paintEvent(QPaintEvent*)
         return;
     }
     p.drawImage(0, 0, m_bild);
-    const QColor marke = QColor::fromRgb(Markenfarbe);
     for (const ct::Kaestchen& k : m_strahl)
-        p.fillRect(Rechteck(k.Spalte, k.Zeile), QColor(marke.red(), marke.green(), marke.blue(), 90));
+        p.fillRect(Rechteck(k.Spalte, k.Zeile), marke(90));
     const int seite = m_n * m_zelle;
     if (m_zeile >= 1 && m_zeile <= m_n) {
         p.setPen(QColor::fromRgb(Wahlfarbe));
@@ -322,12 +327,12 @@ void Zellenbild::paintEvent(QPaintEvent*)
     }
     if (m_wahl.Spalte > 0) {
         p.setPen(QPen(QColor::fromRgb(Wahlfarbe), 2));
-        p.drawRect(Rechteck(m_wahl.Spalte, m_wahl.Zeile).adjusted(0, 0, 0, 0));
+        p.drawRect(Rechteck(m_wahl.Spalte, m_wahl.Zeile));
     }
     if (m_a != m_b) {
         p.setClipRect(0, 0, seite + 1, seite + 1);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(marke, 1.5));
+        p.setPen(QPen(QColor::fromRgb(Markenfarbe), 1.5));
         p.drawLine(m_a * m_zelle, m_b * m_zelle);
     }
 }

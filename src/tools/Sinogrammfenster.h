@@ -185,10 +185,8 @@ private:
     void vorlageLesen();
     void rekonstruieren();
     void profilZeigen();
-    void leeren();
 
     Simulatorzustand& m_zustand;
-    ct::Simulator m_geometrie;   // the rays of the grid shown
     ct::Bildfeld m_vorlage;
     ct::Bildfeld m_gefiltert;
     bool m_bild = false;

@@ -15,6 +15,8 @@
 #include "sim/Einstellungen.h"
 #include "sim/Hinweis.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -49,6 +51,14 @@ inline std::vector<Zelle> scheibe(int mitte, int r)
             if ((x - mitte) * (x - mitte) + (y - mitte) * (y - mitte) <= r * r)
                 zellen.emplace_back(x, y);
     return zellen;
+}
+
+// The mouse moved to p over a control, with these buttons held and keys down.
+inline void mausBewegen(QWidget* w, QPoint p, Qt::MouseButtons gehalten = Qt::NoButton,
+                        Qt::KeyboardModifiers tasten = Qt::NoModifier)
+{
+    QMouseEvent e(QEvent::MouseMove, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::NoButton, gehalten, tasten);
+    QApplication::sendEvent(w, &e);
 }
 
 inline void malen(const std::vector<Zelle>& zellen, Qt::MouseButton knopf = Qt::LeftButton)

@@ -52,13 +52,6 @@ void kleinesBild()
     Form12->StartButton->click();
 }
 
-void mausBewegen(Qt::MouseButtons gehalten, Qt::KeyboardModifiers tasten, QPoint p)
-{
-    QMouseEvent e(QEvent::MouseMove, QPointF(p), Form12->Image2->mapToGlobal(QPointF(p)), Qt::NoButton, gehalten,
-                  tasten);
-    QApplication::sendEvent(Form12->Image2, &e);
-}
-
 }  // namespace
 
 class TestSimulator : public QObject
@@ -302,22 +295,22 @@ private slots:
     void mausBewegungMalt()
     {
         const QPoint a = zellmitte(3, 3), b = zellmitte(4, 3), d = zellmitte(5, 3), f = zellmitte(6, 3);
-        mausBewegen(Qt::LeftButton, Qt::NoModifier, a);
+        mausBewegen(Form12->Image2, a, Qt::LeftButton, Qt::NoModifier);
         QCOMPARE(pixel(Form12->Image2, a.x(), a.y()), Grau);
         QVERIFY(!Form12->StartButton->isEnabled());  // moving does not enable Start
-        mausBewegen(Qt::LeftButton | Qt::RightButton, Qt::NoModifier, b);
-        mausBewegen(Qt::LeftButton, Qt::ShiftModifier, b);
-        mausBewegen(Qt::LeftButton, Qt::ControlModifier, b);
-        mausBewegen(Qt::NoButton, Qt::NoModifier, b);
+        mausBewegen(Form12->Image2, b, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+        mausBewegen(Form12->Image2, b, Qt::LeftButton, Qt::ShiftModifier);
+        mausBewegen(Form12->Image2, b, Qt::LeftButton, Qt::ControlModifier);
+        mausBewegen(Form12->Image2, b, Qt::NoButton, Qt::NoModifier);
         QCOMPARE(pixel(Form12->Image2, b.x(), b.y()), Weiss);
-        mausBewegen(Qt::LeftButton, Qt::NoModifier, d);
-        mausBewegen(Qt::LeftButton, Qt::NoModifier, f);
-        mausBewegen(Qt::RightButton, Qt::NoModifier, d);
+        mausBewegen(Form12->Image2, d, Qt::LeftButton, Qt::NoModifier);
+        mausBewegen(Form12->Image2, f, Qt::LeftButton, Qt::NoModifier);
+        mausBewegen(Form12->Image2, d, Qt::RightButton, Qt::NoModifier);
         QCOMPARE(pixel(Form12->Image2, d.x(), d.y()), Weiss);
         QCOMPARE(pixel(Form12->Image2, f.x(), f.y()), Grau);
         // beyond the grid nothing, also with the mouse held outside the image
-        mausBewegen(Qt::LeftButton, Qt::NoModifier, QPoint(-3, a.y()));
-        mausBewegen(Qt::LeftButton, Qt::NoModifier, QPoint(228, a.y()));
+        mausBewegen(Form12->Image2, QPoint(-3, a.y()), Qt::LeftButton, Qt::NoModifier);
+        mausBewegen(Form12->Image2, QPoint(228, a.y()), Qt::LeftButton, Qt::NoModifier);
         QCOMPARE(pixel(Form12->Image2, 228, a.y()), Schwarz);
         QCOMPARE(pixel(Form12->Image2, zellmitte(38, 3).x(), a.y()), Weiss);
         QCOMPARE(pixel(Form12->Image2, zellmitte(1, 3).x(), a.y()), Weiss);
@@ -329,7 +322,7 @@ private slots:
         QVERIFY(Form12->Zustand.StartGesperrt());
         const QPoint m = zellmitte(1, 1);
         QTest::mouseClick(Form12->Image2, Qt::LeftButton, Qt::NoModifier, m);
-        mausBewegen(Qt::LeftButton, Qt::NoModifier, m);
+        mausBewegen(Form12->Image2, m, Qt::LeftButton, Qt::NoModifier);
         QCOMPARE(pixel(Form12->Image2, m.x(), m.y()), Weiss);
         malen({{2, 2}}, Qt::RightButton);
         QCOMPARE(pixel(Form12->Image2, zellmitte(2, 2).x(), zellmitte(2, 2).y()), Grau);

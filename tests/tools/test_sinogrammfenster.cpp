@@ -43,14 +43,6 @@ QRgb blockfarbe(int zeile, int strahl)
     return s->grab().toImage().pixel(mitte(s->Block({zeile, strahl})));
 }
 
-// The mouse moved to p over a control, buttons up.
-void maus(QWidget* w, QPoint p)
-{
-    QMouseEvent e(QEvent::MouseMove, QPointF(p), w->mapToGlobal(QPointF(p)), Qt::NoButton, Qt::NoButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
 // A scan of a small pattern on the 20 grid at 10 degrees (18 rows), or
 // with progression, which draws ray by ray, on the 4 grid at 45 degrees.
 void scanVorbereiten(QRadioButton* darstellung, QRadioButton* verlauf)
@@ -266,11 +258,11 @@ private slots:
         Form12->Sinogrammzeigen->trigger();
         TFormSinogramm* f = FormSinogramm;
 
-        maus(f->Sinogramm, mitte(f->Sinogramm->Block({zeile, strahl})));
+        mausBewegen(f->Sinogramm, mitte(f->Sinogramm->Block({zeile, strahl})));
         QVERIFY(f->Muster->Strahlzellen() == zellen);
         QVERIFY(f->Muster->Strahlzellen() == ct::KaestchenDesStrahls(messung(), zeile, strahl));
         QVERIFY(f->Anzeige->text().startsWith(QStringLiteral("%1°, ray %2: ").arg(zeile * 45).arg(strahl)));
-        maus(f->Sinogramm, QPoint(1, 1));
+        mausBewegen(f->Sinogramm, QPoint(1, 1));
         QVERIFY(f->Muster->Strahlzellen().empty());
 
         // every cell of the ray, clicked, marks this reading, and every marked
