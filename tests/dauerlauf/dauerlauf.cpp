@@ -52,7 +52,6 @@
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QStyleFactory>
-#include <QTemporaryDir>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
@@ -951,7 +950,7 @@ QList<quint32> saatenLesen(const QString& text)
 
 // The headless platform's screen takes the layout's size, so that maximised
 // windows get it as on a real screen of that size.
-void bildschirmEinrichten(int argc, char** argv, QTemporaryDir& ordner)
+void bildschirmEinrichten(int argc, char** argv)
 {
     const QByteArray plattform = qgetenv("QT_QPA_PLATFORM");
     if (!plattform.isEmpty() && plattform != "offscreen")
@@ -960,24 +959,13 @@ void bildschirmEinrichten(int argc, char** argv, QTemporaryDir& ordner)
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "800") == 0 || std::strcmp(argv[i], "1024") == 0)
             breite = std::atoi(argv[i]);
-    if (breite == 0 || !ordner.isValid())
-        return;
-    QFile datei(ordner.filePath(QStringLiteral("schirm.json")));
-    if (!datei.open(QIODevice::WriteOnly))
-        return;
-    datei.write(QStringLiteral("{\"screens\": [{\"name\": \"Schirm\", \"x\": 0, \"y\": 0, \"width\": %1, "
-                               "\"height\": %2, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}")
-                    .arg(breite)
-                    .arg(breite == 800 ? 600 : 768)
-                    .toUtf8());
-    datei.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + datei.fileName().toLocal8Bit());
+    if (breite != 0)
+        Testumgebung::offscreenBildschirm(QSize(breite, breite == 800 ? 600 : 768));
 }
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir ordner;
-    bildschirmEinrichten(argc, argv, ordner);
+    bildschirmEinrichten(argc, argv);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
