@@ -388,7 +388,7 @@ int main(int argc, char** argv)
         if (bildschirm.isValid())
             Testumgebung::startenWieDasProgramm();
         else
-            Testumgebung::starten({96, 24, breite, breite == 800 ? 600 : 768});
+            Testumgebung::starten(breite);
     };
     const int ergebnis = aufnahmenMachen(starten, args[2]);
     Testumgebung::abbauen();

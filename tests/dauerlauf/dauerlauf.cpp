@@ -324,7 +324,7 @@ private:
             loslassen();
         m_gehalten.reset();
         QTestPrivate::qtestMouseButtons = Qt::NoButton;
-        Testumgebung::starten({96, 24, m_breite, m_breite == 800 ? 600 : 768});
+        Testumgebung::starten(m_breite);
         ++m_zahlen.programmstarts;
         m_ausstieg = false;
         m_endeSeit = -1;
@@ -960,7 +960,7 @@ void bildschirmEinrichten(int argc, char** argv)
         if (std::strcmp(argv[i], "800") == 0 || std::strcmp(argv[i], "1024") == 0)
             breite = std::atoi(argv[i]);
     if (breite != 0)
-        Testumgebung::offscreenBildschirm(QSize(breite, breite == 800 ? 600 : 768));
+        Testumgebung::offscreenBildschirm(Testumgebung::layoutgroesse(breite));
 }
 
 int main(int argc, char** argv)

@@ -91,6 +91,17 @@ void starten(const Anzeigedaten& anzeige)
     QCoreApplication::processEvents();
 }
 
+QSize layoutgroesse(int layoutbreite)
+{
+    return {layoutbreite, layoutbreite == 800 ? 600 : 768};
+}
+
+void starten(int layoutbreite)
+{
+    const QSize groesse = layoutgroesse(layoutbreite);
+    starten({96, 24, groesse.width(), groesse.height()});
+}
+
 void startenWieDasProgramm()
 {
     meldungsfilter();

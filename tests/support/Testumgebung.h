@@ -32,6 +32,10 @@ void aufbauen(const Anzeigedaten& anzeige = {96, 24, 800, 600}, Beantworter antw
 // Builds the set and starts the course as the program does: main window and
 // start window shown.
 void starten(const Anzeigedaten& anzeige = {96, 24, 800, 600});
+// The same on a display of a layout's size: 800 x 600 or 1024 x 768 (by the
+// width, 800 or 1024).
+void starten(int layoutbreite);
+QSize layoutgroesse(int layoutbreite);
 // The same on the real screen, with the layout that the program's start-up
 // (Einpassung) fitted to it.
 void startenWieDasProgramm();
