@@ -371,8 +371,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (bildschirm.isValid())
         Einpassung::uebernehmen();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
+    Testumgebung::anwendungEinrichten();
     const QStringList args = QApplication::arguments();
     if (args.size() == 4 && args[1] == QLatin1String("--vergleich"))
         return vergleichen(args[2], args[3]);
@@ -382,7 +381,6 @@ int main(int argc, char** argv)
                      "usage: aufnahmen <800|1024|WxH> <folder> | aufnahmen --vergleich <folder> <folder>\n");
         return 2;
     }
-    Testumgebung::ressourcenLaden();
     const int breite = args[1].toInt();
     const auto starten = [&] {
         if (bildschirm.isValid())

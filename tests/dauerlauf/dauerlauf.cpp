@@ -51,7 +51,6 @@
 #include <QPushButton>
 #include <QPointer>
 #include <QRandomGenerator>
-#include <QStyleFactory>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
@@ -967,9 +966,7 @@ int main(int argc, char** argv)
 {
     bildschirmEinrichten(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Testumgebung::ressourcenLaden();
+    Testumgebung::anwendungEinrichten();
 
     const QStringList args = QApplication::arguments();
     int breite = 0;

@@ -7,6 +7,7 @@
 #include "platform/Einpassung.h"
 
 #include <QDir>
+#include <QStyleFactory>
 #include <QTemporaryFile>
 #include <QTimer>
 
@@ -53,6 +54,13 @@ void meldungsfilter()
 void ressourcenLaden()
 {
     Programm::ressourcenLaden();
+}
+
+void anwendungEinrichten()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    ressourcenLaden();
 }
 
 namespace {

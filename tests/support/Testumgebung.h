@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QStringList>
-#include <QStyleFactory>
 #include <QtTest>
 #include <functional>
 
@@ -80,9 +79,7 @@ QRgb pixel(QWidget* bildanzeige, int x, int y);
     int main(int argc, char** argv)                                       \
     {                                                                     \
         QApplication app(argc, argv);                                     \
-        QApplication::setStyle(QStyleFactory::create("Fusion"));         \
-        QApplication::setQuitOnLastWindowClosed(false);                   \
-        Testumgebung::ressourcenLaden();                                  \
+        Testumgebung::anwendungEinrichten();                              \
         Klasse test;                                                      \
         QTEST_SET_MAIN_SOURCE_PATH                                        \
         const int ergebnis = QTest::qExec(&test, argc, argv);             \
@@ -92,6 +89,9 @@ QRgb pixel(QWidget* bildanzeige, int x, int y);
 
 namespace Testumgebung {
 void ressourcenLaden();
+// After the application object: the program's style, windows that only hide
+// when they close, and the program's resources.
+void anwendungEinrichten();
 // Silences the offscreen platform's notes that it cannot raise windows.
 void meldungsfilter();
 }
