@@ -73,8 +73,8 @@ void fensterAufbauen(Beantworter antworten)
         return art == Meldung::Art::Fehler ? Meldung::Antwort::OK : Meldung::Antwort::Ignorieren;
     });
     Programm::endeZuruecksetzen();
-    AktuelleSeite = -1;
-    Minimierzustand = 0;
+    AktuelleSeite = Seiten::Startfenster;
+    Minimierzustand = Minimierung::Normal;
     Lernmodus = true;
     Fenstersatz::erzeugen();
     aufgebaut = true;
