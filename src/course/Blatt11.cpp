@@ -367,14 +367,9 @@ void TForm11::durchleuchten(const Richtung& r)
     Schritt = r.startschritt;
     alleSchliessen();
     tabfolgeNach(r.start);
-    if (!erledigt(r.start)) {
-        Abbruch = 0;
-        markieren(r.start, true);
-        const bool fertig = (this->*r.strahlen)();
-        // Stopped by the exit, or by a restart that has already reset the page.
-        if (!fertig || Programmende() || Abbruch == 1)
-            return;
-    }
+    // Stopped by the exit, or by a restart that has already reset the page.
+    if (!erledigt(r.start) && !strahlenlauf(r.start, [this, &r] { return (this->*r.strahlen)(); }))
+        return;
     gruppeOeffnen(r.faktoren);
     felder(r.faktoren).front()->setFocus();
     Schritt = r.faktorschritt;

@@ -194,9 +194,7 @@ int main(int argc, char** argv)
     Testumgebung::bildschirmVorbereiten("1920x1080", argc, argv);
     QApplication app(argc, argv);
     Einpassung::uebernehmen();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Testumgebung::ressourcenLaden();
+    Testumgebung::anwendungEinrichten();
     TestHochaufloesend test;
     QTEST_SET_MAIN_SOURCE_PATH
     const int ergebnis = QTest::qExec(&test, argc, argv);

@@ -142,7 +142,7 @@ private slots:
         QFETCH(QRect, weiter);
         QFETCH(QRect, untergrund);
         QFETCH(QRect, zug12);
-        starten({96, 24, breite, breite == 800 ? 600 : 768});
+        starten(breite);
         QCOMPARE(FormHaupt->SeiteZurueck->geometry(), zurueck);
         QCOMPARE(FormHaupt->SeiteWeiter->geometry(), weiter);
         QCOMPARE(FormHaupt->Untergrund->geometry(), untergrund);
@@ -173,7 +173,7 @@ private slots:
         QFETCH(int, breite);
         QFETCH(QRect, kurve);
         QFETCH(int, fensterbreite);
-        starten({96, 24, breite, breite == 800 ? 600 : 768});
+        starten(breite);
         QCOMPARE(FormAnfang->SeiteWeiter->geometry(), kurve);
         QCOMPARE(FormAnfang->width(), fensterbreite);
         QCOMPARE(FormAnfang->pos(), QPoint(0, 18));

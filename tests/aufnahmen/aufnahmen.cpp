@@ -99,6 +99,14 @@ void fenster(const QString& zustand, QWidget* w)
     w->hide();
 }
 
+// A window that a button opens, taken, and hidden again.
+void geoeffnet(const QString& zustand, QAbstractButton* knopf, QWidget* w)
+{
+    knopf->click();
+    aufnehmen(zustand);
+    w->hide();
+}
+
 // Every tab of a notebook window.
 void reiter(const QString& zustand, QWidget* w, QTabWidget* buch)
 {
@@ -111,46 +119,43 @@ void reiter(const QString& zustand, QWidget* w, QTabWidget* buch)
     w->hide();
 }
 
+// Cells of the simulator's pattern clicked, as the learner draws them.
+void zellenMalen(const std::vector<std::pair<int, int>>& zellen)
+{
+    const int c = Form12->Modell.Kaestchengroesse;
+    for (const auto& [x, y] : zellen)
+        QTest::mouseClick(Form12->Image2, Qt::LeftButton, Qt::NoModifier,
+                          QPoint((x - 1) * c + c / 2, (y - 1) * c + c / 2));
+}
+
 void simulator()
 {
     FormHaupt->ZugNeu(12);
     aufnehmen(QStringLiteral("50_simulator"));
     // A pattern drawn as the learner does: a ring and a bar.
-    const int c = Form12->Modell.Kaestchengroesse;
+    std::vector<std::pair<int, int>> muster;
     for (int x = 1; x <= 38; ++x)
         for (int y = 1; y <= 38; ++y) {
             const int dx = x - 19, dy = y - 18, r2 = dx * dx + dy * dy;
             if ((r2 <= 100 && r2 >= 25) || (y == 33 && x > 6 && x < 30))
-                QTest::mouseClick(Form12->Image2, Qt::LeftButton, Qt::NoModifier,
-                                  QPoint((x - 1) * c + c / 2, (y - 1) * c + c / 2));
+                muster.emplace_back(x, y);
         }
+    zellenMalen(muster);
     aufnehmen(QStringLiteral("51_muster"));
     Form12->StartButton->click();
     aufnehmen(QStringLiteral("52_scan"));
-    Form12->GraucodezeigenButton->click();
-    aufnehmen(QStringLiteral("53_graustufen"));
-    FormGraucode->hide();
-    Form12->FilterzeigenButton->click();
-    aufnehmen(QStringLiteral("54_filter"));
-    FormFilter->hide();
+    geoeffnet(QStringLiteral("53_graustufen"), Form12->GraucodezeigenButton, FormGraucode);
+    geoeffnet(QStringLiteral("54_filter"), Form12->FilterzeigenButton, FormFilter);
     Form12->BildSpeichern[0]->trigger();
-    Form12->ArchivzeigenButton->click();
-    aufnehmen(QStringLiteral("55_archiv"));
-    FormArchiv->hide();
-    Form12->ArchivbearbeitenButton->click();
-    aufnehmen(QStringLiteral("56_archivbearbeiten"));
-    FormArchivbearbeiten->hide();
-    Form12->EinstellungButton->click();
-    aufnehmen(QStringLiteral("57_einstellungen"));
-    FormEinstellungen->hide();
+    geoeffnet(QStringLiteral("55_archiv"), Form12->ArchivzeigenButton, FormArchiv);
+    geoeffnet(QStringLiteral("56_archivbearbeiten"), Form12->ArchivbearbeitenButton, FormArchivbearbeiten);
+    geoeffnet(QStringLiteral("57_einstellungen"), Form12->EinstellungButton, FormEinstellungen);
     fenster(QStringLiteral("58_hinweis"), FormHinweis);
     fenster(QStringLiteral("59_eingabe"), FormEingabe);
     fenster(QStringLiteral("60_pause"), FormPause);
     fenster(QStringLiteral("61_fortschritt"), FormProgressBar);
     Form12->CTLoeschenButton->click();
-    Form12->BibliothekButton->click();
-    aufnehmen(QStringLiteral("62_bibliothek38"));
-    FormBilder38->hide();
+    geoeffnet(QStringLiteral("62_bibliothek38"), Form12->BibliothekButton, FormBilder38);
     FormHaupt->ZugNeu(11);
 }
 
@@ -163,14 +168,6 @@ void einstellen(std::initializer_list<QRadioButton*> knoepfe)
     for (QRadioButton* k : knoepfe)
         k->click();
     FormEinstellungen->OKButton->click();
-}
-
-void zellenMalen(const std::vector<std::pair<int, int>>& zellen)
-{
-    const int c = Form12->Modell.Kaestchengroesse;
-    for (const auto& [x, y] : zellen)
-        QTest::mouseClick(Form12->Image2, Qt::LeftButton, Qt::NoModifier,
-                          QPoint((x - 1) * c + c / 2, (y - 1) * c + c / 2));
 }
 
 void sinogramm();
@@ -219,15 +216,9 @@ void simulatorWeiter()
     Form12->BildLaden[0]->trigger();
     FormEingabe->hide();
     aufnehmen(QStringLiteral("70_geladen"));
-    Form12->ArchivzeigenButton->click();
-    aufnehmen(QStringLiteral("71_archiv_zwei"));
-    FormArchiv->hide();
-    Form12->ArchivbearbeitenButton->click();
-    aufnehmen(QStringLiteral("72_archivbearbeiten_zwei"));
-    FormArchivbearbeiten->hide();
-    Form12->EinstellungButton->click();
-    aufnehmen(QStringLiteral("73_einstellungen_gesperrt"));
-    FormEinstellungen->hide();
+    geoeffnet(QStringLiteral("71_archiv_zwei"), Form12->ArchivzeigenButton, FormArchiv);
+    geoeffnet(QStringLiteral("72_archivbearbeiten_zwei"), Form12->ArchivbearbeitenButton, FormArchivbearbeiten);
+    geoeffnet(QStringLiteral("73_einstellungen_gesperrt"), Form12->EinstellungButton, FormEinstellungen);
     Form12->Neu1->trigger();
     aufnehmen(QStringLiteral("74_neu"));
     einstellen({e->Rastergroesse56});
@@ -380,8 +371,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (bildschirm.isValid())
         Einpassung::uebernehmen();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
+    Testumgebung::anwendungEinrichten();
     const QStringList args = QApplication::arguments();
     if (args.size() == 4 && args[1] == QLatin1String("--vergleich"))
         return vergleichen(args[2], args[3]);
@@ -391,13 +381,12 @@ int main(int argc, char** argv)
                      "usage: aufnahmen <800|1024|WxH> <folder> | aufnahmen --vergleich <folder> <folder>\n");
         return 2;
     }
-    Testumgebung::ressourcenLaden();
     const int breite = args[1].toInt();
     const auto starten = [&] {
         if (bildschirm.isValid())
             Testumgebung::startenWieDasProgramm();
         else
-            Testumgebung::starten({96, 24, breite, breite == 800 ? 600 : 768});
+            Testumgebung::starten(breite);
     };
     const int ergebnis = aufnahmenMachen(starten, args[2]);
     Testumgebung::abbauen();

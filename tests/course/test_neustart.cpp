@@ -98,7 +98,7 @@ QAbstractButton* startknopf(int k)
 
 void seiteAufrufen(int k, bool lernen, int breite)
 {
-    starten({96, 24, breite, breite == 800 ? 600 : 768});
+    starten(breite);
     // Coming through the course: page 8 enables "&New", which page 9 leaves as it is.
     FormHaupt->ZugNeu(7);
     FormHaupt->ZugNeu(k);

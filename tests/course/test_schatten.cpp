@@ -82,7 +82,7 @@ private slots:
         QFETCH(int, lampe);
         QFETCH(int, hoehe);
         QFETCH(int, weite);
-        starten({96, 24, breite, breite == 800 ? 600 : 768});
+        starten(breite);
         FormHaupt->ZugNeu(6);
         QVERIFY(!FormHaupt->Neu->isEnabled());
         QPushButton* knopf = lampe == 11 ? Form6->Lampe11 : lampe == 12 ? Form6->Lampe12 : lampe == 21 ? Form6->Lampe21 : Form6->Lampe22;
@@ -179,7 +179,7 @@ private slots:
         QFETCH(int, breite);
         QFETCH(QSize, falsch);
         QFETCH(QSize, korrektur);
-        starten({96, 24, breite, breite == 800 ? 600 : 768});
+        starten(breite);
         QCOMPARE(FormFalsch->size(), falsch);
         QCOMPARE(FormKorrektur->size(), korrektur);
         for (QLabel* l : {FormFalsch->Falsch1, FormFalsch->Falsch2, FormFalsch->Richtig}) {

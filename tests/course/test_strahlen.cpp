@@ -76,7 +76,7 @@ private slots:
     {
         QFETCH(int, breite);
         QFETCH(QPoint, spitze);
-        starten({96, 24, breite, breite == 800 ? 600 : 768});
+        starten(breite);
         FormHaupt->ZugNeu(7);
         TForm7* f = Form7;
         QVERIFY(FormHaupt->Neu->isEnabled());

@@ -51,8 +51,6 @@
 #include <QPushButton>
 #include <QPointer>
 #include <QRandomGenerator>
-#include <QStyleFactory>
-#include <QTemporaryDir>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
@@ -325,7 +323,7 @@ private:
             loslassen();
         m_gehalten.reset();
         QTestPrivate::qtestMouseButtons = Qt::NoButton;
-        Testumgebung::starten({96, 24, m_breite, m_breite == 800 ? 600 : 768});
+        Testumgebung::starten(m_breite);
         ++m_zahlen.programmstarts;
         m_ausstieg = false;
         m_endeSeit = -1;
@@ -951,7 +949,7 @@ QList<quint32> saatenLesen(const QString& text)
 
 // The headless platform's screen takes the layout's size, so that maximised
 // windows get it as on a real screen of that size.
-void bildschirmEinrichten(int argc, char** argv, QTemporaryDir& ordner)
+void bildschirmEinrichten(int argc, char** argv)
 {
     const QByteArray plattform = qgetenv("QT_QPA_PLATFORM");
     if (!plattform.isEmpty() && plattform != "offscreen")
@@ -960,28 +958,15 @@ void bildschirmEinrichten(int argc, char** argv, QTemporaryDir& ordner)
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "800") == 0 || std::strcmp(argv[i], "1024") == 0)
             breite = std::atoi(argv[i]);
-    if (breite == 0 || !ordner.isValid())
-        return;
-    QFile datei(ordner.filePath(QStringLiteral("schirm.json")));
-    if (!datei.open(QIODevice::WriteOnly))
-        return;
-    datei.write(QStringLiteral("{\"screens\": [{\"name\": \"Schirm\", \"x\": 0, \"y\": 0, \"width\": %1, "
-                               "\"height\": %2, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}")
-                    .arg(breite)
-                    .arg(breite == 800 ? 600 : 768)
-                    .toUtf8());
-    datei.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + datei.fileName().toLocal8Bit());
+    if (breite != 0)
+        Testumgebung::offscreenBildschirm(Testumgebung::layoutgroesse(breite));
 }
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir ordner;
-    bildschirmEinrichten(argc, argv, ordner);
+    bildschirmEinrichten(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
-    Testumgebung::ressourcenLaden();
+    Testumgebung::anwendungEinrichten();
 
     const QStringList args = QApplication::arguments();
     int breite = 0;

@@ -7,6 +7,7 @@
 #include "platform/Einpassung.h"
 
 #include <QDir>
+#include <QStyleFactory>
 #include <QTemporaryFile>
 #include <QTimer>
 
@@ -55,6 +56,13 @@ void ressourcenLaden()
     Programm::ressourcenLaden();
 }
 
+void anwendungEinrichten()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    ressourcenLaden();
+}
+
 namespace {
 void fensterAufbauen(Beantworter antworten)
 {
@@ -65,8 +73,8 @@ void fensterAufbauen(Beantworter antworten)
         return art == Meldung::Art::Fehler ? Meldung::Antwort::OK : Meldung::Antwort::Ignorieren;
     });
     Programm::endeZuruecksetzen();
-    AktuelleSeite = -1;
-    Minimierzustand = 0;
+    AktuelleSeite = Seiten::Startfenster;
+    Minimierzustand = Minimierung::Normal;
     Lernmodus = true;
     Fenstersatz::erzeugen();
     aufgebaut = true;
@@ -89,6 +97,17 @@ void starten(const Anzeigedaten& anzeige)
     aufbauen(anzeige);
     Fenstersatz::starten();
     QCoreApplication::processEvents();
+}
+
+QSize layoutgroesse(int layoutbreite)
+{
+    return {layoutbreite, layoutbreite == 800 ? 600 : 768};
+}
+
+void starten(int layoutbreite)
+{
+    const QSize groesse = layoutgroesse(layoutbreite);
+    starten({96, 24, groesse.width(), groesse.height()});
 }
 
 void startenWieDasProgramm()

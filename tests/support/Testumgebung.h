@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QStringList>
-#include <QStyleFactory>
 #include <QtTest>
 #include <functional>
 
@@ -32,6 +31,10 @@ void aufbauen(const Anzeigedaten& anzeige = {96, 24, 800, 600}, Beantworter antw
 // Builds the set and starts the course as the program does: main window and
 // start window shown.
 void starten(const Anzeigedaten& anzeige = {96, 24, 800, 600});
+// The same on a display of a layout's size: 800 x 600 or 1024 x 768 (by the
+// width, 800 or 1024).
+void starten(int layoutbreite);
+QSize layoutgroesse(int layoutbreite);
 // The same on the real screen, with the layout that the program's start-up
 // (Einpassung) fitted to it.
 void startenWieDasProgramm();
@@ -76,9 +79,7 @@ QRgb pixel(QWidget* bildanzeige, int x, int y);
     int main(int argc, char** argv)                                       \
     {                                                                     \
         QApplication app(argc, argv);                                     \
-        QApplication::setStyle(QStyleFactory::create("Fusion"));         \
-        QApplication::setQuitOnLastWindowClosed(false);                   \
-        Testumgebung::ressourcenLaden();                                  \
+        Testumgebung::anwendungEinrichten();                              \
         Klasse test;                                                      \
         QTEST_SET_MAIN_SOURCE_PATH                                        \
         const int ergebnis = QTest::qExec(&test, argc, argv);             \
@@ -88,6 +89,9 @@ QRgb pixel(QWidget* bildanzeige, int x, int y);
 
 namespace Testumgebung {
 void ressourcenLaden();
+// After the application object: the program's style, windows that only hide
+// when they close, and the program's resources.
+void anwendungEinrichten();
 // Silences the offscreen platform's notes that it cannot raise windows.
 void meldungsfilter();
 }
