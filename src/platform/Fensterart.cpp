@@ -24,6 +24,13 @@ QPointer<QWidget>& haupt()
     return h;
 }
 
+// The panel shown modally now.
+QPointer<QWidget>& modalesFeld()
+{
+    static QPointer<QWidget> f;
+    return f;
+}
+
 bool hatRahmen(const QWidget* f)
 {
     return f->property("rahmen").toInt() != int(Rahmen::Ohne);
@@ -257,6 +264,14 @@ void fokusWeitergeben(QWidget* ausser)
 }
 }  // namespace Fensterfuehrung
 
+QWidget* modalesFenster()
+{
+    if (QWidget* d = QApplication::activeModalWidget())
+        return d;
+    QWidget* f = modalesFeld();
+    return f && f->isVisible() ? f : nullptr;
+}
+
 QEvent::Type aktivierungsereignis()
 {
     static const auto typ = QEvent::Type(QEvent::registerEventType());
@@ -460,12 +475,15 @@ void modalZeigen(QWidget* fenster)
         // A panel: the lock keeps the rest of the program from input.
         QWidget* frei = rahmenVon(fenster) ? static_cast<QWidget*>(rahmenVon(fenster)) : fenster;
         Modalsperre sperre(frei);
+        const QPointer<QWidget> vorher = modalesFeld();
+        modalesFeld() = fenster;
         fenster->show();
         nachVorn(fenster);
         aktivieren(fenster);
         if (fenster->isVisible())
             schleife.exec();
         fenster->removeEventFilter(&waechter);
+        modalesFeld() = vorher;
         return;
     }
     const Qt::WindowModality vorher = fenster->windowModality();

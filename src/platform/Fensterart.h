@@ -103,6 +103,8 @@ void aktivieren(QWidget* fenster);
 // Shows a window modally and returns when it has been hidden again. Other
 // windows take no input meanwhile; timers and painting go on.
 void modalZeigen(QWidget* fenster);
+// The window shown modally now, a panel or a dialog (nullptr if none).
+QWidget* modalesFenster();
 
 // The event an area or panel receives when it becomes the active one: when
 // the keyboard comes to it from elsewhere, or the main window is activated
