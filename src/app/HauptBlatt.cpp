@@ -27,6 +27,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QTimer>
 #include <cmath>
 
 int Bildschirmbreite = 0;
@@ -394,6 +395,18 @@ void TFormHaupt::aufdecken()
 
 void TFormHaupt::closeEvent(QCloseEvent* e)
 {
+    // The exit dialog's "Yes" closes the main window. A close the desktop asks
+    // for (its close button, Alt+F4) asks the learner first, as "Exit" does;
+    // the question comes after this close, whose "Yes" must close anew.
+    if (!Programmende()) {
+        e->ignore();
+        if (!modalesFenster())
+            QTimer::singleShot(0, this, [this] {
+                if (!modalesFenster() && !Programmende())
+                    BeendenClick();
+            });
+        return;
+    }
     e->accept();
     Programm::beenden();
 }

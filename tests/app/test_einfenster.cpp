@@ -85,6 +85,21 @@ void mausklick(QWidget* element, QPoint punkt)
     QCoreApplication::processEvents();
 }
 
+// Runs `aktion` on the modal window as soon as one is up (polled, so that it
+// also finds a dialog that comes after other waiting events).
+void beimModal(std::function<void(QWidget*)> aktion)
+{
+    auto* t = new QTimer(FormHaupt);
+    QObject::connect(t, &QTimer::timeout, t, [t, aktion] {
+        if (QWidget* m = modalesFenster()) {
+            t->deleteLater();
+            t->stop();
+            aktion(m);
+        }
+    });
+    t->start(10);
+}
+
 void simulatorMitBild()
 {
     FormHaupt->ZugNeu(12);
@@ -217,6 +232,35 @@ private slots:
         QCOMPARE(desktopfenster(), QStringList{QStringLiteral("FormHaupt")});
     }
 
+    // The desktop's close of the one window (its close button, Alt+F4) asks
+    // first, on a page as in the simulator: "No" keeps everything.
+    void schliessenFragtErst_data()
+    {
+        QTest::addColumn<int>("seite");
+        QTest::newRow("page 8") << 7;
+        QTest::newRow("simulator") << 12;
+    }
+    void schliessenFragtErst()
+    {
+        QFETCH(int, seite);
+        starten(800);
+        FormHaupt->ZugNeu(seite);
+        QString gefragt;
+        beimModal([&](QWidget* d) {
+            gefragt = d->objectName();
+            FormAusstieg->ButtonNein->click();
+        });
+        FormHaupt->windowHandle()->close();
+        QTRY_COMPARE(gefragt, QStringLiteral("FormAusstieg"));
+        QVERIFY(FormHaupt->isVisible());
+        QVERIFY(Fenstersatz::seite(seite)->isVisible());
+        QVERIFY(!Programmende());
+        beimModal([](QWidget*) { FormAusstieg->ButtonJa->click(); });
+        FormHaupt->windowHandle()->close();
+        QTRY_VERIFY(Programmende());
+        QVERIFY(!FormHaupt->isVisible());
+    }
+
     // The modal dialogs are windows of their own, over the main window as
     // their parent, and never above other programs.
     void dialogeUeberDemHauptfenster_data()
@@ -249,16 +293,11 @@ private slots:
         // answered (a failed check must not leave it open).
         QPointer<QWidget> d;
         QStringList sicht;
-        QTimer warten;
-        QObject::connect(&warten, &QTimer::timeout, [&] {
-            if (!modalesFenster())
-                return;
-            warten.stop();
-            d = modalesFenster();
+        beimModal([&](QWidget* m) {
+            d = m;
             sicht = desktopfenster();
-            d->close();
+            m->close();
         });
-        warten.start(10);
         zeigen();
         QVERIFY(d);
         QCOMPARE(d->objectName(), dialog);
