@@ -17,7 +17,7 @@ bool Programmende()
 
 TFormAusstieg::TFormAusstieg()
 {
-    fensterAnlegen(this, QStringLiteral("FormAusstieg"), QStringLiteral(" Computer Tomography"), Rahmen::NurSchliessen, true);
+    fensterAnlegen(this, QStringLiteral("FormAusstieg"), QStringLiteral(" Computer Tomography"), Rahmen::NurSchliessen, Lage::Dialog);
     setzeClientgroesse(this, 292, 103);
 
     Label1 = new QLabel(QStringLiteral("Do you really want to quit?"), this);

@@ -21,7 +21,7 @@
 TFormAnfang::TFormAnfang()
 {
     setObjectName(QStringLiteral("FormAnfang"));
-    fensterart(this, Rahmen::Ohne, true);
+    fensterart(this, Rahmen::Ohne, Lage::Flaeche);
     setFont(arial(13));
     weissHinterlegen(this);
 

@@ -68,7 +68,7 @@ namespace Fenstersatz {
 // Creates the 39 windows in their fixed order; each window's constructor is
 // its creation handler and may use the windows created before it.
 void erzeugen();
-// Shows the main window, maximised; it shows the start window on top.
+// Shows the main window, full screen; it shows the start window on top.
 void starten();
 // Destroys the whole set in reverse order and clears the references (tests
 // use it to start from a fresh program state).
@@ -78,5 +78,7 @@ QWidget* seite(int k);
 // The reference and tool windows that a page change and minimising close, in
 // the order of creation.
 std::vector<QWidget*> hilfsfenster();
+// Every window of the set, in the order of creation.
+std::vector<QWidget*> alle();
 
 }  // namespace Fenstersatz

@@ -90,8 +90,7 @@ void erzeugen()
 
 void starten()
 {
-    FormHaupt->setWindowState(Qt::WindowMaximized);
-    FormHaupt->show();
+    FormHaupt->showFullScreen();
 }
 
 void abbauen()
@@ -115,6 +114,14 @@ std::vector<QWidget*> hilfsfenster()
     for (const Eintrag& e : Eintraege)
         if (e.art == Art::Hilfsfenster)
             liste.push_back(e.fenster());
+    return liste;
+}
+
+std::vector<QWidget*> alle()
+{
+    std::vector<QWidget*> liste;
+    for (const Eintrag& e : Eintraege)
+        liste.push_back(e.fenster());
     return liste;
 }
 

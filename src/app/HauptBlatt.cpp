@@ -27,6 +27,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QTimer>
 #include <cmath>
 
 int Bildschirmbreite = 0;
@@ -49,10 +50,9 @@ TFormHaupt::TFormHaupt()
 {
     setObjectName(QStringLiteral("FormHaupt"));
     setWindowTitle(QStringLiteral(" Computer Tomography"));
-    fensterart(this, Rahmen::Ohne, false);
+    fensterart(this, Rahmen::Ohne, Lage::Hauptfenster);
     setzeProgrammsymbol(this);
     setFont(arial(11));
-    setStyleSheet(QStringLiteral("TFormHaupt { background: white; }"));
 
     anzeigePruefen();
     menueAnlegen();
@@ -267,7 +267,7 @@ void TFormHaupt::ZugNeu(int k)
         if (i != k)
             Fenstersatz::seite(i)->hide();
     if (k == Seiten::Simulator)
-        hide();
+        verdecken();
     AktuelleSeite = k;
     if (k == 0)
         SeiteZurueck->hide();
@@ -359,18 +359,54 @@ void TFormHaupt::FormResize()
             Fenstersatz::seite(k)->hide();
     } else if (Minimierzustand == Minimierung::Minimiert && !isMinimized()) {
         Minimierzustand = Minimierung::Normal;
-        setWindowState(Qt::WindowMaximized);
+        setWindowState(Qt::WindowFullScreen);
         FormAnfang->setVisible(AktuelleSeite == Seiten::Startfenster);
         for (int k = 0; k <= Seiten::Simulator; ++k)
             Fenstersatz::seite(k)->setVisible(AktuelleSeite == k);
-        show();
+        aufdecken();
         if (AktuelleSeite == Seiten::Simulator)
-            hide();
+            verdecken();
+        // The keyboard goes to the window shown again.
+        QWidget* vorn = AktuelleSeite == Seiten::Startfenster ? FormAnfang : Fenstersatz::seite(AktuelleSeite);
+        if (vorn)
+            aktivieren(vorn);
     }
+}
+
+void TFormHaupt::verdecken()
+{
+    // The simulator lies over the whole window then; without its menu bar the
+    // main window's keys do not compete with the simulator's own.
+    menuBar()->hide();
+    centralWidget()->hide();
+    m_verdeckt = true;
+}
+
+void TFormHaupt::aufdecken()
+{
+    menuBar()->show();
+    centralWidget()->show();
+    // At once, not at the next turn of the event loop: the page strip is
+    // where it belongs as soon as the page is.
+    if (layout())
+        layout()->activate();
+    m_verdeckt = false;
 }
 
 void TFormHaupt::closeEvent(QCloseEvent* e)
 {
+    // The exit dialog's "Yes" closes the main window. A close the desktop asks
+    // for (its close button, Alt+F4) asks the learner first, as "Exit" does;
+    // the question comes after this close, whose "Yes" must close anew.
+    if (!Programmende()) {
+        e->ignore();
+        if (!modalesFenster())
+            QTimer::singleShot(0, this, [this] {
+                if (!modalesFenster() && !Programmende())
+                    BeendenClick();
+            });
+        return;
+    }
     e->accept();
     Programm::beenden();
 }

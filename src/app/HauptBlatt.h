@@ -96,6 +96,14 @@ public:
     // Closes (hides) the reference and tool windows that a page change closes.
     void hilfsfensterSchliessen();
 
+    // The main window stays on the screen all the time: it is the one window
+    // the desktop sees. While the simulator is shown, the simulator lies over
+    // it and its own menu bar, page strip and curls are hidden (verdeckt); the
+    // design calls that hiding the main window.
+    void verdecken();
+    void aufdecken();
+    bool verdeckt() const { return m_verdeckt; }
+
 protected:
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -106,4 +114,5 @@ private:
     void menueAnlegen();
     void FormResize();
     bool m_ersterAuftritt = true;
+    bool m_verdeckt = false;
 };

@@ -13,7 +13,7 @@
 Kursseite::Kursseite(const QString& name)
 {
     setObjectName(name);
-    fensterart(this, Rahmen::Ohne, true);
+    fensterart(this, Rahmen::Ohne, Lage::Flaeche);
     setFont(arial(13));
     weissHinterlegen(this);
     resize(800, 520);
@@ -37,7 +37,7 @@ void Kursseite::showEvent(QShowEvent* e)
 bool Kursseite::event(QEvent* e)
 {
     const bool ergebnis = QWidget::event(e);
-    if (e->type() == QEvent::WindowActivate)
+    if (e->type() == aktivierungsereignis() && isVisible())
         FormActivate();
     return ergebnis;
 }

@@ -5,7 +5,7 @@
 class QPushButton;
 
 // What every course page (TForm0 ... TForm11) shares: a borderless white
-// window that stays on top of the main window, in the frame of the layout
+// area laid over the main window, in the frame of the layout
 // (left 0, top 18, the layout's width, its height less the page strip), with
 // an off-screen "Continue" button that takes the keyboard focus from texts.
 class Kursseite : public QWidget
@@ -22,7 +22,8 @@ protected:
     void seiteEinrichten();
 
     // The page's show handler (runs each time the page becomes visible) and
-    // activation handler (each time it becomes the active window).
+    // activation handler (each time it becomes the active one: shown by the
+    // page protocol, clicked into from a tool, or back from a dialog).
     virtual void FormShow() {}
     virtual void FormActivate() {}
 

@@ -26,7 +26,7 @@ QLabel* urteilsfeld(QWidget* eltern, const QString& name, const QString& text, i
 
 TFormFalsch::TFormFalsch()
 {
-    fensterAnlegen(this, QStringLiteral("FormFalsch"), QString(), Rahmen::NurSchliessen, true);
+    fensterAnlegen(this, QStringLiteral("FormFalsch"), QString(), Rahmen::NurSchliessen, Lage::Dialog);
     setzeClientgroesse(this, 265, 140);
 
     Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));

@@ -15,7 +15,7 @@
 
 TFormKorrektur::TFormKorrektur()
 {
-    fensterAnlegen(this, QStringLiteral("FormKorrektur"), QString(), Rahmen::NurSchliessen, false);
+    fensterAnlegen(this, QStringLiteral("FormKorrektur"), QString(), Rahmen::NurSchliessen, Lage::Dialog);
     setzeClientgroesse(this, 371, 145);
 
     Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));
@@ -64,15 +64,6 @@ void TFormKorrektur::Meldung(const QString& z1, const QString& z2, const QString
         Bild1->setzeBildquelle({});
         Bild1->setzeBild(Kurs::kopf());
         Bild1->setToolTip(QStringLiteral("Röntgenbild des menschlichen Kopfes"));
-    }
-    // The dialog does not stay on top of other programs, but the course page
-    // that asks stays on top of ordinary windows: as the page's transient the
-    // dialog is kept above it, so the learner always sees the message.
-    if (QWidget* seite = QApplication::activeWindow(); seite && seite != this && !isVisible()) {
-        winId();
-        seite->winId();
-        if (windowHandle() && seite->windowHandle())
-            windowHandle()->setTransientParent(seite->windowHandle());
     }
     modalZeigen(this);
 }

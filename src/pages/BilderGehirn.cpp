@@ -16,7 +16,7 @@ TFormBilderGehirn::TFormBilderGehirn()
 {
     setObjectName(QStringLiteral("FormBilderGehirn"));
     setWindowTitle(QStringLiteral("Images of heads from the ears 1974 and 1996"));
-    fensterart(this, Rahmen::NurSchliessen, true);
+    fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 502, 396);
     setzeZweitesSymbol(this);

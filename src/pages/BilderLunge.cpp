@@ -15,7 +15,7 @@ TFormBilderLunge::TFormBilderLunge()
 {
     setObjectName(QStringLiteral("FormBilderLunge"));
     setWindowTitle(QStringLiteral("Images of lungs with different windowing"));
-    fensterart(this, Rahmen::NurSchliessen, true);
+    fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 464, 321);
     setzeZweitesSymbol(this);

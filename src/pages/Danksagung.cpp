@@ -15,7 +15,7 @@ TFormDanksagung::TFormDanksagung()
 {
     setObjectName(QStringLiteral("FormDanksagung"));
     setWindowTitle(QStringLiteral("Acknowledgements"));
-    fensterart(this, Rahmen::NurSchliessen, true);
+    fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 504, 348);
     setzeZweitesSymbol(this);

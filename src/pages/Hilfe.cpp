@@ -82,7 +82,7 @@ TFormHilfe::TFormHilfe()
 {
     setObjectName(QStringLiteral("FormHilfe"));
     setWindowTitle(QStringLiteral("Help"));
-    fensterart(this, Rahmen::NurSchliessen, true);
+    fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 509, 410);
     setzeZweitesSymbol(this);

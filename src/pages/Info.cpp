@@ -32,7 +32,7 @@ TFormInfo::TFormInfo()
 {
     setObjectName(QStringLiteral("FormInfo"));
     setWindowTitle(QStringLiteral("Info"));
-    fensterart(this, Rahmen::NurSchliessen, true);
+    fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 520, 400);
     setzeZweitesSymbol(this);

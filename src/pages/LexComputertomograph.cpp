@@ -16,7 +16,7 @@ TFormLexikonComputertomograph::TFormLexikonComputertomograph()
 {
     setObjectName(QStringLiteral("FormLexikonComputertomograph"));
     setWindowTitle(QStringLiteral("The 'real' comper tomography"));
-    fensterart(this, Rahmen::NurSchliessen, true);
+    fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 612, 524);
     setzeZweitesSymbol(this);

@@ -17,7 +17,7 @@ TFormLexikonFilter::TFormLexikonFilter()
 {
     setObjectName(QStringLiteral("FormLexikonFilter"));
     setWindowTitle(QStringLiteral("Filter and Convolution"));
-    fensterart(this, Rahmen::NurSchliessen, true);
+    fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 578, 470);
     setzeZweitesSymbol(this);

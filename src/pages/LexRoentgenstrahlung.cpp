@@ -16,7 +16,7 @@ TFormLexikonRoentgenstrahlung::TFormLexikonRoentgenstrahlung()
 {
     setObjectName(QStringLiteral("FormLexikonRoentgenstrahlung"));
     setWindowTitle(QStringLiteral("X-rays"));
-    fensterart(this, Rahmen::NurSchliessen, true);
+    fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 646, 532);
     setzeZweitesSymbol(this);

@@ -30,7 +30,7 @@ TFormQuellen::TFormQuellen()
 {
     setObjectName(QStringLiteral("FormQuellen"));
     setWindowTitle(QStringLiteral("Sources"));
-    fensterart(this, Rahmen::NurSchliessen, true);
+    fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 542, 348);
     setzeZweitesSymbol(this);

@@ -1,5 +1,7 @@
 #include "platform/Meldung.h"
 
+#include "platform/Fensterart.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,11 +19,12 @@ Antwort zeigen(Art art, const QString& text)
 {
     if (beantworter())
         return beantworter()(art, text);
-    QMessageBox box;
+    // Over the main window, as its dialog, once there is one on the screen.
+    QWidget* eltern = hauptfenster();
+    QMessageBox box(eltern && eltern->isVisible() ? eltern : nullptr);
     box.setWindowTitle(art == Art::Fehler ? QStringLiteral("Error") : QStringLiteral("Confirm"));
     box.setIcon(art == Art::Fehler ? QMessageBox::Critical : QMessageBox::Question);
     box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (art == Art::Fehler) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();

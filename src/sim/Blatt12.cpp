@@ -93,7 +93,7 @@ QIcon zweistufenbild(const QString& pfad, int seite)
 TForm12::TForm12()
     : Modell(Zustand.Modell())
 {
-    fensterAnlegen(this, QStringLiteral("Form12"), QStringLiteral("Computer Tomography"), Rahmen::Ohne, false);
+    fensterAnlegen(this, QStringLiteral("Form12"), QStringLiteral("Computer Tomography"), Rahmen::Ohne, Lage::Flaeche);
     menueAnlegen();
     steuerelementeAnlegen();
     resize(800, 600);
@@ -117,10 +117,8 @@ TForm12::TForm12()
     Zustand.RasterEinrichten(38);
     knopfbilderSetzen();
 
-    // Borderless over the whole screen, also where no window manager
-    // maximises it.
+    // Over the whole main window, which fills the screen.
     setGeometry(Bildschirm::flaeche());
-    setWindowState(Qt::WindowMaximized);
 }
 
 void TForm12::layoutVersetzen()
@@ -656,13 +654,13 @@ void TForm12::Neu1Click()
 
 void TForm12::Minimieren1Click()
 {
-    FormHaupt->show();
+    FormHaupt->aufdecken();
     FormHaupt->MinimierenClick();
 }
 
 void TForm12::ZurueckClick()
 {
-    FormHaupt->show();
+    FormHaupt->aufdecken();
     FormHaupt->ZugNeu(Seiten::LetzteKursseite);
     FormHaupt->SeiteZurueck->show();
     hide();
@@ -676,8 +674,7 @@ void TForm12::BeendenClick()
 
 void TForm12::wiederAktivieren()
 {
-    if (isVisible())
-        activateWindow();
+    aktivieren(this);
 }
 
 void TForm12::closeEvent(QCloseEvent* e)

@@ -17,7 +17,7 @@
 TFormEinstellungen::TFormEinstellungen()
     : m_zustand(Form12->Zustand)
 {
-    fensterAnlegen(this, QStringLiteral("FormEinstellungen"), QStringLiteral("Adjustments to the computer tomography"), Rahmen::OhneSymbole, true);
+    fensterAnlegen(this, QStringLiteral("FormEinstellungen"), QStringLiteral("Adjustments to the computer tomography"), Rahmen::OhneSymbole, Lage::Feld);
     setzeClientgroesse(this, 317, 355);
 
     GroupBox1 = gruppe(this, QStringLiteral("GroupBox1"), QStringLiteral("Raster size"), 8, 8, 145, 129);
@@ -119,16 +119,16 @@ void TFormEinstellungen::showEvent(QShowEvent* e)
         return;
     m_zustand.setzeAnwenden(false);
     const QRect r = layoutteil(Form12);
-    move(r.x() + (r.width() - aussenbreite(this)) * 3 / 5, r.y() + (r.height() - aussenhoehe(this)) / 2);
+    platzieren(this, QPoint(r.x() + (r.width() - aussenbreite(this)) * 3 / 5,
+                            r.y() + (r.height() - aussenhoehe(this)) / 2));
 }
 
 void TFormEinstellungen::hideEvent(QHideEvent* e)
 {
     QWidget::hideEvent(e);
-    // The keyboard goes back to the simulator, also where no window manager
-    // hands it on.
+    // The keyboard goes back to the simulator.
     if (!e->spontaneous() && Form12->isVisible())
-        Form12->activateWindow();
+        aktivieren(Form12);
 }
 
 void TFormEinstellungen::OKButtonClick()

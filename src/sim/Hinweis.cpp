@@ -11,7 +11,7 @@
 
 TFormHinweis::TFormHinweis()
 {
-    fensterAnlegen(this, QStringLiteral("FormHinweis"), QStringLiteral("Hinweis"), Rahmen::OhneSymbole, true);
+    fensterAnlegen(this, QStringLiteral("FormHinweis"), QStringLiteral("Hinweis"), Rahmen::OhneSymbole, Lage::Dialog);
     setzeClientgroesse(this, 290, 163);
 
     Image1 = new Bildanzeige(this, QStringLiteral("Image1"));

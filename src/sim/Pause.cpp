@@ -34,7 +34,7 @@ protected:
 
 TFormPause::TFormPause()
 {
-    fensterAnlegen(this, QStringLiteral("FormPause"), QString(), Rahmen::Ohne, true);
+    fensterAnlegen(this, QStringLiteral("FormPause"), QString(), Rahmen::Ohne, Lage::Feld);
     setzeClientgroesse(this, 67, 23);
 
     Shape1 = new Rechteck(this);
@@ -49,8 +49,9 @@ TFormPause::TFormPause()
     setzeClientgroesse(this, Form12->PauseButton->width() - 3, Form12->PauseButton->height() - 3);
     // Over the pause button; the scan area and the button both stand at the
     // layout's offset on the screen, which counts once.
-    move(Form12->Untergrund1->x() + Form12->CTBedienPanel->x() + Form12->PauseButton->x() + 1 - Bildschirm::versatz(),
-         Form12->Untergrund1->y() + Form12->CTBedienPanel->y() + Form12->PauseButton->y() + 20);
+    platzieren(this, QPoint(Form12->Untergrund1->x() + Form12->CTBedienPanel->x() + Form12->PauseButton->x() + 1
+                                - Bildschirm::versatz(),
+                            Form12->Untergrund1->y() + Form12->CTBedienPanel->y() + Form12->PauseButton->y() + 20));
 }
 
 void TFormPause::mouseReleaseEvent(QMouseEvent* e)

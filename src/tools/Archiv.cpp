@@ -39,7 +39,7 @@ TFormArchiv::TFormArchiv()
 {
     setObjectName(QStringLiteral("FormArchiv"));
     setWindowTitle(QStringLiteral(" Computer Tomography"));
-    fensterart(this, Rahmen::MitMaximieren, true);
+    fensterart(this, Rahmen::MitMaximieren, Lage::Feld);
     // The small type of the slot headers lets "Picture 1" end where the
     // slot's angle step begins.
     setFont(arial(11));

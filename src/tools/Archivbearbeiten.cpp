@@ -30,7 +30,7 @@ void stillSetzen(QRadioButton* r, bool an)
 TFormArchivbearbeiten::TFormArchivbearbeiten()
     : m_zustand(Form12->Zustand)
 {
-    fensterAnlegen(this, QStringLiteral("FormArchivbearbeiten"), QStringLiteral("CT Picture"), Rahmen::NurSchliessen, true);
+    fensterAnlegen(this, QStringLiteral("FormArchivbearbeiten"), QStringLiteral("CT Picture"), Rahmen::NurSchliessen, Lage::Feld);
     setzeClientgroesse(this, 337, 210);
     setzeZweitesSymbol(this);
 

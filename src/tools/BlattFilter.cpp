@@ -26,7 +26,7 @@ const QColor Silber(Farben::Silber);
 TFormFilter::TFormFilter()
     : m_zustand(Form12->Zustand)
 {
-    fensterAnlegen(this, QStringLiteral("FormFilter"), QStringLiteral("Filter"), Rahmen::NurSchliessen, true);
+    fensterAnlegen(this, QStringLiteral("FormFilter"), QStringLiteral("Filter"), Rahmen::NurSchliessen, Lage::Feld);
     setzeClientgroesse(this, 422, 266);
 
     GroupBox1 = gruppe(this, QStringLiteral("GroupBox1"), QStringLiteral(" Filter "), 10, 5, 401, 217);
@@ -103,7 +103,7 @@ void TFormFilter::showEvent(QShowEvent* e)
     if (e->spontaneous())
         return;
     // Bottom-centred over the simulator.
-    move(untenMittig(Form12, this));
+    platzieren(this, untenMittig(Form12, this));
 }
 
 QRadioButton* TFormFilter::Knopf(ct::Filterart art) const

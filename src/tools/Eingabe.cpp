@@ -39,7 +39,7 @@ bool ganzzahl(const QString& text, int& wert)
 TFormEingabe::TFormEingabe()
     : m_zustand(Form12->Zustand)
 {
-    fensterAnlegen(this, QStringLiteral("FormEingabe"), QStringLiteral("Input window for linear filters"), Rahmen::NurSchliessen, true);
+    fensterAnlegen(this, QStringLiteral("FormEingabe"), QStringLiteral("Input window for linear filters"), Rahmen::NurSchliessen, Lage::Feld);
     setzeClientgroesse(this, 271, 228);
 
     Label1 = bezeichnung(this, QStringLiteral("Label1"), QStringLiteral("Enter the weighting factors here "), 7, 8);
@@ -108,9 +108,9 @@ void TFormEingabe::showEvent(QShowEvent* e)
     if (e->spontaneous())
         return;
     // Centred over the filter window, or over the place it takes when shown.
-    const QPoint filterort = FormFilter->isVisible() ? FormFilter->pos() : untenMittig(Form12, FormFilter);
-    move(filterort.x() + (aussenbreite(FormFilter) - aussenbreite(this)) / 2,
-         filterort.y() + (aussenhoehe(FormFilter) - aussenhoehe(this)) / 2);
+    const QPoint filterort = FormFilter->isVisible() ? aussenort(FormFilter) : untenMittig(Form12, FormFilter);
+    platzieren(this, QPoint(filterort.x() + (aussenbreite(FormFilter) - aussenbreite(this)) / 2,
+                            filterort.y() + (aussenhoehe(FormFilter) - aussenhoehe(this)) / 2));
 }
 
 bool TFormEingabe::eventFilter(QObject* objekt, QEvent* e)

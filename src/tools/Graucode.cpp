@@ -59,7 +59,7 @@ QTimer* zeitgeber(QObject* eltern, const QString& name, int ms)
 TFormGraucode::TFormGraucode()
     : m_zustand(Form12->Zustand)
 {
-    fensterAnlegen(this, QStringLiteral("FormGraucode"), QStringLiteral("Gray scaling"), Rahmen::NurSchliessen, true);
+    fensterAnlegen(this, QStringLiteral("FormGraucode"), QStringLiteral("Gray scaling"), Rahmen::NurSchliessen, Lage::Feld);
     setzeClientgroesse(this, 332, 215);
 
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 8, 8, 313, 161);
@@ -171,7 +171,7 @@ void TFormGraucode::FormShow()
     Ziehmodus = false;
 
     // Bottom-centred over the simulator.
-    move(untenMittig(Form12, this));
+    platzieren(this, untenMittig(Form12, this));
 }
 
 void TFormGraucode::Schieber(int P)

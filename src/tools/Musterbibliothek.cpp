@@ -28,7 +28,7 @@ Musterbibliothek::Musterbibliothek(const QString& name, int raster, const Abmess
 {
     setObjectName(name);
     setWindowTitle(QStringLiteral("Pattern Library"));
-    fensterart(this, Rahmen::MitMinimieren, true);
+    fensterart(this, Rahmen::MitMinimieren, Lage::Feld);
     setFont(arial(13));
     setContextMenuPolicy(Qt::NoContextMenu);
 

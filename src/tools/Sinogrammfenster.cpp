@@ -343,7 +343,7 @@ TFormSinogramm::TFormSinogramm()
     : m_zustand(Form12->Zustand)
 {
     fensterAnlegen(this, QStringLiteral("FormSinogramm"), QStringLiteral("Sinogram and reconstruction"),
-                   Rahmen::NurSchliessen, true);
+                   Rahmen::NurSchliessen, Lage::Feld);
     const Masse m = masse();
     setzeClientgroesse(this, m.breite, m.hoehe);
     weissHinterlegen(this);
@@ -459,7 +459,7 @@ void TFormSinogramm::showEvent(QShowEvent* e)
         return;
     // At the right of the layout, below the simulator's menu: over the
     // simulator's picture, beside the pattern.
-    move(obenRechts(this, Form12->menuBar()->height()));
+    platzieren(this, obenRechts(this, Form12->menuBar()->height()));
     allesZeigen();
 }
 

@@ -128,8 +128,8 @@ private slots:
         malen({{10, 10}});
         Form12->StartButton->click();
         Form12->GraucodezeigenButton->click();
-        QCOMPARE(FormGraucode->x() + aussenbreite(FormGraucode) / 2, Versatz + 512);
-        QCOMPARE(FormGraucode->y() + aussenhoehe(FormGraucode), 768);
+        QCOMPARE(aussenort(FormGraucode).x() + aussenbreite(FormGraucode) / 2, Versatz + 512);
+        QCOMPARE(aussenort(FormGraucode).y() + aussenhoehe(FormGraucode), 768);
     }
 
     void klickTrifftDieGezeigteZelle_data()

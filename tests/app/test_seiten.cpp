@@ -61,7 +61,7 @@ private slots:
             QCOMPARE(FormHaupt->Zug[std::size_t(i)]->textfarbe(), i == k ? QColor(Qt::white) : QColor(Qt::black));
         }
         QCOMPARE(FormHaupt->SeiteZurueck->isVisible(), k != 0);
-        QVERIFY(FormHaupt->isVisible());
+        QVERIFY(!FormHaupt->verdeckt());
     }
 
     void kurvenBlaettern()
@@ -82,13 +82,13 @@ private slots:
         klicken(FormHaupt->SeiteWeiter);
         QCOMPARE(AktuelleSeite, 12);
         QVERIFY(Form12->isVisible());
-        QVERIFY(!FormHaupt->isVisible());
+        QVERIFY(FormHaupt->verdeckt());
         for (int i = 0; i <= 12; ++i)
             QCOMPARE(FormHaupt->Zug[std::size_t(i)]->farbe(), Silber);
         Form12->Zurueck->trigger();
         QCOMPARE(AktuelleSeite, 11);
         QCOMPARE(sichtbareSeite(), 11);
-        QVERIFY(FormHaupt->isVisible());
+        QVERIFY(!FormHaupt->verdeckt());
         QVERIFY(FormHaupt->SeiteZurueck->isVisible());
         QCOMPARE(FormHaupt->Zug[11]->farbe(), Navy);
     }
@@ -150,10 +150,10 @@ private slots:
         // the learner restores the program from the task bar
         FormHaupt->setWindowState(Qt::WindowNoState);
         QCOMPARE(Minimierzustand, 0);
-        QVERIFY(FormHaupt->isMaximized());
+        QVERIFY(FormHaupt->isFullScreen());
         QCOMPARE(sichtbareSeite(), seite);
         QCOMPARE(FormAnfang->isVisible(), seite == -1);
-        QCOMPARE(FormHaupt->isVisible(), seite != 12);
+        QCOMPARE(FormHaupt->verdeckt(), seite == 12);
         QCOMPARE(AktuelleSeite, seite);
     }
 

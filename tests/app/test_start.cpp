@@ -248,7 +248,7 @@ private slots:
         FormHaupt->Beenden->trigger();
         QVERIFY(!FormAusstieg->isVisible());
         QVERIFY(!Programmende());
-        QVERIFY(FormHaupt->isVisible());
+        QVERIFY(!FormHaupt->verdeckt());
         // "Yes" sets the flag and closes the main window
         wennModal([] { FormAusstieg->ButtonJa->click(); });
         FormHaupt->Beenden->trigger();

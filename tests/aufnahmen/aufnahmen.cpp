@@ -7,7 +7,7 @@
 //   aufnahmen --vergleich <folder> <folder>  compares two sets, picture by picture
 //
 // Each state gives a picture of the whole screen (what the learner sees:
-// screen.png) and one of every visible top-level window (<name>.png), plus a
+// screen.png) and one of every visible window of the set (<name>.png), plus a
 // line per window with its geometry in geometrie.txt. The program runs on the
 // platform Qt is given (offscreen by default, or xcb on a virtual display).
 // With 800 or 1024 the layout is pretended, as in the window tests; with WxH
@@ -30,6 +30,7 @@
 #include "pages/LexRoentgenstrahlung.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Einpassung.h"
+#include "platform/Fensterart.h"
 #include "platform/Pause.h"
 #include "sim/Blatt12.h"
 #include "sim/Einstellungen.h"
@@ -78,11 +79,15 @@ void aufnehmen(const QString& zustand)
     ordner.mkpath(QStringLiteral("."));
     if (QScreen* s = QGuiApplication::primaryScreen())
         s->grabWindow(0).toImage().save(ordner.filePath(QStringLiteral("screen.png")));
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible() || w->objectName().isEmpty())
+    // Every window of the set that is shown: the main window and the dialogs
+    // are windows of their own, the others lie in the main window.
+    for (QWidget* w : Fenstersatz::alle()) {
+        if (!w || !w->isVisible())
             continue;
         w->grab().toImage().save(ordner.filePath(w->objectName() + QStringLiteral(".png")));
-        const QRect g = w->geometry(), f = w->frameGeometry();
+        const QRect g(w->mapToGlobal(QPoint(0, 0)), w->size());
+        const QRect f = w->isWindow() ? w->frameGeometry()
+                                      : aussenrahmen(w).translated(w->window()->mapToGlobal(QPoint(0, 0)));
         geometrie << zustand << ' ' << w->objectName() << " geometry " << g.x() << ',' << g.y() << ' '
                   << g.width() << 'x' << g.height() << " frame " << f.x() << ',' << f.y() << ' ' << f.width()
                   << 'x' << f.height() << '\n';

@@ -33,6 +33,8 @@
 #include "course/Korrektur.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Bildschirm.h"
+#include "platform/Feldrahmen.h"
+#include "platform/Fensterart.h"
 #include "platform/Steuerelemente.h"
 #include "sim/Blatt12.h"
 #include "sim/Hinweis.h"
@@ -161,43 +163,43 @@ void wachhund()
 // All windows of the set, main window first.
 QList<QWidget*> fenster()
 {
-    QList<QWidget*> liste{FormHaupt, FormAnfang};
-    for (int k = 0; k <= 12; ++k)
-        liste << Fenstersatz::seite(k);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName().startsWith(QLatin1String("Form")) && !liste.contains(w))
-            liste << w;
+    QList<QWidget*> liste;
+    for (QWidget* w : Fenstersatz::alle())
+        liste << w;
     return liste;
-}
-
-// Windows lie in three layers: the main window at the bottom, the pages over
-// it, every other window above the pages.
-int schicht(const QWidget* w)
-{
-    if (w == FormHaupt)
-        return 0;
-    if (w == FormAnfang)
-        return 1;
-    for (int k = 0; k <= 12; ++k)
-        if (w == Fenstersatz::seite(k))
-            return 1;
-    return 2;
 }
 
 bool offen(const QWidget* w)
 {
-    return w && w->isVisible() && !w->isMinimized() && w->windowHandle();
+    return w && w->isVisible() && !w->window()->isMinimized();
 }
 
-// A point of a window that a window of a higher layer covers cannot be
-// clicked (the headless platform has no stacking of its own).
-bool verdeckt(const QWidget* w, QPoint global)
+// The window of the set a control belongs to (nullptr outside the set).
+QWidget* fensterDes(const QWidget* w)
 {
-    for (QWidget* anderes : fenster())
-        if (anderes != w && offen(anderes) && schicht(anderes) > schicht(w)
-            && anderes->frameGeometry().contains(global))
-            return true;
-    return false;
+    const QList<QWidget*> alle = fenster();
+    for (; w; w = w->parentWidget())
+        if (alle.contains(w))
+            return const_cast<QWidget*>(w);
+    return nullptr;
+}
+
+// What a click at a point of a control hits: the main window and the dialogs
+// are the desktop's windows (the dialogs above the main window); inside a
+// window its own stacking decides.
+QWidget* getroffen(QWidget* element, QPoint punkt)
+{
+    QWidget* oben = element->window();
+    const QPoint global = element->mapToGlobal(punkt);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != oben && w->isVisible() && w != FormHaupt && oben == FormHaupt && w->frameGeometry().contains(global)
+            && !(w->windowType() == Qt::ToolTip))
+            return nullptr;
+    const QPoint imFenster = oben->mapFromGlobal(global);
+    if (!oben->rect().contains(imFenster))
+        return nullptr;
+    QWidget* w = oben->childAt(imFenster);
+    return w ? w : oben;
 }
 
 QString name(const QWidget* w)
@@ -205,7 +207,8 @@ QString name(const QWidget* w)
     if (!w)
         return QStringLiteral("-");
     const QString n = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
-    return w->isWindow() ? n : w->window()->objectName() + QLatin1Char('/') + n;
+    const QWidget* f = fensterDes(w);
+    return !f || f == w ? n : f->objectName() + QLatin1Char('/') + n;
 }
 
 // How much a control draws the learner's clicks: what acts gets more.
@@ -422,7 +425,7 @@ private:
             waehrendGehalten(w);
             return;
         }
-        if (QWidget* m = QApplication::activeModalWidget()) {
+        if (QWidget* m = modalesFenster()) {
             aufModal(w, m);
             return;
         }
@@ -474,7 +477,7 @@ private:
             for (QWidget* f : fenster())
                 if (offen(f)) {
                     kandidaten << f;
-                    if (f->isActiveWindow())
+                    if (hatTastatur(f))
                         kandidaten << f << f;
                 }
         if (kandidaten.isEmpty())
@@ -504,14 +507,24 @@ private:
         }
         const QRect r = ziel.element->rect();
         ziel.punkt = QPoint(r.x() + w.bis(i + 2, r.width()), r.y() + w.bis(i + 3, r.height()));
-        // The visible part of a control that reaches past its window.
+        // The visible part of a control that reaches past its window, and
+        // not covered by another window.
         const QPoint imFenster = ziel.element->mapTo(f, ziel.punkt);
-        if (!f->rect().contains(imFenster) || verdeckt(f, f->mapToGlobal(imFenster)))
+        if (!f->rect().contains(imFenster))
+            return std::nullopt;
+        QWidget* treffer = getroffen(ziel.element, ziel.punkt);
+        if (!treffer || fensterDes(treffer) != f)
             return std::nullopt;
         return ziel;
     }
 
     static QWindow* fensterVon(QWidget* w) { return w->window()->windowHandle(); }
+
+    static bool hatTastatur(const QWidget* f)
+    {
+        const QWidget* fokus = QApplication::focusWidget();
+        return fokus && f->window()->isActiveWindow() && (fokus == f || f->isAncestorOf(fokus));
+    }
 
     static QPoint imFenster(const Ziel& z) { return z.element->mapTo(z.element->window(), z.punkt); }
 
@@ -615,7 +628,7 @@ private:
     {
         QWindow* f = QGuiApplication::focusWindow();
         for (QWidget* w : fenster())
-            if (w->windowHandle() == f)
+            if (w->isWindow() && w->windowHandle() == f)
                 return offen(w) ? f : nullptr;
         // a popup menu or a window outside the set
         return f;
@@ -650,12 +663,13 @@ private:
             klickMitte(FormAnfang->SeiteWeiter, QStringLiteral("curl"));
             return;
         }
-        if (offen(FormHaupt)) {
+        if (offen(FormHaupt) && !FormHaupt->verdeckt()) {
             const int wahl = w.bis(2, 15);
             QWidget* ziel = wahl < 13 ? static_cast<QWidget*>(FormHaupt->Zug[std::size_t(wahl)])
                             : wahl == 13 ? static_cast<QWidget*>(FormHaupt->SeiteWeiter)
                                          : static_cast<QWidget*>(FormHaupt->SeiteZurueck);
-            if (ziel->isVisible() && !verdeckt(FormHaupt, ziel->mapToGlobal(ziel->rect().center())))
+            QWidget* treffer = ziel->isVisible() ? getroffen(ziel, ziel->rect().center()) : nullptr;
+            if (treffer && (treffer == ziel || ziel->isAncestorOf(treffer)))
                 klickMitte(ziel, wahl < 13 ? QStringLiteral("strip") : QStringLiteral("curl"));
             return;
         }
@@ -667,7 +681,7 @@ private:
 
     void simulator(const Wurf& w)
     {
-        if (QApplication::activeModalWidget())
+        if (modalesFenster())
             return;
         const int wahl = w.bis(1, 100);
         if (Form12->Zustand.Laeuft()) {
@@ -705,29 +719,61 @@ private:
     void minimieren()
     {
         // As chosen from the "File" menu.
-        if (offen(Form12) && !QApplication::activeModalWidget()) {
+        if (offen(Form12) && !modalesFenster()) {
             notieren(QStringLiteral("menu File > Minimize of the simulator"));
             Form12->Minimieren1->trigger();
-        } else if (offen(FormHaupt) && !QApplication::activeModalWidget()) {
+        } else if (offen(FormHaupt) && !FormHaupt->verdeckt() && !modalesFenster()) {
             notieren(QStringLiteral("menu File > Minimize"));
             FormHaupt->Minimieren->trigger();
         }
     }
 
-    // The close box of a window that has one.
+    static bool hatSchliessfeld(const QWidget* f)
+    {
+        if (const auto* r = qobject_cast<const Feldrahmen*>(feldrahmen(f)))
+            return !r->schliessfeld().isEmpty();
+        return f->isWindow() && (f->windowFlags() & Qt::WindowCloseButtonHint);
+    }
+
+    // The close box of a window that has one: clicked in the frame the
+    // program draws for a panel, or asked of the desktop for a dialog.
+    void schliessfeldDruecken(QWidget* f)
+    {
+        if (auto* r = qobject_cast<Feldrahmen*>(feldrahmen(f))) {
+            klickMitteIn(r, r->schliessfeld(), QStringLiteral("close box of %1").arg(name(f)));
+            return;
+        }
+        notieren(QStringLiteral("close box of %1").arg(name(f)));
+        f->windowHandle()->close();
+    }
+
+    void klickMitteIn(QWidget* element, QRect teil, const QString& wie)
+    {
+        klick(element, teil.center(), Qt::LeftButton, wie);
+    }
+
     void schliessfeld(const Wurf& w)
     {
         QList<QWidget*> mitSchliessfeld;
         for (QWidget* f : fenster())
-            if (offen(f) && (f->windowFlags() & Qt::WindowCloseButtonHint))
+            if (offen(f) && hatSchliessfeld(f))
                 mitSchliessfeld << f;
         if (mitSchliessfeld.isEmpty())
             return;
         QWidget* f = mitSchliessfeld[w.bis(3, int(mitSchliessfeld.size()))];
-        if (QApplication::activeModalWidget() && f != QApplication::activeModalWidget())
+        if (modalesFenster() && f != modalesFenster())
             return;
-        notieren(QStringLiteral("close box of %1").arg(name(f)));
-        f->windowHandle()->close();
+        // Now and then the panel is dragged by its caption first.
+        if (auto* r = qobject_cast<Feldrahmen*>(feldrahmen(f)); r && w.prozent(4, 30)) {
+            const QPoint griff(r->titelleiste().left() + 30, r->titelleiste().center().y());
+            notieren(QStringLiteral("drag %1 by its caption").arg(name(f)));
+            QTest::mousePress(fensterVon(r), Qt::LeftButton, Qt::NoModifier, r->mapTo(r->window(), griff));
+            QTest::mouseMove(fensterVon(r), r->mapTo(r->window(), griff + QPoint(w.bis(5, 200) - 100, w.bis(6, 200) - 100)));
+            QTest::mouseRelease(fensterVon(r), Qt::LeftButton, Qt::NoModifier,
+                                r->mapTo(r->window(), r->titelleiste().topLeft() + QPoint(30, 9)));
+            return;
+        }
+        schliessfeldDruecken(f);
     }
 
     // --- Popup menus and modal dialogs ---------------------------------------------
@@ -754,7 +800,8 @@ private:
             for (QWidget* f : fenster())
                 if (offen(f)) {
                     notieren(QStringLiteral("click beside the popup, on %1").arg(name(f)));
-                    QTest::mouseClick(f->windowHandle(), Qt::LeftButton, Qt::NoModifier, f->rect().center());
+                    QTest::mouseClick(fensterVon(f), Qt::LeftButton, Qt::NoModifier,
+                                      f->mapTo(f->window(), f->rect().center()));
                     return;
                 }
             notieren(QStringLiteral("Escape on the popup"));
@@ -792,9 +839,8 @@ private:
             return;
         }
         const QList<QWidget*> wege = auswege(m);
-        if (wege.isEmpty() || (m->windowFlags() & Qt::WindowCloseButtonHint && w.prozent(3, 25))) {
-            notieren(QStringLiteral("close box of %1").arg(name(m)));
-            m->windowHandle()->close();
+        if (wege.isEmpty() || (hatSchliessfeld(m) && w.prozent(3, 25))) {
+            schliessfeldDruecken(m);
             return;
         }
         klickMitte(wege[w.bis(4, int(wege.size()))], QStringLiteral("answer"));
@@ -832,7 +878,7 @@ private:
             loslassen();
             return;
         }
-        if (QWidget* m = QApplication::activeModalWidget()) {
+        if (QWidget* m = modalesFenster()) {
             antworten(w, m, true);
             return;
         }
@@ -883,10 +929,32 @@ private:
                     .arg(AktuelleSeite)
                     .arg(minimiert ? QStringLiteral(", minimised") : QString());
         }
-        if (!minimiert && FormHaupt->isVisible() != (AktuelleSeite != 12))
+        if (!minimiert && FormHaupt->verdeckt() != (AktuelleSeite == 12))
             return QStringLiteral("the main window is %1 on page %2")
-                .arg(FormHaupt->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"))
+                .arg(FormHaupt->verdeckt() ? QStringLiteral("covered") : QStringLiteral("uncovered"))
                 .arg(AktuelleSeite);
+        // One window on the desktop: the main window, and a modal dialog
+        // while one is open (popup menus and tooltips aside).
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != FormHaupt && w != QApplication::activeModalWidget()
+                && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip)
+                return QStringLiteral("%1 is a window of its own on the desktop").arg(name(w));
+        // The panels stand above the pages and the simulator, and their
+        // caption bar stays within the main window.
+        const QObjectList kinder = FormHaupt->children();
+        qsizetype seitenplatz = -1;
+        for (int k = -1; k <= 12; ++k) {
+            QWidget* s = k < 0 ? FormAnfang : Fenstersatz::seite(k);
+            if (s->isVisible())
+                seitenplatz = kinder.indexOf(s);
+        }
+        for (QWidget* f : fenster())
+            if (QWidget* r = feldrahmen(f); r && f->isVisible()) {
+                if (kinder.indexOf(r) < seitenplatz)
+                    return QStringLiteral("%1 lies below the page").arg(name(f));
+                if (!FormHaupt->rect().intersects(QRect(r->pos(), QSize(r->width(), 23))))
+                    return QStringLiteral("the caption of %1 is off the screen").arg(name(f));
+            }
         const QColor navy(0, 0, 0x80);
         for (int k = 0; k <= 12; ++k) {
             const Panel* z = FormHaupt->Zug[std::size_t(k)];
@@ -899,12 +967,13 @@ private:
                     .arg(markiert ? QString() : QStringLiteral("not "))
                     .arg(AktuelleSeite);
         }
-        if (QWidget* m = QApplication::activeModalWidget()) {
+        if (QWidget* m = modalesFenster()) {
             const QList<QWidget*> wege = auswege(m);
             if (wege.isEmpty())
                 return QStringLiteral("unknown modal window %1").arg(name(m));
             const QRect schirm(0, 0, Bildschirm::breite(), Bildschirm::hoehe());
-            if (!m->isVisible() || m->size().isEmpty() || !schirm.intersects(m->frameGeometry()))
+            const QRect rahmen = m->isWindow() ? m->frameGeometry() : aussenrahmen(m);
+            if (!m->isVisible() || m->size().isEmpty() || !schirm.intersects(rahmen))
                 return QStringLiteral("the modal %1 cannot be seen").arg(name(m));
             for (QWidget* weg : wege)
                 if (!weg->isVisible() || !weg->isEnabled())

@@ -201,7 +201,7 @@ private slots:
         QFETCH(QString, fenster);
         QFETCH(QString, ueberschrift);
         QWidget* w = nullptr;
-        for (QWidget* f : QApplication::topLevelWidgets())
+        for (QWidget* f : Fenstersatz::alle())
             if (f->objectName() == fenster)
                 w = f;
         QVERIFY(w);

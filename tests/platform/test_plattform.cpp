@@ -83,7 +83,7 @@ private slots:
     {
         // a fixed-size dialog takes its new size too
         QWidget dialog;
-        fensterart(&dialog, Rahmen::NurSchliessen, true);
+        fensterart(&dialog, Rahmen::NurSchliessen, Lage::Dialog);
         setzeClientgroesse(&dialog, 292, 103);
         Skalierung::fensterSkalieren(&dialog, 1280, 1024);
         // height 103 * 1024 / 600 = 175 -> * 1.6 = 280; width 292 * 1024 / 800 = 373 -> 596.8
@@ -189,7 +189,7 @@ private slots:
     void modalZeigenKehrtNachDemVerstecktZurueck()
     {
         QWidget dialog;
-        fensterart(&dialog, Rahmen::NurSchliessen, true);
+        fensterart(&dialog, Rahmen::NurSchliessen, Lage::Dialog);
         bool warSichtbar = false;
         QTimer::singleShot(30, [&] {
             warSichtbar = dialog.isVisible() && dialog.isModal();

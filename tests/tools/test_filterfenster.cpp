@@ -141,8 +141,8 @@ private slots:
         QVERIFY(FormEingabe->isVisible());
         QVERIFY(Zustand::jetzt() == vorher);
         // centred over the filter window
-        QCOMPARE(FormEingabe->x(), FormFilter->x() + (aussenbreite(FormFilter) - aussenbreite(FormEingabe)) / 2);
-        QCOMPARE(FormEingabe->y(), FormFilter->y() + (aussenhoehe(FormFilter) - aussenhoehe(FormEingabe)) / 2);
+        QCOMPARE(aussenort(FormEingabe).x(), aussenort(FormFilter).x() + (aussenbreite(FormFilter) - aussenbreite(FormEingabe)) / 2);
+        QCOMPARE(aussenort(FormEingabe).y(), aussenort(FormFilter).y() + (aussenhoehe(FormFilter) - aussenhoehe(FormEingabe)) / 2);
         // Abort keeps the texts; the selected button does not reopen it
         QTest::keyClicks(FormEingabe->Feld5, QStringLiteral("7"));
         FormEingabe->EndeButton->click();

@@ -65,7 +65,7 @@ private slots:
         // The tool window keeps its design size and stands bottom-centred
         // over the simulator.
         QCOMPARE(G()->size(), QSize(332, 215));
-        QCOMPARE(G()->pos(), QPoint((Form12->width() - aussenbreite(G())) / 2, Form12->height() - aussenhoehe(G())));
+        QCOMPARE(aussenort(G()), QPoint((Form12->width() - aussenbreite(G())) / 2, Form12->height() - aussenhoehe(G())));
         // 45 ticks crowding towards the right end, the last one at x = 3
         QSet<int> striche;
         for (int i = 1; i <= 45; ++i)

@@ -122,7 +122,7 @@ private slots:
         QFETCH(int, breite);
         simulatorZeigen(breite, breite * 3 / 4);
         Form12->Sinogrammzeigen->trigger();
-        const QRect f = FormSinogramm->frameGeometry();
+        const QRect f = aussenrahmen(FormSinogramm);
         const QRect muster(Form12->Image2->mapTo(Form12, QPoint(0, 0)), Form12->Image2->size());
         const QRect leiste(Form12->CTBedienPanel->mapTo(Form12, QPoint(0, 0)), Form12->CTBedienPanel->size());
         QVERIFY(f.left() > muster.right());
