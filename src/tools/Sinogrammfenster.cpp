@@ -105,12 +105,14 @@ QString zahl(double wert)
 QImage angepasstesBild(const ct::Bildfeld& bild, const ct::Anpassung& a, int n)
 {
     QImage b(n, n, QImage::Format_RGB32);
-    for (int y = 1; y <= n; ++y)
+    for (int y = 1; y <= n; ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(b.scanLine(y - 1));
         for (int x = 1; x <= n; ++x) {
-            const long long g = 255 - ct::Runden(127.0L * a.Angepasst(bild(x, y).Wert));
-            const int v = int(std::clamp(g, 0LL, 255LL));
-            b.setPixel(x - 1, y - 1, qRgb(v, v, v));
+            const double g = std::clamp(255.0 - 127.0 * a.Angepasst(bild(x, y).Wert), 0.0, 255.0);
+            const int v = int(g + 0.5);
+            zeile[x - 1] = qRgb(v, v, v);
         }
+    }
     return b;
 }
 
@@ -459,7 +461,8 @@ void Zellenbild::zeichnen()
         m_bild = QImage();
         return;
     }
-    m_bild = QImage(m_seite, m_seite, QImage::Format_RGB32);
+    if (m_bild.width() != m_seite)
+        m_bild = QImage(m_seite, m_seite, QImage::Format_RGB32);
     m_bild.fill(Qt::white);
     QPainter p(&m_bild);
     if (!m_farben.isNull() && n > 0)
@@ -891,8 +894,23 @@ bool TFormSinogramm::ausgewertet() const
 void TFormSinogramm::messwerteNachfuehren(const ct::Sinogramm& scan)
 {
     // The window's own copy of the scan's readings: every picture is made
-    // from the same rows, whatever the scan does meanwhile.
-    m_zaehlung = scan;
+    // from the same rows, whatever the scan does meanwhile. Only new rows
+    // are copied while the scan goes on.
+    if (m_zaehlung.Zeilenzahl() != scan.Zeilenzahl() || m_zaehlung.Strahlzahl() != scan.Strahlzahl()
+        || m_zaehlung.Raster() != scan.Raster() || m_zaehlung.Kaestchengroesse() != scan.Kaestchengroesse()
+        || m_zaehlung.Messzeilen() > scan.Messzeilen() || m_zaehlung.Teilstrahlen() > 0) {
+        m_zaehlung = scan;
+    } else {
+        std::array<float, ct::Simulator::Strahlplatz> werte{};
+        for (int z = m_zaehlung.Messzeilen(); z < scan.Messzeilen(); ++z) {
+            for (int k = 1; k <= scan.Strahlzahl(); ++k)
+                werte[std::size_t(k)] = scan.Messwert(z, k);
+            if (scan.Gemessen(z))
+                m_zaehlung.ZeileAnfuegen(werte.data());
+            else
+                m_zaehlung.TeilzeileAnfuegen(werte.data(), scan.Teilstrahlen());
+        }
+    }
     if (Weglaenge->isChecked())
         ct::Nachfuehren(m_zaehlung, m_vorlage, Photonen(), m_weg);
     const Verfahren v = GewaehltesVerfahren();
@@ -908,6 +926,7 @@ void TFormSinogramm::allesZeigen()
 {
     if (!isVisible())
         return;
+
     const ct::Simulator& m = m_zustand.Modell();
     const int n = m.Raster;
     m_bild = ausgewertet();
@@ -924,6 +943,7 @@ void TFormSinogramm::allesZeigen()
     Muster->zeigen(n, kopie);
 
     // Every reconstruction made afresh from the readings as they stand.
+    m_zaehlung = ct::Sinogramm();
     m_weg = ct::Sinogramm();
     m_gefiltertesSinogramm = ct::Sinogramm();
     m_rueck.Zuruecksetzen();
@@ -965,6 +985,7 @@ void TFormSinogramm::ZeilenNachfuehren(const ct::Sinogramm& scan)
     // The first row of a scan: the pattern is now the scanned one.
     if (scan.Messzeilen() <= 1 || m_zaehlung.Messzeilen() == 0) {
         vorlageLesen();
+        m_zaehlung = ct::Sinogramm();
         m_weg = ct::Sinogramm();
         m_gefiltertesSinogramm = ct::Sinogramm();
         m_rueck.Zuruecksetzen();
@@ -1001,7 +1022,6 @@ void TFormSinogramm::bilderZeigen()
                     : v == Verfahren::RamLak     ? tr("Ram-Lak")
                     : v == Verfahren::SheppLogan ? tr("Shepp-Logan")
                                                  : tr("Hann"));
-    m_kurven[2]->setName(verfahrenName(v));
     const bool etwas = Messwerte().Messzeilen() > 0;
     m_anpassungRueck = etwas ? ct::Anpassen(m_rueck.Bild(), m_vorlage, n) : ct::Anpassung{};
     const bool rekonstruiert = etwas && (!iterativ || m_bild);
@@ -1023,6 +1043,8 @@ void TFormSinogramm::bilderZeigen()
             }
     }
     Differenzbild->zeigen(n, differenz);
+    if (m_kurven[2]->name() != verfahrenName(v))
+        m_kurven[2]->setName(verfahrenName(v));
     figurenZeigen();
     profilZeigen();
 }

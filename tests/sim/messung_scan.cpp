@@ -94,10 +94,12 @@ Ergebnis scan(QRadioButton* darstellung)
 // The sinogram window's work for one scan: the last scan's 180 rows handed to
 // it one by one, as the scan hands them (the row, the plain and the filtered
 // picture growing with it), the window painted before the next; with the
-// scan's counted readings, or a detector's at 10^4 photons per ray.
+// scan's counted readings, or a detector's at 10^4 photons per ray. The CT
+// picture is deleted first, so that the window stands as during a scan.
 Ergebnis sinogrammzeilen(bool weg)
 {
     const ct::Sinogramm messung = Form12->Modell.Messung;
+    Form12->CTLoeschenClick();
     ct::Sinogramm s(messung.Raster(), messung.Kaestchengroesse(), messung.Strahlzahl(), messung.Winkelschritt());
     TFormSinogramm* f = FormSinogramm;
     (weg ? f->Weglaenge : f->Zaehlung)->click();
@@ -154,6 +156,7 @@ int main(int argc, char** argv)
             Form12->Sinogrammzeigen->trigger();
             drucken("  the same, sinogram window open", scan(FormEinstellungen->Alles));
             drucken("  the window's 180 rows alone", sinogrammzeilen(false));
+            Form12->StartButton->click();   // the same scan again, for the next
             drucken("  the same, path lengths at 10^4", sinogrammzeilen(true));
             FormSinogramm->Zaehlung->click();
             FormSinogramm->hide();
