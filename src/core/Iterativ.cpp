@@ -10,6 +10,17 @@
 
 namespace ct {
 
+namespace {
+
+// A ray whose weights' squares sum to less than this only grazes the grid
+// (a chord of half a cell side through one cell): its share would divide the
+// reading's noise by that tiny length and throw huge values into the corner
+// cells it clips, so it is left out of the sweeps. A counted ray touches at
+// least one cell and is always taken.
+constexpr float KleinsteQuadratsumme = 0.25f;
+
+}  // namespace
+
 std::vector<int> Zeilenfolge(int zeilen)
 {
     std::vector<int> folge;
@@ -58,8 +69,8 @@ Iterationsergebnis IterativeRekonstruktion(const Sinogramm& s, int durchlaeufe)
             const int a = s.Winkel(z);
             for (int k = 1; k <= s.GemesseneStrahlen(z); ++k) {
                 const float quadrate = matrix->Quadratsumme(a, k);
-                if (quadrate <= 0.0f)
-                    continue;   // a ray beside the grid
+                if (quadrate < KleinsteQuadratsumme)
+                    continue;   // beside the grid, or grazing it
                 const Strahlmatrix::Strahl r = matrix->Bei(a, k);
                 float summe = 0.0f;
                 for (std::size_t i = 0; i < r.Stellen.size(); ++i)

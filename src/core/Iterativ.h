@@ -13,7 +13,8 @@
 // touched cell gets an equal share; for a detector's readings a cell gets
 // more the longer the ray runs through it. After a sweep no cell may stay
 // negative (an attenuation is never below 0), which the sweep's end sets to
-// 0.
+// 0. A detector's ray that only grazes a corner of the grid is left out: its
+// reading's noise, shared over so short a path, would swamp the cells there.
 //
 // The rays are taken angle after angle, but not in the scan's order of
 // angles: the next angle is always the one farthest from those already
