@@ -100,6 +100,15 @@ QString zahl(double wert)
     return QString::number(wert, 'f', b >= 100 ? 0 : b >= 10 ? 1 : 2);
 }
 
+// A number rounded to two significant digits (177,828 to 180,000).
+double zweiStellen(double wert)
+{
+    if (!(wert > 0.0))
+        return wert;
+    const double stelle = std::pow(10.0, std::floor(std::log10(wert)) - 1.0);
+    return std::round(wert / stelle) * stelle;
+}
+
 // A picture's fitted values shown on the pattern's gray: 0 white, 1 the
 // pattern copy's gray 128, 2 and above black, below 0 white.
 QImage angepasstesBild(const ct::Bildfeld& bild, const ct::Anpassung& a, int n)
@@ -584,7 +593,7 @@ TFormSinogramm::TFormSinogramm()
     Dosis->setPageStep(4);
     Dosis->setValue(OhneRauschen);
     Dosis->setAccessibleName(tr("Dose in photons per ray"));
-    Dosisanzeige = anzeige(this, QStringLiteral("Dosisanzeige"));
+    Dosisanzeige = anzeige(this, QStringLiteral("Dosisanzeige"), 10);
 
     Label3 = ueberschrift(this, QStringLiteral("Label3"), tr("Back-projection"), Kurvenfarben[1], 11);
     Rueckprojektionsbild = new Zellenbild(this, QStringLiteral("Rueckprojektionsbild"));
@@ -735,7 +744,8 @@ TFormSinogramm::Verfahren TFormSinogramm::GewaehltesVerfahren() const
 double TFormSinogramm::Photonen() const
 {
     const int p = Dosis->value();
-    return p >= OhneRauschen ? 0.0 : std::pow(10.0, p / 4.0);
+    // quarter decades, as shown: 100, 180, 320, 560, 1,000, ...
+    return p >= OhneRauschen ? 0.0 : zweiStellen(std::pow(10.0, p / 4.0));
 }
 
 const ct::Sinogramm& TFormSinogramm::Messwerte() const
@@ -788,8 +798,8 @@ void TFormSinogramm::anordnen(bool voll)
         Zaehlung->move(Rand + 58, unten + 23);
         Weglaenge->move(Rand + 58, unten + 40);
         Dosislabel->move(Rand, unten + 62);
-        Dosis->setGeometry(Rand + 36, unten + 60, 110, 18);
-        Dosisanzeige->setGeometry(Rand + 150, unten + 62, m.breite - Rand - 150, 15);
+        Dosis->setGeometry(Rand + 36, unten + 60, 100, 18);
+        Dosisanzeige->setGeometry(Rand + 140, unten + 63, m.breite - Rand - 140, 15);
         return;
     }
 
@@ -803,8 +813,8 @@ void TFormSinogramm::anordnen(bool voll)
     Zaehlung->move(Rand + 58, unterSinogramm + 5);
     Weglaenge->move(Rand + 58, unterSinogramm + 22);
     Dosislabel->move(Rand, unterSinogramm + 46);
-    Dosis->setGeometry(Rand + 36, unterSinogramm + 44, 150, 18);
-    Dosisanzeige->setGeometry(Rand + 192, unterSinogramm + 46, 140, 15);
+    Dosis->setGeometry(Rand + 36, unterSinogramm + 44, 110, 18);
+    Dosisanzeige->setGeometry(Rand + 150, unterSinogramm + 47, 160, 15);
 
     // The right part starts at the same place for every grid.
     const int x0 = links + m.bloecke + 52;

@@ -58,6 +58,7 @@
 #include <QTabWidget>
 #include <QTextStream>
 #include <QToolButton>
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -242,6 +243,20 @@ void simulatorWeiter()
     FormHaupt->ZugNeu(11);
 }
 
+// A detector's readings at 10^2, 10^4 and 10^6 photons per ray, each with
+// every reconstruction.
+void sinogrammDosen(const QString& name)
+{
+    const std::array<const char*, 4> verfahren{"ramlak", "shepp_logan", "hann", "art"};
+    for (const int stelle : {8, 16, 24}) {
+        FormSinogramm->Dosis->setValue(stelle);
+        for (int i = 0; i < 4; ++i) {
+            FormSinogramm->Rekonstruktionswahl->setCurrentIndex(i);
+            aufnehmen(QStringLiteral("%1_1e%2_%3").arg(name).arg(stelle / 4).arg(QLatin1String(verfahren[std::size_t(i)])));
+        }
+    }
+}
+
 // The sinogram window before a scan, during a scan of the library's heart on
 // the large grid (the sinogram half measured, beside the scan) and after it,
 // with a reading's ray and a cell's sine curve; after a scan of a drawn disc
@@ -287,6 +302,16 @@ void sinogramm()
     FormSinogramm->Sinogrammart->setCurrentIndex(1);
     aufnehmen(QStringLiteral("88_sinogramm_gefiltert"));
     FormSinogramm->Sinogrammart->setCurrentIndex(0);
+    sinogrammDosen(QStringLiteral("89_scheibe"));
+    // the heart on the large grid, the same
+    Form12->CTLoeschenClick();
+    einstellen({e->Rastergroesse56});
+    Form12->BibliothekButton->click();
+    FormBilder56->Bilder->setCurrentIndex(1);
+    FormBilder56->UebernehmenButton->click();
+    Form12->StartButton->click();
+    FormSinogramm->Weglaenge->click();
+    sinogrammDosen(QStringLiteral("90_herz"));
     FormSinogramm->Dosis->setValue(TFormSinogramm::OhneRauschen);
     wahl->setCurrentIndex(0);
     FormSinogramm->Zaehlung->click();

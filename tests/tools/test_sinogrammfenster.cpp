@@ -575,6 +575,10 @@ private slots:
             rms.push_back(f->RmsRekonstruktion());
         }
         QCOMPARE(f->Dosisanzeige->text(), QStringLiteral("%1 photons per ray").arg(QLocale().toString(1e6, 'f', 0)));
+        // between the decades quarter decades, to two digits as shown
+        f->Dosis->setValue(9);
+        QCOMPARE(f->Photonen(), 180.0);
+        QCOMPARE(f->Dosisanzeige->text(), QStringLiteral("180 photons per ray"));
         // less noise, a better picture
         QVERIFY(rms[0] > rms[1] && rms[1] > rms[2]);
         f->Zaehlung->click();
