@@ -8,6 +8,7 @@
 #include "core/Muster.h"
 #include "core/Rueckprojektion.h"
 #include "core/Simulator.h"
+#include "Testformen.h"
 
 #include <QTest>
 
@@ -16,20 +17,14 @@
 #include <numbers>
 #include <vector>
 
-using Form = std::function<bool(double dx, double dy)>;   // offsets from the grid's centre in cells
+using namespace Testformen;
 
 namespace {
 
-// A simulator laid out for the grid and the angle step, with the cells of
-// the form as its pattern, scanned.
+// A simulator with the cells of the form as its pattern, scanned.
 ct::Simulator Gescannt(int n, int schritt, const Form& form)
 {
-    ct::Simulator s;
-    s.RasterEinrichten(n, 800, 0, 0);
-    s.Winkelschritt = schritt;
-    for (int x = 1; x <= ct::Feldgroesse; ++x)
-        for (int y = 1; y <= ct::Feldgroesse; ++y)
-            s.CTBild(x, y).Belegt = x <= n && y <= n && form(x - (n + 1) / 2.0, y - (n + 1) / 2.0);
+    ct::Simulator s = Laden(n, 800, schritt, form);
     ct::StillerBeobachter still;
     s.Tomographie(still);
     return s;
@@ -38,29 +33,11 @@ ct::Simulator Gescannt(int n, int schritt, const Form& form)
 // The library's heart instead of a form.
 ct::Simulator Herz(int n, int schritt)
 {
-    ct::Simulator h;
-    h.RasterEinrichten(n, 800, 0, 0);
-    h.Winkelschritt = schritt;
-    for (int x = 1; x <= ct::Feldgroesse; ++x)
-        for (int y = 1; y <= ct::Feldgroesse; ++y)
-            h.CTBild(x, y).Belegt = false;
+    ct::Simulator h = Laden(n, 800, schritt, [](double, double) { return false; });
     ct::HerzMalen(n, [&](int x, int y) { h.CTBild(x, y).Belegt = true; });
     ct::StillerBeobachter still;
     h.Tomographie(still);
     return h;
-}
-
-Form Scheibe(double r)
-{
-    return [r](double dx, double dy) { return dx * dx + dy * dy <= r * r; };
-}
-
-Form Ring(double innen, double aussen)
-{
-    return [=](double dx, double dy) {
-        const double d2 = dx * dx + dy * dy;
-        return d2 > innen * innen && d2 <= aussen * aussen;
-    };
 }
 
 // The pattern the scan read: its Belegt flags.

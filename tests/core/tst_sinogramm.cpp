@@ -6,6 +6,7 @@
 #include "core/Kennzahlen.h"
 #include "core/Rueckprojektion.h"
 #include "core/Simulator.h"
+#include "Testformen.h"
 
 #include <QTest>
 
@@ -21,40 +22,14 @@
 
 using ct::Kaestchen;
 using Zellen = std::vector<Kaestchen>;
-using Form = std::function<bool(double dx, double dy)>;   // offsets from the grid's centre in cells
+using namespace Testformen;
 
 namespace {
-
-// A simulator laid out for the grid and the angle step, with the cells of
-// the form as its pattern, ready to scan.
-ct::Simulator Laden(int n, int breite, int schritt, const Form& form)
-{
-    ct::Simulator s;
-    s.RasterEinrichten(n, breite, 0, 0);
-    s.Winkelschritt = schritt;
-    for (int x = 1; x <= ct::Feldgroesse; ++x)
-        for (int y = 1; y <= ct::Feldgroesse; ++y)
-            s.CTBild(x, y).Belegt = x <= n && y <= n && form(x - (n + 1) / 2.0, y - (n + 1) / 2.0);
-    return s;
-}
 
 Form Streuung(int dichte)
 {
     auto z = std::make_shared<std::uint32_t>(4711);
     return [z, dichte](double, double) { return int(((*z = *z * 1103515245u + 12345u) >> 16) % 100) < dichte; };
-}
-
-Form Scheibe(double r)
-{
-    return [r](double dx, double dy) { return dx * dx + dy * dy <= r * r; };
-}
-
-Form Ring(double innen, double aussen)
-{
-    return [=](double dx, double dy) {
-        const double d2 = dx * dx + dy * dy;
-        return d2 > innen * innen && d2 <= aussen * aussen;
-    };
 }
 
 Form Zelle(double dx0, double dy0)
