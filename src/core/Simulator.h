@@ -219,9 +219,10 @@ public:
     Bildfeld CTBild;            // pattern flags and accumulated values
     Bildfeld FilterBild;        // the result of the last filter
     int Weisszahl = 0;          // white cells when the pattern was last read
-    // The readings of the last scan, one row per finished projection (see
-    // core/Sinogramm.h). Tomographie lays it out anew and fills it; deleting
-    // the CT picture empties it.
+    // The readings of the last scan, one row per finished projection and
+    // the measured rays of a projection a stop ended (see core/Sinogramm.h).
+    // Tomographie lays it out anew and fills it; deleting the CT picture
+    // empties it.
     Sinogramm Messung;
 
     // --- Scan state -------------------------------------------------------

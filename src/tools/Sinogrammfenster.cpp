@@ -22,7 +22,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLegend>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QMenuBar>
@@ -945,7 +944,6 @@ void TFormSinogramm::allesZeigen()
         platzieren();
     }
     vorlageLesen();
-    ct::Graufeld stufen;
     QImage kopie(n, n, QImage::Format_RGB32);
     for (int x = 1; x <= n; ++x)
         for (int y = 1; y <= n; ++y)

@@ -11,10 +11,8 @@
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <optional>
 #include <vector>
 
-class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
@@ -24,7 +22,6 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QSpinBox;
-class QValueAxis;
 class Simulatorzustand;
 
 // The gray level of a reading in the sinogram: 255 - Round(255 v / vmax),
