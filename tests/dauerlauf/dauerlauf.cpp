@@ -59,6 +59,7 @@
 #include <QWindow>
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -238,13 +239,15 @@ struct Wurf
     bool prozent(std::size_t i, int p) const { return int(z[i] % 100u) < p; }
 };
 
+// Every key of a menu item or a button (checked against the window set when a
+// run begins), and the menu bars' Alt keys.
 const std::pair<Qt::Key, Qt::KeyboardModifiers> Tastenkuerzel[] = {
     {Qt::Key_N, Qt::ControlModifier}, {Qt::Key_B, Qt::ControlModifier}, {Qt::Key_D, Qt::ControlModifier},
     {Qt::Key_L, Qt::ControlModifier}, {Qt::Key_F1, Qt::NoModifier},     {Qt::Key_I, Qt::ControlModifier},
     {Qt::Key_S, Qt::ControlModifier}, {Qt::Key_E, Qt::ControlModifier}, {Qt::Key_V, Qt::ControlModifier},
     {Qt::Key_G, Qt::ControlModifier}, {Qt::Key_F, Qt::ControlModifier}, {Qt::Key_A, Qt::ControlModifier},
     {Qt::Key_F, Qt::AltModifier},     {Qt::Key_P, Qt::AltModifier},     {Qt::Key_C, Qt::AltModifier},
-    {Qt::Key_L, Qt::AltModifier},     {Qt::Key_O, Qt::AltModifier},
+    {Qt::Key_L, Qt::AltModifier},     {Qt::Key_O, Qt::AltModifier},     {Qt::Key_M, Qt::ControlModifier},
 };
 
 const Qt::Key Tasten[] = {Qt::Key_0,      Qt::Key_1,     Qt::Key_2,      Qt::Key_3,     Qt::Key_4,      Qt::Key_5,
@@ -327,12 +330,31 @@ private:
         m_gehalten.reset();
         QTestPrivate::qtestMouseButtons = Qt::NoButton;
         Testumgebung::starten(m_breite);
+        if (m_zahlen.programmstarts == 0)
+            kuerzelPruefen();
         ++m_zahlen.programmstarts;
         m_ausstieg = false;
         m_endeSeit = -1;
         m_scanlief = false;
         Programm::setzeHauptschleife(true);
         planen();
+    }
+
+    // A key that a window's action has but the table lacks would never be pressed.
+    static void kuerzelPruefen()
+    {
+        for (QWidget* w : fenster())
+            for (const QAction* a : w->findChildren<QAction*>()) {
+                const QKeySequence k = a->shortcut();
+                if (k.isEmpty())
+                    continue;
+                const bool drin = std::any_of(std::begin(Tastenkuerzel), std::end(Tastenkuerzel), [&k](const auto& t) {
+                    return QKeySequence(int(t.second) | int(t.first)) == k;
+                });
+                if (!drin)
+                    scheitern(QStringLiteral("the key %1 of %2 is missing from the keys pressed")
+                                  .arg(k.toString(), a->objectName()));
+            }
     }
 
     // The next step comes from a timer of its own, so that it can come

@@ -148,51 +148,82 @@ private slots:
     void waehrendDesScans_data()
     {
         QTest::addColumn<bool>("amEnde");
-        QTest::newRow("jeder Schritt") << false;
-        QTest::newRow("am Ende") << true;
+        QTest::addColumn<bool>("nachBild");
+        QTest::newRow("jeder Schritt") << false << false;
+        QTest::newRow("am Ende") << true << false;
+        QTest::newRow("jeder Schritt, nach einem Bild") << false << true;
+        QTest::newRow("am Ende, nach einem Bild") << true << true;
     }
 
+    // Every control the scan switches off is checked while it runs. After a
+    // picture (saved to the archive, then deleted) the menus of the picture
+    // and the archive are on when the scan starts; the controls the deletion
+    // switched off are switched on here, so that each check can fail.
     void waehrendDesScans()
     {
         QFETCH(bool, amEnde);
+        QFETCH(bool, nachBild);
+        TForm12* f = Form12;
+        const std::vector<QMenu*> menues{f->Vorlage, f->Bearbeiten, f->Computertomograph, f->CTBildSpeichern,
+                                         f->CTBildLoeschen, f->CTBildLaden};
+        const std::vector<QWidget*> knoepfe{f->VorlageLoeschenButton, f->BibliothekButton, f->CTLoeschenButton,
+                                            f->GraucodezeigenButton, f->FilterzeigenButton, f->EinstellungButton,
+                                            f->ArchivbearbeitenButton};
+        const std::vector<QAction*> punkte{f->Neu1, f->CTLoeschen, f->Graucodezeigen, f->BildLaden[0],
+                                           f->BildLoeschen[0]};
         vierer(10, amEnde ? E()->Endergebnis : E()->Alles, false);
+        if (nachBild) {
+            f->StartButton->click();
+            f->BildSpeichern[0]->trigger();
+            f->CTLoeschenClick();
+            for (QMenu* m : menues)
+                QVERIFY2(m->isEnabled(), qPrintable(m->objectName()));
+            QVERIFY(f->BildLaden[0]->isEnabled());
+            for (QWidget* w : knoepfe)
+                w->setEnabled(true);
+        }
         for (QWidget* w : std::initializer_list<QWidget*>{FormBilder38, FormFilter, FormArchivbearbeiten})
             w->show();
-        bool geprueft = false;
+        bool geprueft = false, durch = false;
         QImage muster;
-        QTimer::singleShot(60, [&] {
-            geprueft = true;
-            QVERIFY(Form12->Zustand.Laeuft());
-            QCOMPARE(Form12->StopButton->isEnabled(), !amEnde);
-            QCOMPARE(Form12->PauseButton->isEnabled(), !amEnde);
-            QCOMPARE(Form12->SpeedButton->isEnabled(), !amEnde);
+        const auto pruefen = [&] {
+            if (std::exchange(geprueft, true))
+                return;
+            QVERIFY(f->Zustand.Laeuft());
+            QCOMPARE(f->StopButton->isEnabled(), !amEnde);
+            QCOMPARE(f->PauseButton->isEnabled(), !amEnde);
+            QCOMPARE(f->SpeedButton->isEnabled(), !amEnde);
             QCOMPARE(FormProgressBar->isVisible(), amEnde);
-            QVERIFY(!Form12->StartButton->isEnabled());
-            for (QMenu* m : {Form12->Vorlage, Form12->Bearbeiten, Form12->Computertomograph,
-                             Form12->CTBildSpeichern, Form12->CTBildLoeschen, Form12->CTBildLaden})
+            QVERIFY(!f->StartButton->isEnabled());
+            for (QMenu* m : menues)
                 QVERIFY2(!m->isEnabled(), qPrintable(m->objectName()));
-            QVERIFY(!Form12->Neu1->isEnabled());
-            for (QWidget* w : {Form12->VorlageLoeschenButton, Form12->BibliothekButton, Form12->CTLoeschenButton,
-                               Form12->GraucodezeigenButton, Form12->FilterzeigenButton, Form12->EinstellungButton,
-                               Form12->ArchivbearbeitenButton})
+            for (QWidget* w : knoepfe)
                 QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+            // the items of the menus above cannot be reached; these are off themselves
+            QVERIFY(!f->Neu1->isEnabled());
+            QVERIFY(!f->CTLoeschen->isEnabled());
+            QVERIFY(!f->Graucodezeigen->isEnabled());
             QVERIFY(QApplication::overrideCursor());
             QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-            QVERIFY(Form12->Sichtbild->isVisible());
-            QVERIFY(Form12->FortschrittsAnzeige->isVisible());
-            QVERIFY(!Form12->StandbildSender->isVisible());
+            QVERIFY(f->Sichtbild->isVisible());
+            QVERIFY(f->FortschrittsAnzeige->isVisible());
+            QVERIFY(!f->StandbildSender->isVisible());
             for (QWidget* w : std::initializer_list<QWidget*>{FormEinstellungen, FormBilder38, FormFilter,
                                                                FormArchivbearbeiten})
                 QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
             // the pattern cannot be changed
-            muster = Form12->Image2->flaeche().bild();
-            QTest::mouseClick(Form12->Image2, Qt::LeftButton, Qt::NoModifier, zellmitte(1, 1));
-            QTest::mouseClick(Form12->Image2, Qt::RightButton, Qt::NoModifier, zellmitte(2, 2));
-            QCOMPARE(Form12->Image2->flaeche().bild(), muster);
-        });
-        Form12->StartButton->click();
-        QVERIFY(geprueft);
-        QVERIFY(Form12->Zustand.StartGesperrt());
+            muster = f->Image2->flaeche().bild();
+            QTest::mouseClick(f->Image2, Qt::LeftButton, Qt::NoModifier, zellmitte(1, 1));
+            QTest::mouseClick(f->Image2, Qt::RightButton, Qt::NoModifier, zellmitte(2, 2));
+            QCOMPARE(f->Image2->flaeche().bild(), muster);
+            durch = true;
+        };
+        // checked after the first angle, the scan under way
+        const auto verbindung = connect(&f->Zustand, &Simulatorzustand::winkelFertig, this, pruefen);
+        f->StartButton->click();
+        disconnect(verbindung);
+        QVERIFY(durch);
+        QVERIFY(f->Zustand.StartGesperrt());
     }
 
     void leeresMuster()

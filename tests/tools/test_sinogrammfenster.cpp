@@ -32,6 +32,7 @@
 #include <set>
 
 Q_DECLARE_METATYPE(std::vector<ct::Kaestchen>)
+Q_DECLARE_METATYPE(std::vector<Simhilfe::Zelle>)
 
 using namespace Testumgebung;
 using namespace Werkzeughilfe;
@@ -142,6 +143,44 @@ private slots:
             QVERIFY2(tasten.insert(t).second, qPrintable(t));
         }
         QVERIFY(tasten.count(QStringLiteral("Ctrl+M")) == 1);
+    }
+
+    void musterFolgtDemMalen_data()
+    {
+        QTest::addColumn<std::vector<Zelle>>("gemalt");
+        QTest::addColumn<std::vector<Zelle>>("geloescht");
+        QTest::addColumn<bool>("vorlageLoeschen");
+        QTest::addColumn<std::vector<Zelle>>("belegt");
+        QTest::newRow("painted") << std::vector<Zelle>{{1, 1}, {3, 2}} << std::vector<Zelle>{} << false
+                                 << std::vector<Zelle>{{1, 1}, {3, 2}};
+        QTest::newRow("painted, one erased") << std::vector<Zelle>{{2, 2}, {4, 3}, {4, 4}}
+                                             << std::vector<Zelle>{{4, 3}} << false
+                                             << std::vector<Zelle>{{2, 2}, {4, 4}};
+        QTest::newRow("pattern deleted") << std::vector<Zelle>{{1, 4}} << std::vector<Zelle>{} << true
+                                         << std::vector<Zelle>{};
+    }
+
+    // With the window open and no readings, its pattern copy follows the
+    // painting cell by cell.
+    void musterFolgtDemMalen()
+    {
+        QFETCH(std::vector<Zelle>, gemalt);
+        QFETCH(std::vector<Zelle>, geloescht);
+        QFETCH(bool, vorlageLoeschen);
+        QFETCH(std::vector<Zelle>, belegt);
+        TFormEinstellungen* e = FormEinstellungen;
+        einstellen({e->Rastergroesse4});
+        Form12->Sinogrammzeigen->trigger();
+        QVERIFY(FormSinogramm->isVisible());
+        malen(gemalt);
+        malen(geloescht, Qt::RightButton);
+        if (vorlageLoeschen)
+            Form12->VorlageLoeschenClick();
+        for (int x = 1; x <= 4; ++x)
+            for (int y = 1; y <= 4; ++y)
+                QVERIFY2(FormSinogramm->Vorlage()(x, y).Belegt
+                             == (std::find(belegt.begin(), belegt.end(), Zelle{x, y}) != belegt.end()),
+                         qPrintable(QStringLiteral("cell %1,%2").arg(x).arg(y)));
     }
 
     void seitenwechselSchliesst()
