@@ -4,6 +4,7 @@
 #include "app/HauptBlatt.h"
 #include "platform/Bildschirm.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
 
@@ -30,7 +31,7 @@ TFormAusstieg::TFormAusstieg()
     connect(ButtonNein, &QPushButton::clicked, this, &TFormAusstieg::ButtonNeinClick);
 
     Skalierung::fensterSkalieren(this, Bildschirm::breite(), Bildschirm::hoehe());
-    if (Bildschirmbreite == 1024)
+    if (Layout::breite() == 1024)
         setzeAussengroesse(this, 384, 150);
     setzeZweitesSymbol(this);
     aufBildschirmZentrieren(this);

@@ -5,6 +5,10 @@
 class QLabel;
 class QPushButton;
 
+// The exit flag, kept by the exit dialog: true once the learner answered "Yes".
+// Every running animation and scan tests it after each pause and returns.
+bool Programmende();
+
 // Asks before the program ends. Its "Yes" also sets the program-wide exit
 // flag that every running animation and scan watches.
 class TFormAusstieg : public QWidget

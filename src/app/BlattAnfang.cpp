@@ -9,6 +9,7 @@
 #include "platform/Bildschirm.h"
 #include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
 
@@ -55,20 +56,20 @@ TFormAnfang::TFormAnfang()
     connect(SeiteWeiter, &Bildanzeige::geklickt, this, &TFormAnfang::SeiteWeiterClick);
 
     // 1. frame (in the layout, which stands centred where the screen is wider)
-    if (Bildschirmbreite == 1024)
+    if (Layout::breite() == 1024)
         setGeometry(Bildschirm::versatz(), 18, 1024, 748);
     else
         setGeometry(Bildschirm::versatz(), 18, 800, 580);
     // 2. scale
-    Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
+    Skalierung::fensterSkalieren(this, Layout::breite(), Layout::hoehe());
     // the head picture, computed at the size it is shown
     Bild1->setzeBild(Programmbilder::kopfschnitt(Bild1->width(), Bild1->height()));
     // 3. focus sink off the window
     WeiterButton->move(-100, WeiterButton->y());
     // 4. the forward curl, the same picture as the main window's
-    const int hoehe = Bildschirmbreite * 60 / 800;
-    const int breite = Bildschirmbreite * 90 / 800;
-    SeiteWeiter->setGeometry(Bildschirmbreite - breite, Bildschirmhoehe - hoehe - 20, breite, hoehe);
+    const int hoehe = Layout::breite() * 60 / 800;
+    const int breite = Layout::breite() * 90 / 800;
+    SeiteWeiter->setGeometry(Layout::breite() - breite, Layout::hoehe() - hoehe - 20, breite, hoehe);
     SeiteWeiter->setzeBildquelle(FormHaupt->SeiteWeiter->bildquelle(), FormHaupt->SeiteWeiter->bildquelleGespiegelt());
     // 5. the arrow pointing at it
     Pfeil->move(SeiteWeiter->x() - Pfeil->width(), SeiteWeiter->y() + (SeiteWeiter->height() - Pfeil->height()) / 2);
@@ -77,14 +78,14 @@ TFormAnfang::TFormAnfang()
     Weiter->move(SeiteWeiter->x() - Pfeil->width() - Weiter->width() - 10,
                  SeiteWeiter->y() + (SeiteWeiter->height() - Weiter->height()) / 2 - 2);
     // 7.
-    Lernmodus = true;
+    FormHaupt->Zustand.setzeLernmodus(true);
     Namensfeld->setFocus();
 }
 
 void TFormAnfang::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
-    FormHaupt->Neu->setEnabled(false);
+    FormHaupt->Zustand.neuAnbieten(false);
     Namensfeld->setFocus();
 }
 

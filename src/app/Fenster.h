@@ -75,6 +75,8 @@ void starten();
 void abbauen();
 // Page k (0 to 12) as a plain window, for code that only shows and hides it.
 QWidget* seite(int k);
+// The simulator (page 12) as a plain window: the tools stand below it.
+QWidget* simulator();
 // The reference and tool windows that a page change and minimising close, in
 // the order of creation.
 std::vector<QWidget*> hilfsfenster();

@@ -42,6 +42,7 @@
 
 #include <QWidget>
 #include <iterator>
+#include <type_traits>
 
 #define QUORVEL_DEFINITION(Klasse, Name, Art) Klasse* Name = nullptr;
 QUORVEL_FENSTERSATZ(QUORVEL_DEFINITION)
@@ -52,10 +53,14 @@ namespace Fenstersatz {
 namespace {
 // Assigns the reference before the next window is created, so that every
 // creation handler sees the windows made before it.
+// The simulator's tools get its state handed to them.
 template <typename T>
 void neu(T*& referenz)
 {
-    referenz = new T();
+    if constexpr (std::is_constructible_v<T, Simulatorzustand&>)
+        referenz = new T(Form12->Zustand);
+    else
+        referenz = new T();
 }
 
 template <typename T>
@@ -106,6 +111,11 @@ QWidget* seite(int k)
         if (e.art == Art::Seite && nummer++ == k)
             return e.fenster();
     return nullptr;
+}
+
+QWidget* simulator()
+{
+    return Form12;
 }
 
 std::vector<QWidget*> hilfsfenster()

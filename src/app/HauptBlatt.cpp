@@ -4,10 +4,7 @@
 #include "app/BlattAnfang.h"
 #include "app/Fenster.h"
 #include "app/Programm.h"
-#include "course/Blatt11.h"
-#include "course/Blatt7.h"
-#include "course/Blatt8.h"
-#include "course/Blatt9.h"
+#include "app/Kursseite.h"
 #include "pages/Danksagung.h"
 #include "pages/Hilfe.h"
 #include "pages/Info.h"
@@ -19,6 +16,7 @@
 #include "platform/Bildschirm.h"
 #include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Meldung.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
@@ -26,21 +24,12 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLayout>
 #include <QMenuBar>
 #include <QTimer>
 #include <cmath>
 
-int Bildschirmbreite = 0;
-int Bildschirmhoehe = 0;
-int Leistenhoehe = 0;
-int AktuelleSeite = Seiten::Startfenster;
-int Minimierzustand = Minimierung::Normal;
-bool Lernmodus = true;
-
 namespace {
-// The tumour circles of the exercise grids.
-constexpr QRgb Tumorfarbe = 0x7E7E7E;
-
 const char* const Abhilfe = QT_TRANSLATE_NOOP(
     "TFormHaupt",
     "Brechen Sie bitte an dieser Stelle ab und nehmen unter START/EINSTELLUNGEN/SYSTEMSTEUERUNG/ANZEIGE/EINSTELLUNGEN");
@@ -85,23 +74,21 @@ TFormHaupt::TFormHaupt()
     }
     Zug[0]->setzeFarbe(QColor(Farben::Navy));
     Zug[0]->setzeTextfarbe(Qt::white);
-    connect(SeiteWeiter, &Bildanzeige::geklickt, this, [this] { ZugNeu(AktuelleSeite + 1); });
-    connect(SeiteZurueck, &Bildanzeige::geklickt, this, [this] { ZugNeu(AktuelleSeite - 1); });
+    connect(SeiteWeiter, &Bildanzeige::geklickt, this, [this] { ZugNeu(Zustand.seite() + 1); });
+    connect(SeiteZurueck, &Bildanzeige::geklickt, this, [this] { ZugNeu(Zustand.seite() - 1); });
 
     // 1. scale to the layout
-    Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
+    Skalierung::fensterSkalieren(this, Layout::breite(), Layout::hoehe());
     // 2.-4. the curls and the strip at the bottom of the layout (which stands
     // centred where the screen is wider)
-    const int x0 = Bildschirm::versatz();
-    SeiteWeiter->move(x0 + Bildschirmbreite - SeiteWeiter->width(), Bildschirmhoehe - SeiteWeiter->height() - 20);
-    SeiteZurueck->move(x0, Bildschirmhoehe - SeiteZurueck->height() - 20);
-    Untergrund->move(x0 + (Bildschirmbreite - Untergrund->width()) / 2,
-                     Bildschirmhoehe - int(std::nearbyint(Untergrund->height() * 1.8)));
+    const int x0 = Layout::versatz();
+    SeiteWeiter->move(x0 + Layout::breite() - SeiteWeiter->width(), Layout::hoehe() - SeiteWeiter->height() - 20);
+    SeiteZurueck->move(x0, Layout::hoehe() - SeiteZurueck->height() - 20);
+    Untergrund->move(x0 + (Layout::breite() - Untergrund->width()) / 2,
+                     Layout::hoehe() - int(std::nearbyint(Untergrund->height() * 1.8)));
     SeiteWeiter->setzeBildquelle(QStringLiteral(":/app/eselsohr.svg"));
     SeiteZurueck->setzeBildquelle(QStringLiteral(":/app/eselsohr.svg"), true);
-    // 5.
-    Minimierzustand = Minimierung::Normal;
-    AktuelleSeite = Seiten::Startfenster;
+    // 5. (the course state starts at the start window, not minimised)
 
     setGeometry(Bildschirm::flaeche());
 }
@@ -141,11 +128,7 @@ void TFormHaupt::anzeigePruefen()
         if (antwort == Meldung::Antwort::Abbrechen)
             Programm::endeAnfordern();
     }
-    // Widths below 1024 get the small layout, all others the large one.
-    const bool gross = anzeige.breite >= 1024;
-    Bildschirmbreite = gross ? 1024 : 800;
-    Bildschirmhoehe = gross ? 768 : 600;
-    Leistenhoehe = gross ? 100 : 80;
+    Layout::waehlen(anzeige.breite);
 }
 
 void TFormHaupt::menueAnlegen()
@@ -202,6 +185,14 @@ void TFormHaupt::menueAnlegen()
         modus->addAction(a);
     }
     Lernprogramm1->setChecked(true);
+    // The menus follow the course state.
+    connect(&Zustand, &Kurszustand::neuAngebotGeaendert, Neu, &QAction::setEnabled);
+    connect(&Zustand, &Kurszustand::modiAngebotGeaendert, this, [this](bool an) {
+        Demonstration1->setEnabled(an);
+        Lernprogramm1->setEnabled(an);
+    });
+    connect(&Zustand, &Kurszustand::lernmodusGesetzt, this,
+            [this](bool lernen) { (lernen ? Lernprogramm1 : Demonstration1)->setChecked(true); });
 
     Lexikon = leiste->addMenu(tr("&Lexicon"));
     Lexikon->setObjectName(QStringLiteral("Lexikon"));
@@ -269,67 +260,46 @@ void TFormHaupt::ZugNeu(int k)
             Fenstersatz::seite(i)->hide();
     if (k == Seiten::Simulator)
         verdecken();
-    AktuelleSeite = k;
+    Zustand.setzeSeite(k);
     if (k == 0)
         SeiteZurueck->hide();
     else if (k <= Seiten::LetzteKursseite)
         SeiteZurueck->show();
 }
 
+Kursseite* TFormHaupt::kursseite(int k)
+{
+    if (k < 0 || k > Seiten::LetzteKursseite)
+        return nullptr;
+    return static_cast<Kursseite*>(Fenstersatz::seite(k));
+}
+
 void TFormHaupt::NeuClick()
 {
-    switch (AktuelleSeite) {
-    case 7:
-        Form7->NeuStart();
-        break;
-    case 8:
-        Form8->NeuStart();
-        break;
-    case 9:
-        Form9->NeuStart();
-        break;
-    case 11:
-        Form11->NeuStart();
-        break;
-    default:
-        break;
-    }
+    if (Kursseite* seite = kursseite(Zustand.seite()))
+        seite->NeuStart();
+}
+
+void TFormHaupt::modusWaehlen(bool lernen)
+{
+    // The simulator has no modes: its items change nothing.
+    if (Zustand.seite() == Seiten::Simulator)
+        return;
+    Kursseite* seite = kursseite(Zustand.seite());
+    if (seite && seite->hatModi())
+        seite->Modus(lernen);
+    else
+        Zustand.setzeLernmodus(lernen);
 }
 
 void TFormHaupt::Demonstration1Click()
 {
-    switch (AktuelleSeite) {
-    case 8:
-        Form8->Demonstration1();
-        break;
-    case 9:
-        Form9->Demonstration1();
-        break;
-    case Seiten::Simulator:
-        break;
-    default:
-        Lernmodus = false;
-        Demonstration1->setChecked(true);
-        break;
-    }
+    modusWaehlen(false);
 }
 
 void TFormHaupt::Lernprogramm1Click()
 {
-    switch (AktuelleSeite) {
-    case 8:
-        Form8->Lernprogramm1();
-        break;
-    case 9:
-        Form9->Lernprogramm1();
-        break;
-    case Seiten::Simulator:
-        break;
-    default:
-        Lernmodus = true;
-        Lernprogramm1->setChecked(true);
-        break;
-    }
+    modusWaehlen(true);
 }
 
 void TFormHaupt::BeendenClick()
@@ -339,7 +309,7 @@ void TFormHaupt::BeendenClick()
 
 void TFormHaupt::MinimierenClick()
 {
-    Minimierzustand = Minimierung::Verlangt;
+    Zustand.setzeMinimierung(Minimierung::Verlangt);
     setWindowState((windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
 }
 
@@ -352,23 +322,24 @@ void TFormHaupt::changeEvent(QEvent* e)
 
 void TFormHaupt::FormResize()
 {
-    if (Minimierzustand == Minimierung::Verlangt && isMinimized()) {
-        Minimierzustand = Minimierung::Minimiert;
+    const int seite = Zustand.seite();
+    if (Zustand.minimierung() == Minimierung::Verlangt && isMinimized()) {
+        Zustand.setzeMinimierung(Minimierung::Minimiert);
         hilfsfensterSchliessen();
         FormAnfang->hide();
         for (int k = 0; k <= Seiten::Simulator; ++k)
             Fenstersatz::seite(k)->hide();
-    } else if (Minimierzustand == Minimierung::Minimiert && !isMinimized()) {
-        Minimierzustand = Minimierung::Normal;
+    } else if (Zustand.minimierung() == Minimierung::Minimiert && !isMinimized()) {
+        Zustand.setzeMinimierung(Minimierung::Normal);
         setWindowState(Qt::WindowFullScreen);
-        FormAnfang->setVisible(AktuelleSeite == Seiten::Startfenster);
+        FormAnfang->setVisible(seite == Seiten::Startfenster);
         for (int k = 0; k <= Seiten::Simulator; ++k)
-            Fenstersatz::seite(k)->setVisible(AktuelleSeite == k);
+            Fenstersatz::seite(k)->setVisible(seite == k);
         aufdecken();
-        if (AktuelleSeite == Seiten::Simulator)
+        if (seite == Seiten::Simulator)
             verdecken();
         // The keyboard goes to the window shown again.
-        QWidget* vorn = AktuelleSeite == Seiten::Startfenster ? FormAnfang : Fenstersatz::seite(AktuelleSeite);
+        QWidget* vorn = seite == Seiten::Startfenster ? FormAnfang : Fenstersatz::seite(seite);
         if (vorn)
             aktivieren(vorn);
     }
@@ -410,34 +381,4 @@ void TFormHaupt::closeEvent(QCloseEvent* e)
     }
     e->accept();
     Programm::beenden();
-}
-
-void TFormHaupt::ImageZeichnen(Bildanzeige* bild, int c, int n, int figur, int o)
-{
-    Zeichenflaeche& f = bild->flaeche();
-    if (f.groesse() != bild->size())
-        f.setzeGroesse(bild->width(), bild->height());
-    f.setzePinsel(Farben::Weiss);
-    f.fillRect(0, 0, f.breite(), f.hoehe());
-    f.setzeStift(Farben::Schwarz);
-    for (int i = 1; i <= n + 1; ++i)
-        for (int d = 0; d <= 1; ++d) {
-            f.moveTo(i * c - o + d, c - o);
-            f.lineTo(i * c - o + d, (n + 1) * c + 1 - o);
-        }
-    for (int i = 1; i <= n + 1; ++i) {
-        f.moveTo(c - o, i * c - o);
-        f.lineTo((n + 1) * c + 1 - o, i * c - o);
-        f.moveTo(c - o, i * c - o + 1);
-        f.lineTo((n + 1) * c + 2 - o, i * c - o + 1);
-    }
-    f.setzePinsel(Tumorfarbe);
-    if (figur == 1 || figur == 2)
-        f.ellipse(2 * c + 1 - o, 2 * c + 1 - o, 3 * c - o, 3 * c - o);
-    if (figur == 2)
-        f.ellipse(3 * c + 1 - o, 3 * c + 1 - o, 4 * c - o, 4 * c - o);
-    if (figur == 3)
-        f.ellipse(c + 1 - o, c + 1 - o, 2 * c - o, 2 * c - o);
-    f.setzePinsel(Farben::Weiss);
-    bild->aktualisieren();
 }

@@ -1,55 +1,28 @@
 #pragma once
 
 #include "app/Fenster.h"
+#include "app/Kurszustand.h"
 
 #include <QMainWindow>
 #include <array>
 
 class Bildanzeige;
+class Kursseite;
 class Panel;
 class QAction;
 class QMenu;
 
-// Layout values, set once when the main window is created and never changed:
-// the layout the windows are sized for (800 x 600 or 1024 x 768) and the
-// height kept free at its bottom for the page strip.
-extern int Bildschirmbreite;
-extern int Bildschirmhoehe;
-extern int Leistenhoehe;
-
-// The page numbers: the course pages 0 to 11, the simulator 12, and the
-// number AktuelleSeite has while the start window is up.
-namespace Seiten {
-constexpr int Startfenster = -1;
-constexpr int LetzteKursseite = 11;
-constexpr int Simulator = 12;
-}  // namespace Seiten
-
-// The current page: Seiten::Startfenster while the start window is up, else 0 to 12.
-extern int AktuelleSeite;
-
-// The states of minimising the program, with the values they have always had.
-namespace Minimierung {
-constexpr int Normal = 0;
-constexpr int Verlangt = 1050;    // the learner asked to minimise
-constexpr int Minimiert = 2050;   // minimised, the course windows hidden
-}  // namespace Minimierung
-extern int Minimierzustand;
-// true = Instruction, false = Demonstration.
-extern bool Lernmodus;
-
-// The exit flag, kept by the exit dialog: true once the learner answered "Yes".
-// Every running animation and scan tests it after each pause and returns.
-bool Programmende();
-
 // The main window: a white, frameless backdrop filling the screen, with the
 // menu bar, the page strip and the two page curls. It decides which course page
-// is visible.
+// is visible; its menus follow the course state.
 class TFormHaupt : public QMainWindow
 {
     Q_OBJECT
 public:
     TFormHaupt();
+
+    // The current page, the mode, and what the menus offer.
+    Kurszustand Zustand;
 
     // Menu
     QAction* Neu;
@@ -88,11 +61,6 @@ public:
     void Lernprogramm1Click();
     void BeendenClick();
 
-    // The grid picture of the exercise pages: n x n cells of c pixels with
-    // lines two pixels thick, its top-left corner at (c - o, c - o), and the
-    // tumour circles of figure 1, 2 or 3 (0: none).
-    void ImageZeichnen(Bildanzeige* bild, int c, int n, int figur, int o);
-
     // Closes (hides) the reference and tool windows that a page change closes.
     void hilfsfensterSchliessen();
 
@@ -111,6 +79,10 @@ protected:
 
 private:
     void anzeigePruefen();
+    // Course page k (0 to 11), else none.
+    static Kursseite* kursseite(int k);
+    // A mode item: the page's own switch where it has one, else the mode.
+    void modusWaehlen(bool lernen);
     void menueAnlegen();
     void FormResize();
     bool m_ersterAuftritt = true;

@@ -1,8 +1,8 @@
 #include "app/Kursseite.h"
 
 #include "app/HauptBlatt.h"
-#include "platform/Bildschirm.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
 
@@ -20,10 +20,15 @@ Kursseite::Kursseite(const QString& name)
     WeiterButton = knopf(this, QStringLiteral("WeiterButton"), tr("Continue"), 0, 0, 75, 25);
 }
 
+Kurszustand& Kursseite::kurs()
+{
+    return FormHaupt->Zustand;
+}
+
 void Kursseite::seiteEinrichten()
 {
-    Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
-    setGeometry(Bildschirm::versatz(), 18, Bildschirmbreite, Bildschirmhoehe - Leistenhoehe);
+    Skalierung::fensterSkalieren(this, Layout::breite(), Layout::hoehe());
+    setGeometry(Layout::versatz(), 18, Layout::breite(), Layout::hoehe() - Layout::leistenhoehe());
     WeiterButton->move(-100, WeiterButton->y());
 }
 

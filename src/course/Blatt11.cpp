@@ -1,6 +1,6 @@
 #include "course/Blatt11.h"
 
-#include "app/HauptBlatt.h"
+#include "app/Fenster.h"
 #include "course/Korrektur.h"
 #include "course/Kurshilfen.h"
 #include "platform/Bildanzeige.h"
@@ -126,7 +126,7 @@ TForm11::TForm11()
     Schritt = 2;
     Malfarbe = Qt::white;
     Eingetragen.fill(false);
-    FormHaupt->ImageZeichnen(Bild1, Zelle, 3, 3, 0);
+    Kurs::gitterbild(Bild1, Zelle, 3, 3, 0);
     summengitter();
     Bild2->flaeche().setzePinsel(Kurs::Grau);
     Richtungen = {Richtung{.start = StartHoriButton, .knopf = HorizontalButton, .faktoren = HorFaktoren,
@@ -167,7 +167,7 @@ TForm11::TForm11()
 void TForm11::summengitter()
 {
     const QRgb pinsel = Bild2->flaeche().pinsel();
-    FormHaupt->ImageZeichnen(Bild2, Zelle, 3, 0, 0);
+    Kurs::gitterbild(Bild2, Zelle, 3, 0, 0);
     Bild2->flaeche().setzePinsel(pinsel);
 }
 
@@ -510,7 +510,7 @@ void TForm11::NeuStart()
     neustartMelden();
     markieren(StartHoriButton, false);
     markieren(StartVertiButton, false);
-    FormHaupt->ImageZeichnen(Bild1, Zelle, 3, 3, 0);
+    Kurs::gitterbild(Bild1, Zelle, 3, 3, 0);
     summengitter();
     for (Gruppe g : {HorFaktoren, HorAnteile, VerFaktoren, VerAnteile})
         for (QLineEdit* f : felder(g)) {

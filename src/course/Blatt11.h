@@ -22,7 +22,7 @@ public:
     TForm11();
 
     // Restarts the exercise ("&New").
-    void NeuStart();
+    void NeuStart() override;
 
     QPlainTextEdit* Memo2;
     QPlainTextEdit* Memo3;

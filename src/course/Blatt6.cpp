@@ -1,8 +1,9 @@
 #include "course/Blatt6.h"
 
-#include "app/HauptBlatt.h"
+#include "app/Fenster.h"
 #include "course/Kurshilfen.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Layout.h"
 #include "platform/Steuerelemente.h"
 
 #include <QAction>
@@ -47,9 +48,9 @@ TForm6::TForm6()
 
     seiteEinrichten();
 
-    Halbseite = Bildschirmbreite * 25 / 800;
-    Halbachse = Bildschirmbreite * 15 / 800;
-    Randkorrektur = Bildschirmbreite == 1024 ? 1 : 0;
+    Halbseite = Layout::breite() * 25 / 800;
+    Halbachse = Layout::breite() * 15 / 800;
+    Randkorrektur = Layout::breite() == 1024 ? 1 : 0;
     for (Bildanzeige* b : {Schattenwurf1, Schattenwurf2})
         b->flaecheAnpassen();
     Schatten1Loeschen();
@@ -58,7 +59,7 @@ TForm6::TForm6()
     Lampe2Zustand = 0;
     for (QPushButton* l : {Lampe11, Lampe12, Lampe21, Lampe22})
         l->setIcon(LampeAus->icon());
-    FormHaupt->ImageZeichnen(Bild, Bildschirmbreite * 45 / 800, 4, 1, 0);
+    Kurs::gitterbild(Bild, Layout::breite() * 45 / 800, 4, 1, 0);
 
     for (QPlainTextEdit* m : {Memo1, Memo2})
         Kurs::beiMausdruck(m, [this] { WeiterButton->setFocus(Qt::MouseFocusReason); });
@@ -70,7 +71,7 @@ TForm6::TForm6()
 
 void TForm6::FormShow()
 {
-    FormHaupt->Neu->setEnabled(false);
+    kurs().neuAnbieten(false);
 }
 
 void TForm6::Lampe11Click()

@@ -1,6 +1,7 @@
 #include "course/Blatt7.h"
 
-#include "app/HauptBlatt.h"
+#include "app/Ausstieg.h"
+#include "app/Fenster.h"
 #include "course/Kurshilfen.h"
 #include "platform/Steuerelemente.h"
 
@@ -87,7 +88,7 @@ bool TForm7::verteilen(QPushButton* knopf, int schritt, const std::array<QLineEd
 {
     if (erledigt(knopf))
         return false;
-    FormHaupt->Neu->setEnabled(false);
+    kurs().neuAnbieten(false);
     markieren(knopf, true);
     knopf->setFocus();
     Schritt = schritt;
@@ -95,7 +96,7 @@ bool TForm7::verteilen(QPushButton* knopf, int schritt, const std::array<QLineEd
     // "&New" comes back also when a restart stopped the step; the page then
     // stays as the restart set it up.
     if (!Programmende())
-        FormHaupt->Neu->setEnabled(true);
+        kurs().neuAnbieten(true);
     return fertig;
 }
 

@@ -14,7 +14,7 @@ public:
     TForm7();
 
     // Restarts the exercise ("&New").
-    void NeuStart();
+    void NeuStart() override;
 
     QPushButton* Start1Button;
     QPushButton* Start2Button;

@@ -1,6 +1,6 @@
 #include "course/Blatt8.h"
 
-#include "app/HauptBlatt.h"
+#include "app/Fenster.h"
 #include "course/Kurshilfen.h"
 #include "platform/Steuerelemente.h"
 
@@ -99,7 +99,7 @@ bool TForm8::StrahlenVertikal()
 
 void TForm8::HorizontalButtonClick()
 {
-    if (Lernmodus) {
+    if (kurs().lernmodus()) {
         if (!anteileRichtig(0) || erledigt(HorizontalButton))
             return;
         bestaetigen(0);
@@ -109,7 +109,7 @@ void TForm8::HorizontalButtonClick()
     } else {
         if (!vorfuehren(0))
             return;
-        modusmenue(true);
+        kurs().modiAnbieten(true);
     }
     anteileSchliessen(0);
     if (Abbruch == 1)
@@ -120,7 +120,7 @@ void TForm8::HorizontalButtonClick()
 
 void TForm8::VertikalButtonClick()
 {
-    if (Lernmodus) {
+    if (kurs().lernmodus()) {
         if (!anteileRichtig(1))
             return;
         bestaetigen(1);
@@ -128,7 +128,7 @@ void TForm8::VertikalButtonClick()
     } else {
         if (!vorfuehren(1))
             return;
-        modusmenue(true);
+        kurs().modiAnbieten(true);
     }
     anteileSchliessen(1);
     schrittWeiter(VertikalButton, 5, SummenButton);
@@ -153,7 +153,7 @@ void TForm8::FormActivate()
     Modusseite::FormActivate();
     // In instruction mode the activation also puts the focus back on the
     // step the page has reached after the second pass.
-    if (Lernmodus && Phase >= 4 && Phase <= 6) {
+    if (kurs().lernmodus() && Phase >= 4 && Phase <= 6) {
         Schritt = Phase + 1;
         Kurs::fokus(schrittziel(), WeiterButton);
     }

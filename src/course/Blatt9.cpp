@@ -1,8 +1,9 @@
 #include "course/Blatt9.h"
 
-#include "app/HauptBlatt.h"
+#include "app/Fenster.h"
 #include "course/Kurshilfen.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Layout.h"
 #include "platform/Steuerelemente.h"
 
 #include <QLabel>
@@ -109,8 +110,8 @@ TForm9::TForm9()
     Zelle = skaliert(45);
     X0 = Y0 = skaliert(25) - Zelle / 2;
     X0s = skaliert(245) - Zelle / 2;
-    Schrittweite = Bildschirmbreite >= 1024 ? 9 : 8;
-    Grundlaenge = Bildschirmbreite >= 1024 ? 13 : 10;
+    Schrittweite = Layout::breite() >= 1024 ? 9 : 8;
+    Grundlaenge = Layout::breite() >= 1024 ? 13 : 10;
     gitterZeichnen(2, Zelle / 2);
     Phase = 0;
     Schritt = 1;
@@ -157,7 +158,7 @@ bool TForm9::StrahlenD1()
 bool TForm9::StrahlenD2()
 {
     // The D2 beams take the place of the D1 beams and their labels.
-    FormHaupt->ImageZeichnen(Bild1, Zelle, 4, 2, Zelle / 2);
+    Kurs::gitterbild(Bild1, Zelle, 4, 2, Zelle / 2);
     for (int k = 1; k <= 7; ++k)
         IntD1[k]->hide();
     const Strahlrichtung richtung{Kurs::Blau, {-4, 4}, {-Schrittweite, Schrittweite}, {{{2, -7}, {2, -2}, {8, -2}}}};
@@ -174,12 +175,12 @@ void TForm9::D1ButtonClick()
 {
     // From the check or distribution on, the mode items stay disabled until
     // the page moves on to the second pass.
-    if (Lernmodus) {
+    if (kurs().lernmodus()) {
         if (!anteileRichtig(0) || erledigt(D1Button))
             return;
         bestaetigen(0);
         Schritt = 2;
-        modusmenue(false);
+        kurs().modiAnbieten(false);
         markieren(D1Button, true);
     } else if (!vorfuehren(0))
         return;
@@ -190,19 +191,19 @@ void TForm9::D1ButtonClick()
         return;
     }
     schrittWeiter(D1Button, 3, Start2Button);
-    modusmenue(true);
+    kurs().modiAnbieten(true);
 }
 
 void TForm9::D2ButtonClick()
 {
-    if (Lernmodus) {
+    if (kurs().lernmodus()) {
         if (!anteileRichtig(1))
             return;
         bestaetigen(1);
     } else {
         if (!vorfuehren(1))
             return;
-        modusmenue(true);
+        kurs().modiAnbieten(true);
     }
     Loeschen2Button->hide();
     anteileSchliessen(1);

@@ -1,10 +1,11 @@
 #include "course/Falsch.h"
 
-#include "app/HauptBlatt.h"
+#include "app/Fenster.h"
 #include "course/Kurshilfen.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Bildschirm.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
 
@@ -41,7 +42,7 @@ TFormFalsch::TFormFalsch()
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
 
     Skalierung::fensterSkalieren(this, Bildschirm::breite(), Bildschirm::hoehe());
-    if (Bildschirmbreite == 1024)
+    if (Layout::breite() == 1024)
         setzeAussengroesse(this, 349, 213);
     // A verdict is never cut off: a label narrower than its text grows to the
     // right (the centred one on both sides).

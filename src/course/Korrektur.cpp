@@ -1,10 +1,11 @@
 #include "course/Korrektur.h"
 
-#include "app/HauptBlatt.h"
+#include "app/Fenster.h"
 #include "course/Kurshilfen.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Bildschirm.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
 
@@ -29,7 +30,7 @@ TFormKorrektur::TFormKorrektur()
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
 
     Skalierung::fensterSkalieren(this, Bildschirm::breite(), Bildschirm::hoehe());
-    if (Bildschirmbreite == 1024)
+    if (Layout::breite() == 1024)
         setzeAussengroesse(this, 451, 217);
     m_breite = width();
     setzeZweitesSymbol(this);
@@ -45,7 +46,7 @@ void TFormKorrektur::Meldung(const QString& z1, const QString& z2, const QString
     // The message must be readable in full: a line longer than the dialog
     // (the fixed size of the large layout is narrow for its larger font)
     // widens it, and the OK button keeps its margin to the right edge.
-    const int okRand = Skalierung::mulDivRund(19, Bildschirm::breite() > 800 ? Bildschirmbreite : 800, 800);
+    const int okRand = Skalierung::mulDivRund(19, Bildschirm::breite() > 800 ? Layout::breite() : 800, 800);
     const int textrand = Skalierung::mulDivRund(3, okRand, 19);
     int noetig = m_breite;
     for (QLabel* zeile : {Zeile1, Zeile2, Zeile3})

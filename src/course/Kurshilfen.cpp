@@ -1,6 +1,7 @@
 #include "course/Kurshilfen.h"
 
 #include "app/Programmbilder.h"
+#include "platform/Bildanzeige.h"
 #include "platform/Fokusfalle.h"
 #include "platform/Steuerelemente.h"
 #include "platform/Zeichenflaeche.h"
@@ -20,6 +21,38 @@ const QImage& kopf()
     // Twice the dialogs' picture size: sharp when stretched at 1024 x 768 too.
     static const QImage bild = Programmbilder::kopfRoentgen(156, 226);
     return bild;
+}
+
+void gitterbild(Bildanzeige* bild, int c, int n, int figur, int o)
+{
+    // The tumour circles of the exercise grids.
+    constexpr QRgb Tumorfarbe = 0x7E7E7E;
+    Zeichenflaeche& f = bild->flaeche();
+    if (f.groesse() != bild->size())
+        f.setzeGroesse(bild->width(), bild->height());
+    f.setzePinsel(Farben::Weiss);
+    f.fillRect(0, 0, f.breite(), f.hoehe());
+    f.setzeStift(Farben::Schwarz);
+    for (int i = 1; i <= n + 1; ++i)
+        for (int d = 0; d <= 1; ++d) {
+            f.moveTo(i * c - o + d, c - o);
+            f.lineTo(i * c - o + d, (n + 1) * c + 1 - o);
+        }
+    for (int i = 1; i <= n + 1; ++i) {
+        f.moveTo(c - o, i * c - o);
+        f.lineTo((n + 1) * c + 1 - o, i * c - o);
+        f.moveTo(c - o, i * c - o + 1);
+        f.lineTo((n + 1) * c + 2 - o, i * c - o + 1);
+    }
+    f.setzePinsel(Tumorfarbe);
+    if (figur == 1 || figur == 2)
+        f.ellipse(2 * c + 1 - o, 2 * c + 1 - o, 3 * c - o, 3 * c - o);
+    if (figur == 2)
+        f.ellipse(3 * c + 1 - o, 3 * c + 1 - o, 4 * c - o, 4 * c - o);
+    if (figur == 3)
+        f.ellipse(c + 1 - o, c + 1 - o, 2 * c - o, 2 * c - o);
+    f.setzePinsel(Farben::Weiss);
+    bild->aktualisieren();
 }
 
 QString text(const QString& pfad)

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class Bildanzeige;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -73,6 +74,11 @@ void fokus(QWidget* ziel, QWidget* ersatz = nullptr);
 
 // Sets the tab order to the given sequence.
 void tabfolge(const std::vector<QWidget*>& folge);
+
+// The grid picture of the exercise pages: n x n cells of c pixels with lines
+// two pixels thick, its top-left corner at (c - o, c - o), and the tumour
+// circles of figure 1, 2 or 3 (0: none).
+void gitterbild(Bildanzeige* bild, int c, int n, int figur, int o);
 
 // One dash of a beam on a surface, from (x, y) towards (x + dx, y + dy), the
 // end point excluded.

@@ -1,6 +1,7 @@
 #include "course/Modusseite.h"
 
-#include "app/HauptBlatt.h"
+#include "app/Ausstieg.h"
+#include "app/Fenster.h"
 #include "course/Falsch.h"
 #include "course/Kurshilfen.h"
 #include "platform/Steuerelemente.h"
@@ -30,7 +31,7 @@ void Modusseite::loeschknoepfe()
 
 void Modusseite::beschriften()
 {
-    const QString beschriftung = Lernmodus ? tr("Korrektur") : tr("Verteilung");
+    const QString beschriftung = kurs().lernmodus() ? tr("Korrektur") : tr("Verteilung");
     for (const Durchgang& d : Durchgaenge)
         d.knopf->setText(beschriftung);
 }
@@ -47,12 +48,6 @@ void Modusseite::tabfolge(std::initializer_list<QWidget*> danach)
     }
     folge.insert(folge.end(), danach);
     Kurs::tabfolge(folge);
-}
-
-void Modusseite::modusmenue(bool an)
-{
-    FormHaupt->Demonstration1->setEnabled(an);
-    FormHaupt->Lernprogramm1->setEnabled(an);
 }
 
 void Modusseite::anteileOeffnen(const Durchgang& d)
@@ -101,16 +96,16 @@ void Modusseite::strahlenStarten(int g)
         return;
     Phase = 2 * g + 1;
     // The mode items stay disabled until a beam run completes.
-    modusmenue(false);
+    kurs().modiAnbieten(false);
     if (!strahlenlauf(d.start, d.strahlen))
         return;
-    if (Lernmodus) {
+    if (kurs().lernmodus()) {
         d.start->setEnabled(false);
         d.knopf->setEnabled(true);
         anteileOeffnen(d);
     } else
         schrittWeiter(d.start, 2 * g + 2, d.knopf);
-    modusmenue(true);
+    kurs().modiAnbieten(true);
 }
 
 void Modusseite::Start1ButtonClick()
@@ -155,8 +150,8 @@ bool Modusseite::vorfuehren(int g)
     if (erledigt(d.knopf))
         return false;
     Phase = 2 * g + 2;
-    FormHaupt->Neu->setEnabled(false);
-    modusmenue(false);
+    kurs().neuAnbieten(false);
+    kurs().modiAnbieten(false);
     markieren(d.knopf, true);
     if (g == 0)
         d.knopf->setFocus();
@@ -172,18 +167,17 @@ bool Modusseite::vorfuehren(int g)
         gruppenweise(d.gruppen, [&](int n) { felder[n]->setText(QString::number(d.soll(zeile(n), spalte(n)))); });
     if (Programmende())
         return false;
-    FormHaupt->Neu->setEnabled(true);
+    kurs().neuAnbieten(true);
     // Stopped by a restart, the distribution leaves the page as the restart
     // set it up; only the menu items it took away come back.
     if (!fertig)
-        modusmenue(true);
+        kurs().modiAnbieten(true);
     return fertig;
 }
 
 void Modusseite::Modus(bool lernen, bool aktivierung)
 {
-    Lernmodus = lernen;
-    (lernen ? FormHaupt->Lernprogramm1 : FormHaupt->Demonstration1)->setChecked(true);
+    kurs().setzeLernmodus(lernen);
     beschriften();
     if (lernen) {
         if (Phase == 1 || Phase == 3)
@@ -214,19 +208,9 @@ void Modusseite::Modus(bool lernen, bool aktivierung)
     }
 }
 
-void Modusseite::Demonstration1()
-{
-    Modus(false, false);
-}
-
-void Modusseite::Lernprogramm1()
-{
-    Modus(true, false);
-}
-
 void Modusseite::FormActivate()
 {
-    Modus(Lernmodus, true);
+    Modus(kurs().lernmodus(), true);
 }
 
 void Modusseite::NeuStart()

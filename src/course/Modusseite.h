@@ -20,10 +20,10 @@ class Modusseite : public Uebungsseite
     Q_OBJECT
 public:
     // Restarts the exercise ("&New").
-    void NeuStart();
-    // The page's own mode switch.
-    void Demonstration1();
-    void Lernprogramm1();
+    void NeuStart() override;
+    // The page's own mode switch, which the mode items take.
+    bool hatModi() const override { return true; }
+    void Modus(bool lernen) override { Modus(lernen, false); }
 
     QPushButton* Start1Button = nullptr;
     QPushButton* Start2Button = nullptr;
@@ -74,7 +74,6 @@ protected:
     // Adapts the open step to a mode; `aktivierung` adds what only the
     // activation of the page does.
     void Modus(bool lernen, bool aktivierung);
-    void modusmenue(bool an);
 
     // Checks the typed shares of pass g; on a mistake the verdict follows and
     // the pass stays open.

@@ -1,9 +1,10 @@
 #include "course/Uebungsseite.h"
 
-#include "app/HauptBlatt.h"
+#include "app/Ausstieg.h"
 #include "course/Kurshilfen.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Farbtabelle.h"
+#include "platform/Layout.h"
 #include "platform/Pause.h"
 #include "platform/Steuerelemente.h"
 
@@ -22,12 +23,12 @@ Uebungsseite::Uebungsseite(const QString& name)
 
 void Uebungsseite::FormShow()
 {
-    FormHaupt->Neu->setEnabled(true);
+    kurs().neuAnbieten(true);
 }
 
 int Uebungsseite::skaliert(int wert)
 {
-    return Bildschirmbreite * wert / 800;
+    return Layout::breite() * wert / 800;
 }
 
 std::vector<std::vector<int>> Uebungsseite::zeilen()
@@ -50,7 +51,7 @@ void Uebungsseite::markieren(const QPushButton* knopf, bool erledigt)
 
 void Uebungsseite::hoehenBei1024(std::initializer_list<std::pair<QWidget*, int>> hoehen)
 {
-    if (Bildschirmbreite == 1024)
+    if (Layout::breite() == 1024)
         for (auto [element, y] : hoehen)
             element->move(element->x(), y);
 }
@@ -72,13 +73,13 @@ void Uebungsseite::strahlengitter(int zelle, QPoint waagrecht, QPoint senkrecht)
     StartH = {skaliert(waagrecht.x()), skaliert(waagrecht.y())};
     StartV = {skaliert(senkrecht.x()), skaliert(senkrecht.y())};
     // The two layouts have their own count; others scale the small one's.
-    Strichzahl = Bildschirmbreite == 800 ? 28 : Bildschirmbreite == 1024 ? 36 : skaliert(28);
+    Strichzahl = Layout::breite() == 800 ? 28 : Layout::breite() == 1024 ? 36 : skaliert(28);
 }
 
 void Uebungsseite::gitterZeichnen(int figur, int versatz)
 {
-    FormHaupt->ImageZeichnen(Bild1, Zelle, 4, figur, versatz);
-    FormHaupt->ImageZeichnen(Bild2, Zelle, 4, 0, 0);
+    Kurs::gitterbild(Bild1, Zelle, 4, figur, versatz);
+    Kurs::gitterbild(Bild2, Zelle, 4, 0, 0);
 }
 
 QLabel* Uebungsseite::strahlbeschriftung(const QString& name, const QString& text, QPoint ort, QColor farbe)

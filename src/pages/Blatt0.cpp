@@ -1,12 +1,12 @@
 #include "pages/Blatt0.h"
 
-#include "app/HauptBlatt.h"
+#include "app/Fenster.h"
 #include "pages/Bausteine.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Fokusfalle.h"
 #include "platform/Steuerelemente.h"
 
-#include <QAction>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,5 +30,6 @@ TForm0::TForm0()
 
 void TForm0::FormActivate()
 {
-    (Lernmodus ? FormHaupt->Lernprogramm1 : FormHaupt->Demonstration1)->setChecked(true);
+    // the mode items show the mode again
+    kurs().setzeLernmodus(kurs().lernmodus());
 }

@@ -1,9 +1,10 @@
 #include "pages/Blatt1.h"
 
-#include "app/HauptBlatt.h"
+#include "app/Fenster.h"
 #include "pages/Bausteine.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Fokusfalle.h"
+#include "platform/Layout.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
 
@@ -63,7 +64,7 @@ TForm1::TForm1()
     seiteEinrichten();
     Bausteine::breiteSichern(Memo1);
     Bausteine::breiteSichern(Memo2);
-    if (Bildschirmbreite == 800) {
+    if (Layout::breite() == 800) {
         Bausteine::quelleSetzen(Gesetz1, QStringLiteral(":/pages/bilder/gesetz1_klein.svg"));
     } else {
         Panel1->setGeometry((Memo1->width() - Panel1->width()) / 2, 308, Panel1->width(), 45);

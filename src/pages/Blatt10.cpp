@@ -1,7 +1,6 @@
 #include "pages/Blatt10.h"
 
 #include "app/Fenster.h"
-#include "app/HauptBlatt.h"
 #include "pages/Bausteine.h"
 #include "pages/BilderLunge.h"
 #include "platform/Bildanzeige.h"
@@ -67,8 +66,7 @@ void TForm10::GraukeilZeichnen()
 
 void TForm10::FormShow()
 {
-    FormHaupt->Neu->setEnabled(false);
-    FormHaupt->Optionen->setEnabled(true);
+    kurs().neuAnbieten(false);
 }
 
 void TForm10::BilderButtonClick()

@@ -1,9 +1,10 @@
 #include "pages/Blatt2.h"
 
-#include "app/HauptBlatt.h"
+#include "app/Fenster.h"
 #include "pages/Bausteine.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Fokusfalle.h"
+#include "platform/Layout.h"
 #include "platform/Steuerelemente.h"
 
 #include <QLineEdit>
@@ -27,7 +28,7 @@ TForm2::TForm2()
     seiteEinrichten();
     Bausteine::breiteSichern(Memo1);
     Bausteine::breiteSichern(Memo2);
-    if (Bildschirmbreite == 800) {
+    if (Layout::breite() == 800) {
         Bausteine::quelleSetzen(Gesetz2, QStringLiteral(":/pages/bilder/gesetz2_klein.svg"));
     } else {
         Panel1->setGeometry((Memo1->width() - Panel1->width()) / 2, 223, Panel1->width(), 45);

@@ -2,13 +2,13 @@
 
 #include "app/BlattAnfang.h"
 #include "app/Fenster.h"
-#include "app/HauptBlatt.h"
 #include "pages/Bausteine.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Bildschirm.h"
 #include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Fokusfalle.h"
+#include "platform/Layout.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
 
@@ -65,7 +65,7 @@ TFormInfo::TFormInfo()
 
     // Scaled with the real screen; at the 1024 x 768 layout a fixed outer size.
     Skalierung::fensterSkalieren(this, Bildschirm::breite(), Bildschirm::hoehe());
-    if (Bildschirmbreite == 1024)
+    if (Layout::breite() == 1024)
         setzeAussengroesse(this, 676, 538);
     aufBildschirmZentrieren(this);
 

@@ -1,5 +1,6 @@
 #include "sim/Blatt12.h"
 
+#include "app/Ausstieg.h"
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
 #include "core/Arithmetik.h"
@@ -14,6 +15,7 @@
 #include "platform/Bildschirm.h"
 #include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
 #include "sim/Einstellungen.h"
@@ -52,6 +54,14 @@ constexpr int Panelbreiten[6] = {110, 175, 90, 128, 190, 107};
 
 // A menu item can be used only when it and every menu above it are enabled;
 // its shortcut key follows the same rule.
+// A button that gives a menu command a second place is enabled exactly while
+// the command's action is: enabling the command is one call.
+void folgen(QPushButton* knopf, QAction* befehl)
+{
+    knopf->setEnabled(befehl->isEnabled());
+    QObject::connect(befehl, &QAction::enabledChanged, knopf, &QWidget::setEnabled);
+}
+
 bool erreichbar(const QAction* a)
 {
     if (!a->isEnabled())
@@ -101,9 +111,9 @@ TForm12::TForm12()
     // The sine and cosine tables and the initial values are the model's and
     // the state's own from their construction; then the window takes the
     // layout's size and lays out the grid of 38 cells.
-    Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
+    Skalierung::fensterSkalieren(this, Layout::breite(), Layout::hoehe());
     for (int i = 0; i < StatusBar1->panelzahl(); ++i)
-        StatusBar1->setzePanelbreite(i, Bildschirmbreite * Panelbreiten[i] / 800);
+        StatusBar1->setzePanelbreite(i, Layout::breite() * Panelbreiten[i] / 800);
     for (Bildanzeige* b : {Image1, Sichtbild, StandbildSender, StandbildEmpfaenger, FortschrittsAnzeige})
         b->flaecheAnpassen();
     // The pictures a scan redraws at every step cover their controls.
@@ -111,7 +121,7 @@ TForm12::TForm12()
         b->setzeDeckend(true);
     layoutVersetzen();
     flaechenAnordnen();
-    Zustand.setzeZeichenlage(Bildschirmbreite, float(Image2->x() - Image1->x()), float(Image2->y() - Image1->y()));
+    Zustand.setzeZeichenlage(Layout::breite(), float(Image2->x() - Image1->x()), float(Image2->y() - Image1->y()));
     Zustand.setzeFlaechen(&Image2->flaeche(), &Image3->flaeche());
     zustandFolgen();
     Zustand.RasterEinrichten(38);
@@ -333,8 +343,15 @@ void TForm12::steuerelementeAnlegen()
                                 &TForm12::ArchivzeigenClick);
     ArchivbearbeitenButton = befehl(QStringLiteral("ArchivbearbeitenButton"), tr("Archive: edit"), 687,
                                     32, &TForm12::ArchivbearbeitenButtonClick);
-    for (QPushButton* k : {CTLoeschenButton, GraucodezeigenButton, FilterzeigenButton, ArchivbearbeitenButton})
+    for (QPushButton* k : {CTLoeschenButton, GraucodezeigenButton, ArchivbearbeitenButton})
         k->setEnabled(false);
+    // (its menu is off as well until there is a picture)
+    Filterzeigen->setEnabled(false);
+    for (const auto& [k, a] : {std::pair{EinstellungButton, Einstellung}, std::pair{BibliothekButton, Bibliothek},
+                               std::pair{VorlageLoeschenButton, VorlageLoeschen},
+                               std::pair{FilterzeigenButton, Filterzeigen},
+                               std::pair{ArchivzeigenButton, Archivzeigen}})
+        folgen(k, a);
 
     StatusBar1 = new Statusleiste(CTBedienPanel, QStringLiteral("StatusBar1"), 2, 58, 796, 20);
     StatusBar1->setFont(arial(11));
@@ -345,7 +362,7 @@ void TForm12::steuerelementeAnlegen()
 
 void TForm12::knopfbilderSetzen()
 {
-    const int seite = 16 * Bildschirmbreite / 800;
+    const int seite = 16 * Layout::breite() / 800;
     const std::pair<QToolButton*, const char*> knoepfe[] = {
         {StartButton, ":/sim/start.svg"}, {PauseButton, ":/sim/pause.svg"},
         {StopButton, ":/sim/stop.svg"}, {SpeedButton, ":/sim/speed.svg"}};
@@ -384,7 +401,7 @@ void TForm12::aufCTBildGeloescht()
     BildZeichnen(Image3);
     for (QAction* a : {Graucodezeigen, Filterzeigen, CTLoeschen})
         a->setEnabled(false);
-    for (QPushButton* k : {GraucodezeigenButton, FilterzeigenButton, CTLoeschenButton})
+    for (QPushButton* k : {GraucodezeigenButton, CTLoeschenButton})
         k->setEnabled(false);
     for (QAction* a : BildLaden)
         a->setChecked(false);
@@ -401,8 +418,9 @@ void TForm12::aufVorlageGeloescht()
     StandbildEmpfaenger->show();
     for (QMenu* m : {CTBildLoeschen, CTBildSpeichern, CTBildLaden, Bearbeiten})
         m->setEnabled(false);
-    for (QPushButton* k : {CTLoeschenButton, GraucodezeigenButton, FilterzeigenButton, ArchivbearbeitenButton})
+    for (QPushButton* k : {CTLoeschenButton, GraucodezeigenButton, ArchivbearbeitenButton})
         k->setEnabled(false);
+    Filterzeigen->setEnabled(false);
     StartButton->setEnabled(false);
 }
 
@@ -450,7 +468,6 @@ void TForm12::aufFachGeladen(int k)
     Graucodezeigen->setEnabled(true);
     GraucodezeigenButton->setEnabled(true);
     Filterzeigen->setEnabled(true);
-    FilterzeigenButton->setEnabled(true);
     BildLaden[std::size_t(k - 1)]->setChecked(true);
 }
 
@@ -460,7 +477,7 @@ void TForm12::flaechenAnordnen()
 {
     // The pattern image has room for the largest grid, n x c + 1 pixels; the
     // picture area is as large.
-    const int seite = Bildschirmbreite == 800 ? 229 : 337;
+    const int seite = Layout::breite() == 800 ? 229 : 337;
     for (Bildanzeige* b : {Image2, Image3}) {
         b->resize(seite, seite);
         b->flaecheAnpassen();
@@ -484,10 +501,13 @@ void TForm12::FormEinrichten()
     RasterZeichnen(Image2);
     BildZeichnen(Image3);
     FortschrittsAnzeige->hide();
+    Bibliothek->setEnabled(bibliothekDa());
+}
+
+bool TForm12::bibliothekDa() const
+{
     // The pattern library has patterns for the grids of 38 and 56 cells only.
-    const bool bibliothek = Modell.Raster == 38 || Modell.Raster == 56;
-    Bibliothek->setEnabled(bibliothek);
-    BibliothekButton->setEnabled(bibliothek);
+    return Modell.Raster == 38 || Modell.Raster == 56;
 }
 
 void TForm12::standbilderZeichnen()

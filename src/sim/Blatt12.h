@@ -19,8 +19,9 @@ class QPushButton;
 class QToolButton;
 class Statusleiste;
 
-// The scan simulator, page 12 of the course. It stands alone: the main
-// window hides while it is shown. The learner draws a pattern into the grid
+// The scan simulator, the last page (13 on the page strip, Seiten::Simulator).
+// While it is shown it lies over the whole main window, whose menu bar, page
+// strip and curls hide. The learner draws a pattern into the grid
 // (Image2), starts a scan that the model computes angle by angle while this
 // window draws source, rays and detector readings (it is the model's
 // Scanbeobachter), and gets the CT picture in the picture area (Image3),
@@ -108,6 +109,8 @@ public:
     // pattern image and picture area, the still pictures, a fresh grid, an
     // empty picture frame, and the library for the grids it has patterns for.
     void FormEinrichten();
+    // Whether the pattern library has patterns for the current grid.
+    bool bibliothekDa() const;
     // The empty grid of the current size, white with black lines on the
     // multiples of the cell size.
     void RasterZeichnen(Bildanzeige* bild);

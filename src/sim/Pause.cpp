@@ -1,10 +1,10 @@
 #include "sim/Pause.h"
 
 #include "app/Fenster.h"
-#include "app/HauptBlatt.h"
 #include "platform/Bildschirm.h"
 #include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
 #include "sim/Blatt12.h"
@@ -45,7 +45,7 @@ TFormPause::TFormPause()
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Skalierung::fensterSkalieren(this, Bildschirmbreite, Bildschirmhoehe);
+    Skalierung::fensterSkalieren(this, Layout::breite(), Layout::hoehe());
     setzeClientgroesse(this, Form12->PauseButton->width() - 3, Form12->PauseButton->height() - 3);
     // Over the pause button; the scan area and the button both stand at the
     // layout's offset on the screen, which counts once.

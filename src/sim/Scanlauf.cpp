@@ -4,8 +4,8 @@
 
 #include "sim/Blatt12.h"
 
+#include "app/Ausstieg.h"
 #include "app/Fenster.h"
-#include "app/HauptBlatt.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
@@ -30,14 +30,13 @@ using Farben::Weiss;
 enum class Waehrend {
     Aus,             // disabled
     Laufsteuerung,   // enabled, unless the display is "At the end"
-    Bleibt,          // as it is
 };
 enum class Danach {
     Aus,
     An,
     MitBild,         // enabled when the scan made a picture
     NachStopp,       // enabled when the scan was stopped
-    WieBibliothek,   // as the library's menu item: only for the grids it has patterns for
+    WieBibliothek,   // only for the grids the library has patterns for
 };
 struct Scanschalter
 {
@@ -48,7 +47,8 @@ struct Scanschalter
 
 // The controls that must not act during a scan, and the run controls that
 // act only then. Neither the pattern, nor the settings, nor the CT-picture
-// tools, nor the archive can be reached while a scan runs.
+// tools, nor the archive can be reached while a scan runs. A command with a
+// menu item and a button stands here as its action; the button follows it.
 std::vector<Scanschalter> scanschalter(const TForm12& f)
 {
     return {
@@ -57,17 +57,16 @@ std::vector<Scanschalter> scanschalter(const TForm12& f)
         {f.PauseButton, Waehrend::Laufsteuerung, Danach::Aus},
         {f.SpeedButton, Waehrend::Laufsteuerung, Danach::Aus},
         {f.Vorlage, Waehrend::Aus, Danach::An},
-        {f.VorlageLoeschenButton, Waehrend::Aus, Danach::An},
-        {f.BibliothekButton, Waehrend::Aus, Danach::WieBibliothek},
+        {f.VorlageLoeschen, Waehrend::Aus, Danach::An},
+        {f.Bibliothek, Waehrend::Aus, Danach::WieBibliothek},
         {f.Bearbeiten, Waehrend::Aus, Danach::MitBild},
         {f.CTLoeschenButton, Waehrend::Aus, Danach::MitBild},
         {f.GraucodezeigenButton, Waehrend::Aus, Danach::MitBild},
-        {f.FilterzeigenButton, Waehrend::Aus, Danach::MitBild},
+        {f.Filterzeigen, Waehrend::Aus, Danach::MitBild},
         // (the menu items "&Delete CT Picture" and "&Gray Scale..." stay off)
-        {f.Filterzeigen, Waehrend::Bleibt, Danach::MitBild},
         {f.Neu1, Waehrend::Aus, Danach::An},
         {f.Computertomograph, Waehrend::Aus, Danach::An},
-        {f.EinstellungButton, Waehrend::Aus, Danach::An},
+        {f.Einstellung, Waehrend::Aus, Danach::An},
         {f.CTBildSpeichern, Waehrend::Aus, Danach::MitBild},
         {f.CTBildLoeschen, Waehrend::Aus, Danach::MitBild},
         {f.CTBildLaden, Waehrend::Aus, Danach::MitBild},
@@ -98,8 +97,7 @@ bool TForm12::ohneVerlauf() const
 void TForm12::scansteuerungBeginn(bool endergebnis)
 {
     for (const Scanschalter& s : scanschalter(*this))
-        if (s.waehrend != Waehrend::Bleibt)
-            freigeben(s.element, s.waehrend == Waehrend::Laufsteuerung && !endergebnis);
+        freigeben(s.element, s.waehrend == Waehrend::Laufsteuerung && !endergebnis);
 }
 
 void TForm12::scansteuerungEnde(bool mitBild, bool gestoppt)
@@ -110,7 +108,7 @@ void TForm12::scansteuerungEnde(bool mitBild, bool gestoppt)
         case Danach::An: freigeben(s.element, true); break;
         case Danach::MitBild: freigeben(s.element, mitBild); break;
         case Danach::NachStopp: freigeben(s.element, gestoppt); break;
-        case Danach::WieBibliothek: freigeben(s.element, Bibliothek->isEnabled()); break;
+        case Danach::WieBibliothek: freigeben(s.element, bibliothekDa()); break;
         }
     }
 }

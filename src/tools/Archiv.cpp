@@ -1,13 +1,12 @@
 #include "tools/Archiv.h"
 
 #include "app/Fenster.h"
-#include "app/HauptBlatt.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Bildschirm.h"
 #include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Steuerelemente.h"
-#include "sim/Blatt12.h"
 #include "sim/Rasterbild.h"
 #include "sim/Simulatorzustand.h"
 
@@ -34,8 +33,8 @@ void setzeBeschriftung(QLabel* l, const QString& text)
 
 }  // namespace
 
-TFormArchiv::TFormArchiv()
-    : m_zustand(Form12->Zustand)
+TFormArchiv::TFormArchiv(Simulatorzustand& zustand)
+    : m_zustand(zustand)
 {
     setObjectName(QStringLiteral("FormArchiv"));
     setWindowTitle(tr(" Computer Tomography"));
@@ -121,7 +120,7 @@ TFormArchiv::TFormArchiv()
         Ladepunkte[i] = a;
     }
 
-    if (Bildschirmbreite == 1024)
+    if (Layout::breite() == 1024)
         anordnen();
     Inhalt->resize(Inhalt->childrenRect().united(QRect(0, 0, Breitenbereich, Hoehenbereich)).size());
     Rollflaeche->setWidget(Inhalt);
@@ -242,7 +241,7 @@ void TFormArchiv::geladenZeigen()
 
 void TFormArchiv::SchliessenClick()
 {
-    QWidget* simulator = Fenstersatz::seite(Seiten::Simulator);
+    QWidget* simulator = Fenstersatz::simulator();
     if (simulator->isVisible())
         zeigenVorn(simulator);
     hide();

@@ -23,7 +23,7 @@ class TFormArchiv : public QWidget
 {
     Q_OBJECT
 public:
-    TFormArchiv();
+    explicit TFormArchiv(Simulatorzustand& zustand);
 
     QScrollArea* Rollflaeche = nullptr;
     QWidget* Inhalt;

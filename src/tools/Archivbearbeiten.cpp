@@ -4,7 +4,6 @@
 #include "pages/Hilfe.h"
 #include "platform/Fensterart.h"
 #include "platform/Steuerelemente.h"
-#include "sim/Blatt12.h"
 #include "sim/Simulatorzustand.h"
 
 #include <QFrame>
@@ -27,8 +26,8 @@ void stillSetzen(QRadioButton* r, bool an)
 
 }  // namespace
 
-TFormArchivbearbeiten::TFormArchivbearbeiten()
-    : m_zustand(Form12->Zustand)
+TFormArchivbearbeiten::TFormArchivbearbeiten(Simulatorzustand& zustand)
+    : m_zustand(zustand)
 {
     fensterAnlegen(this, QStringLiteral("FormArchivbearbeiten"), tr("CT Picture"), Rahmen::NurSchliessen, Lage::Feld);
     setzeClientgroesse(this, 337, 210);

@@ -18,7 +18,7 @@ class TFormArchivbearbeiten : public QWidget
 {
     Q_OBJECT
 public:
-    TFormArchivbearbeiten();
+    explicit TFormArchivbearbeiten(Simulatorzustand& zustand);
 
     QLabel* Label1;   // "Save as"
     QLabel* Label2;   // "Delete from"

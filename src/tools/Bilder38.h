@@ -7,5 +7,5 @@ class TFormBilder38 : public Musterbibliothek
 {
     Q_OBJECT
 public:
-    TFormBilder38();
+    explicit TFormBilder38(Simulatorzustand& zustand);
 };

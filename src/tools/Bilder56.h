@@ -7,5 +7,5 @@ class TFormBilder56 : public Musterbibliothek
 {
     Q_OBJECT
 public:
-    TFormBilder56();
+    explicit TFormBilder56(Simulatorzustand& zustand);
 };

@@ -5,7 +5,6 @@
 #include "platform/Farbtabelle.h"
 #include "platform/Fensterart.h"
 #include "platform/Steuerelemente.h"
-#include "sim/Blatt12.h"
 #include "sim/Simulatorzustand.h"
 #include "tools/Eingabe.h"
 
@@ -23,8 +22,8 @@ const QColor Silber(Farben::Silber);
 
 }  // namespace
 
-TFormFilter::TFormFilter()
-    : m_zustand(Form12->Zustand)
+TFormFilter::TFormFilter(Simulatorzustand& zustand)
+    : m_zustand(zustand)
 {
     fensterAnlegen(this, QStringLiteral("FormFilter"), tr("Filter"), Rahmen::NurSchliessen, Lage::Feld);
     setzeClientgroesse(this, 422, 266);
@@ -103,7 +102,7 @@ void TFormFilter::showEvent(QShowEvent* e)
     if (e->spontaneous())
         return;
     // Bottom-centred over the simulator.
-    platzieren(this, untenMittig(Form12, this));
+    platzieren(this, untenMittig(Fenstersatz::simulator(), this));
 }
 
 QRadioButton* TFormFilter::Knopf(ct::Filterart art) const

@@ -23,7 +23,7 @@ class TFormFilter : public QWidget
 {
     Q_OBJECT
 public:
-    TFormFilter();
+    explicit TFormFilter(Simulatorzustand& zustand);
 
     QGroupBox* GroupBox1;
     QLabel* Label1;

@@ -5,7 +5,6 @@
 #include "platform/Fensterart.h"
 #include "platform/Meldung.h"
 #include "platform/Steuerelemente.h"
-#include "sim/Blatt12.h"
 #include "sim/Simulatorzustand.h"
 #include "tools/BlattFilter.h"
 
@@ -36,8 +35,8 @@ bool ganzzahl(const QString& text, int& wert)
 
 }  // namespace
 
-TFormEingabe::TFormEingabe()
-    : m_zustand(Form12->Zustand)
+TFormEingabe::TFormEingabe(Simulatorzustand& zustand)
+    : m_zustand(zustand)
 {
     fensterAnlegen(this, QStringLiteral("FormEingabe"), tr("Input window for linear filters"), Rahmen::NurSchliessen, Lage::Feld);
     setzeClientgroesse(this, 271, 228);
@@ -108,7 +107,7 @@ void TFormEingabe::showEvent(QShowEvent* e)
     if (e->spontaneous())
         return;
     // Centred over the filter window, or over the place it takes when shown.
-    const QPoint filterort = FormFilter->isVisible() ? aussenort(FormFilter) : untenMittig(Form12, FormFilter);
+    const QPoint filterort = FormFilter->isVisible() ? aussenort(FormFilter) : untenMittig(Fenstersatz::simulator(), FormFilter);
     platzieren(this, QPoint(filterort.x() + (aussenbreite(FormFilter) - aussenbreite(this)) / 2,
                             filterort.y() + (aussenhoehe(FormFilter) - aussenhoehe(this)) / 2));
 }

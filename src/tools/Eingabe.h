@@ -19,7 +19,7 @@ class TFormEingabe : public QWidget
 {
     Q_OBJECT
 public:
-    TFormEingabe();
+    explicit TFormEingabe(Simulatorzustand& zustand);
 
     QLabel* Label1;
     Panel* Panel1;

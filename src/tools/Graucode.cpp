@@ -6,7 +6,6 @@
 #include "platform/Fensterart.h"
 #include "platform/Steuerelemente.h"
 #include "platform/Farbtabelle.h"
-#include "sim/Blatt12.h"
 #include "sim/Simulatorzustand.h"
 
 #include <QIcon>
@@ -56,8 +55,8 @@ QTimer* zeitgeber(QObject* eltern, const QString& name, int ms)
 
 }  // namespace
 
-TFormGraucode::TFormGraucode()
-    : m_zustand(Form12->Zustand)
+TFormGraucode::TFormGraucode(Simulatorzustand& zustand)
+    : m_zustand(zustand)
 {
     fensterAnlegen(this, QStringLiteral("FormGraucode"), tr("Gray scaling"), Rahmen::NurSchliessen, Lage::Feld);
     setzeClientgroesse(this, 332, 215);
@@ -171,7 +170,7 @@ void TFormGraucode::FormShow()
     Ziehmodus = false;
 
     // Bottom-centred over the simulator.
-    platzieren(this, untenMittig(Form12, this));
+    platzieren(this, untenMittig(Fenstersatz::simulator(), this));
 }
 
 void TFormGraucode::Schieber(int P)

@@ -22,7 +22,7 @@ class TFormGraucode : public QWidget
 {
     Q_OBJECT
 public:
-    TFormGraucode();
+    explicit TFormGraucode(Simulatorzustand& zustand);
 
     Panel* Panel1;
     QLabel* Label2;

@@ -1,12 +1,11 @@
 #include "tools/Musterbibliothek.h"
 
 #include "app/Fenster.h"
-#include "app/HauptBlatt.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Steuerelemente.h"
 #include "platform/Farbtabelle.h"
-#include "sim/Blatt12.h"
 #include "sim/Rasterbild.h"
 #include "sim/Simulatorzustand.h"
 
@@ -22,9 +21,10 @@ constexpr ct::Muster Reiter[] = {ct::Muster::Wirbelsaeule, ct::Muster::Herz, ct:
 
 }  // namespace
 
-Musterbibliothek::Musterbibliothek(const QString& name, int raster, const Abmessungen& bei800,
+Musterbibliothek::Musterbibliothek(Simulatorzustand& zustand, const QString& name, int raster,
+                                   const Abmessungen& bei800,
                                    const Abmessungen& bei1024)
-    : m_zustand(Form12->Zustand), m_raster(raster)
+    : m_zustand(zustand), m_raster(raster)
 {
     setObjectName(name);
     setWindowTitle(tr("Pattern Library"));
@@ -34,7 +34,7 @@ Musterbibliothek::Musterbibliothek(const QString& name, int raster, const Abmess
 
     // The sizes and the cell size follow the layout, so that the library's
     // cells are the simulator's cells.
-    const bool gross = Bildschirmbreite == 1024;
+    const bool gross = Layout::breite() == 1024;
     const Abmessungen& a = gross ? bei1024 : bei800;
     m_kaestchen = a.kaestchen;
     if (gross)

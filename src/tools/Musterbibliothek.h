@@ -51,7 +51,8 @@ protected:
         int endeLinks;
         int kaestchen;        // cell size
     };
-    Musterbibliothek(const QString& name, int raster, const Abmessungen& bei800, const Abmessungen& bei1024);
+    Musterbibliothek(Simulatorzustand& zustand, const QString& name, int raster, const Abmessungen& bei800,
+                     const Abmessungen& bei1024);
 
     void showEvent(QShowEvent* e) override;
 

@@ -1,17 +1,16 @@
 #include "tools/Sinogrammfenster.h"
 
 #include "app/Fenster.h"
-#include "app/HauptBlatt.h"
 #include "core/Arithmetik.h"
 #include "core/Detektor.h"
 #include "core/Farben.h"
 #include "pages/Hilfe.h"
 #include "platform/Bildschirm.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Meldung.h"
 #include "platform/Steuerelemente.h"
 #include "platform/Zeichenflaeche.h"
-#include "sim/Blatt12.h"
 #include "sim/Simulatorzustand.h"
 
 #include <QChart>
@@ -24,6 +23,7 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,7 +54,7 @@ struct Masse
 // it takes the room between the menu and the control strip.
 Masse masse(bool voll)
 {
-    if (Bildschirmbreite == 1024)
+    if (Layout::breite() == 1024)
         return voll ? Masse{1016, 617, 320, 450, 169, 169} : Masse{366, 617, 216, 450, 0, 113};
     return voll ? Masse{792, 476, 240, 360, 115, 115} : Masse{284, 476, 162, 360, 0, 77};
 }
@@ -551,8 +551,8 @@ void Zellenbild::paintEvent(QPaintEvent*)
 
 // --- The window --------------------------------------------------------------------------
 
-TFormSinogramm::TFormSinogramm()
-    : m_zustand(Form12->Zustand)
+TFormSinogramm::TFormSinogramm(Simulatorzustand& zustand)
+    : m_zustand(zustand)
 {
     fensterAnlegen(this, QStringLiteral("FormSinogramm"), tr("Sinogram and reconstruction"), Rahmen::NurSchliessen,
                    Lage::Feld);
@@ -861,7 +861,7 @@ void TFormSinogramm::platzieren()
     // At the right edge of the screen, below the simulator's menu: while a
     // scan runs right of the scan's drawing, with a picture over it.
     const QRect f = Bildschirm::flaeche();
-    const int oben = Form12->menuBar()->height();
+    const int oben = qobject_cast<QMainWindow*>(Fenstersatz::simulator())->menuBar()->height();
     const int x = std::max(f.x(), f.x() + f.width() - aussenbreite(this));
     const int y = std::clamp(oben, f.y(), std::max(f.y(), f.y() + f.height() - aussenhoehe(this)));
     ::platzieren(this, QPoint(x, y));

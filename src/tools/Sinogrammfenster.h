@@ -212,7 +212,7 @@ class TFormSinogramm : public QWidget
 {
     Q_OBJECT
 public:
-    TFormSinogramm();
+    explicit TFormSinogramm(Simulatorzustand& zustand);
 
     // The reconstructions offered beside the plain back-projection.
     enum class Verfahren { RamLak, SheppLogan, Hann, Iterativ };

@@ -136,7 +136,7 @@ private slots:
         QVERIFY(!vornBei(FormHaupt->Untergrund, FormHaupt->Untergrund->mapTo(FormHaupt, QPoint(10, 10))));
         QVERIFY(hatTastatur(FormAnfang->Namensfeld));
         mausklick(FormAnfang->SeiteWeiter, QPoint(60, 40));
-        QCOMPARE(AktuelleSeite, 0);
+        QCOMPARE(FormHaupt->Zustand.seite(), 0);
         QVERIFY(vorn(Form0));
         QVERIFY(hatTastatur(Form0));
     }

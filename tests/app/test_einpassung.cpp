@@ -11,6 +11,7 @@
 #include "platform/Bildanzeige.h"
 #include "platform/Einpassung.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Steuerelemente.h"
 
 #include <cmath>
@@ -95,15 +96,15 @@ private slots:
         QCOMPARE(meldungen().size(), boxen.size());
         for (int i = 0; i < boxen.size(); ++i)
             QVERIFY2(meldungen()[i].text.startsWith(boxen[i]), qPrintable(meldungen()[i].text));
-        QCOMPARE(Bildschirmbreite, bildschirmbreite);
+        QCOMPARE(Layout::breite(), bildschirmbreite);
         QCOMPARE(Bildschirm::versatz(), versatz);
 
         // the main window fills the screen, the layout stands at the offset
         QCOMPARE(FormHaupt->geometry(), QRect(QPoint(0, 0), ganz));
-        QCOMPARE(Form0->geometry(), QRect(versatz, 18, Bildschirmbreite, Bildschirmhoehe - Leistenhoehe));
+        QCOMPARE(Form0->geometry(), QRect(versatz, 18, Layout::breite(), Layout::hoehe() - Layout::leistenhoehe()));
         QCOMPARE(FormAnfang->pos(), QPoint(versatz, 18));
         QCOMPARE(FormHaupt->SeiteZurueck->x(), versatz);
-        QCOMPARE(FormHaupt->SeiteWeiter->x() + FormHaupt->SeiteWeiter->width(), versatz + Bildschirmbreite);
+        QCOMPARE(FormHaupt->SeiteWeiter->x() + FormHaupt->SeiteWeiter->width(), versatz + Layout::breite());
         // a dialog centred on the layout, as on a screen of its size
         const QSize sicht = w.layout.isEmpty() ? logisch : w.layout;
         const QSize dialog(aussenbreite(FormAusstieg), aussenhoehe(FormAusstieg));

@@ -16,6 +16,7 @@
 #include "pages/Blatt4.h"
 #include "platform/Einpassung.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "tools/Graucode.h"
 
 #include <QMenuBar>
@@ -99,8 +100,8 @@ private slots:
         // the factor is Qt's now; programs started from here do not inherit it
         QVERIFY(qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"));
         QCOMPARE(Einpassung::gewaehlt().layout, QSize(1024, 768));
-        QCOMPARE(Bildschirmbreite, 1024);
-        QCOMPARE(Leistenhoehe, 100);
+        QCOMPARE(Layout::breite(), 1024);
+        QCOMPARE(Layout::leistenhoehe(), 100);
         // the layout fills the screen's height: no message
         QVERIFY(meldungen().isEmpty());
         QVERIFY(!Programm::endeAngefordert());

@@ -53,7 +53,7 @@ private slots:
         QFETCH(int, k);
         klicken(FormHaupt->Zug[3]);
         klicken(FormHaupt->Zug[std::size_t(k)]);
-        QCOMPARE(AktuelleSeite, k);
+        QCOMPARE(FormHaupt->Zustand.seite(), k);
         QCOMPARE(sichtbareSeite(), k);
         QVERIFY(!FormAnfang->isVisible());
         for (int i = 0; i <= 12; ++i) {
@@ -67,12 +67,12 @@ private slots:
     void kurvenBlaettern()
     {
         klicken(FormAnfang->SeiteWeiter);
-        QCOMPARE(AktuelleSeite, 0);
+        QCOMPARE(FormHaupt->Zustand.seite(), 0);
         klicken(FormHaupt->SeiteWeiter);
         klicken(FormHaupt->SeiteWeiter);
-        QCOMPARE(AktuelleSeite, 2);
+        QCOMPARE(FormHaupt->Zustand.seite(), 2);
         klicken(FormHaupt->SeiteZurueck);
-        QCOMPARE(AktuelleSeite, 1);
+        QCOMPARE(FormHaupt->Zustand.seite(), 1);
         QCOMPARE(sichtbareSeite(), 1);
     }
 
@@ -80,13 +80,13 @@ private slots:
     {
         FormHaupt->ZugNeu(11);
         klicken(FormHaupt->SeiteWeiter);
-        QCOMPARE(AktuelleSeite, 12);
+        QCOMPARE(FormHaupt->Zustand.seite(), 12);
         QVERIFY(Form12->isVisible());
         QVERIFY(FormHaupt->verdeckt());
         for (int i = 0; i <= 12; ++i)
             QCOMPARE(FormHaupt->Zug[std::size_t(i)]->farbe(), Silber);
         Form12->Zurueck->trigger();
-        QCOMPARE(AktuelleSeite, 11);
+        QCOMPARE(FormHaupt->Zustand.seite(), 11);
         QCOMPARE(sichtbareSeite(), 11);
         QVERIFY(!FormHaupt->verdeckt());
         QVERIFY(FormHaupt->SeiteZurueck->isVisible());
@@ -121,7 +121,7 @@ private slots:
         FormHaupt->ZugNeu(13);
         QVERIFY(!FormHilfe->isVisible());
         QCOMPARE(FormHaupt->Zug[5]->farbe(), Silber);
-        QCOMPARE(AktuelleSeite, 5);
+        QCOMPARE(FormHaupt->Zustand.seite(), 5);
         QCOMPARE(sichtbareSeite(), 5);
     }
 
@@ -143,34 +143,34 @@ private slots:
             Form12->Minimieren1->trigger();
         else
             FormHaupt->Minimieren->trigger();
-        QCOMPARE(Minimierzustand, 2050);
+        QCOMPARE(FormHaupt->Zustand.minimierung(), 2050);
         QCOMPARE(sichtbareSeite(), -1);
         QVERIFY(!FormAnfang->isVisible());
         QVERIFY(!FormLexikonFilter->isVisible());
         // the learner restores the program from the task bar
         FormHaupt->setWindowState(Qt::WindowNoState);
-        QCOMPARE(Minimierzustand, 0);
+        QCOMPARE(FormHaupt->Zustand.minimierung(), 0);
         QVERIFY(FormHaupt->isFullScreen());
         QCOMPARE(sichtbareSeite(), seite);
         QCOMPARE(FormAnfang->isVisible(), seite == -1);
         QCOMPARE(FormHaupt->verdeckt(), seite == 12);
-        QCOMPARE(AktuelleSeite, seite);
+        QCOMPARE(FormHaupt->Zustand.seite(), seite);
     }
 
     void moduswechsel()
     {
         FormHaupt->ZugNeu(3);
         FormHaupt->Demonstration1->trigger();
-        QVERIFY(!Lernmodus);
+        QVERIFY(!FormHaupt->Zustand.lernmodus());
         QVERIFY(FormHaupt->Demonstration1->isChecked());
         QVERIFY(!FormHaupt->Lernprogramm1->isChecked());
         FormHaupt->Lernprogramm1->trigger();
-        QVERIFY(Lernmodus);
+        QVERIFY(FormHaupt->Zustand.lernmodus());
         QVERIFY(FormHaupt->Lernprogramm1->isChecked());
         // on the simulator the mode items do nothing
-        AktuelleSeite = 12;
+        FormHaupt->Zustand.setzeSeite(12);
         FormHaupt->Demonstration1Click();
-        QVERIFY(Lernmodus);
+        QVERIFY(FormHaupt->Zustand.lernmodus());
         QVERIFY(FormHaupt->Lernprogramm1->isChecked());
     }
 
@@ -183,10 +183,8 @@ private slots:
         QVERIFY(FormHaupt->Neu->isEnabled());  // reading pages leave it as it was
         FormHaupt->ZugNeu(6);
         QVERIFY(!FormHaupt->Neu->isEnabled());
-        FormHaupt->Optionen->setEnabled(false);
         FormHaupt->ZugNeu(10);
         QVERIFY(!FormHaupt->Neu->isEnabled());
-        QVERIFY(FormHaupt->Optionen->isEnabled());
         FormHaupt->ZugNeu(11);
         QVERIFY(FormHaupt->Neu->isEnabled());
     }

@@ -9,6 +9,7 @@
 #include "app/Version.h"
 #include "pages/Blatt0.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Layout.h"
 #include "platform/Steuerelemente.h"
 
 #include <QLabel>
@@ -90,9 +91,9 @@ private slots:
             QVERIFY(meldungen()[i].text.endsWith(QStringLiteral("\r\nentsprechende Änderungen vor.")));
         }
         QCOMPARE(Programm::endeAngefordert(), ende);
-        QCOMPARE(Bildschirmbreite, layout);
-        QCOMPARE(Bildschirmhoehe, layout == 800 ? 600 : 768);
-        QCOMPARE(Leistenhoehe, leiste);
+        QCOMPARE(Layout::breite(), layout);
+        QCOMPARE(Layout::hoehe(), layout == 800 ? 600 : 768);
+        QCOMPARE(Layout::leistenhoehe(), leiste);
         // start-up completes whatever was answered
         QVERIFY(FormArchivbearbeiten != nullptr);
     }
@@ -154,8 +155,8 @@ private slots:
         QVERIFY(!FormHaupt->SeiteZurueck->isVisible());
         QVERIFY(FormAnfang->isVisible());
         QVERIFY(!FormHaupt->Neu->isEnabled());
-        QCOMPARE(AktuelleSeite, -1);
-        QVERIFY(Lernmodus);
+        QCOMPARE(FormHaupt->Zustand.seite(), -1);
+        QVERIFY(FormHaupt->Zustand.lernmodus());
         QVERIFY(FormHaupt->Lernprogramm1->isChecked());
     }
 
@@ -204,10 +205,10 @@ private slots:
         QTest::keyClicks(FormAnfang->Namensfeld, getippt);
         // Enter neither starts the course nor clears the name
         QTest::keyClick(FormAnfang->Namensfeld, Qt::Key_Return);
-        QCOMPARE(AktuelleSeite, -1);
+        QCOMPARE(FormHaupt->Zustand.seite(), -1);
         QCOMPARE(FormAnfang->Namensfeld->text(), gruss.chopped(2));
         klicken(FormAnfang->SeiteWeiter);
-        QCOMPARE(AktuelleSeite, 0);
+        QCOMPARE(FormHaupt->Zustand.seite(), 0);
         QVERIFY(Form0->isVisible());
         QVERIFY(!FormAnfang->isVisible());
         QCOMPARE(Form0->Namensfeld->text(), gruss);

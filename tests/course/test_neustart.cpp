@@ -223,7 +223,7 @@ private slots:
         QVERIFY(gelaufen);
         QVERIFY(neuFrei);
         QCOMPARE(zustand(seite(k)), erwartet);
-        QCOMPARE(AktuelleSeite, k);
+        QCOMPARE(FormHaupt->Zustand.seite(), k);
         QVERIFY(FormHaupt->Neu->isEnabled());
         QCOMPARE(FormHaupt->Demonstration1->isEnabled(), modusFrei);
         QCOMPARE(FormHaupt->Lernprogramm1->isEnabled(), modusFrei);

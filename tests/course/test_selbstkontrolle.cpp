@@ -93,7 +93,7 @@ private slots:
         QVERIFY(!f->Int[1]->isReadOnly());
         tippen(felder(f->Int, 1, 3), {"0", "0", "0"});
         // wipe the beams: a second run would draw them again
-        FormHaupt->ImageZeichnen(f->Bild1, 54, 3, 3, 0);
+        Kurs::gitterbild(f->Bild1, 54, 3, 3, 0);
         klicken(f->HorizontalButton);
         QCOMPARE(antworter.texte(),
                  QStringList{QStringLiteral("Schauen Sie sich bitte die Schwächungs-|faktoren nach der horizontalen "

@@ -152,7 +152,7 @@ private slots:
         starten();
         FormHaupt->ZugNeu(8);
         TForm8* f = Form8;
-        QVERIFY(Lernmodus);
+        QVERIFY(FormHaupt->Zustand.lernmodus());
         QCOMPARE(f->HorizontalButton->text(), QStringLiteral("Korrektur"));
         klicken(f->Start1Button);
         QCOMPARE(f->Phase, 1);
@@ -206,7 +206,7 @@ private slots:
         klicken(f->Start1Button);
         tippen(f->Hor[1], QStringLiteral("1"));
         FormHaupt->Demonstration1->trigger();
-        QVERIFY(!Lernmodus);
+        QVERIFY(!FormHaupt->Zustand.lernmodus());
         QVERIFY(FormHaupt->Demonstration1->isChecked());
         QCOMPARE(f->HorizontalButton->text(), QStringLiteral("Verteilung"));
         QVERIFY(!f->Loeschen1Button->isVisible());

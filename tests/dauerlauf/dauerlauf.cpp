@@ -419,7 +419,7 @@ private:
         if (laeuft && !m_scanlief)
             ++m_zahlen.scans;
         m_scanlief = laeuft;
-        m_zahlen.seiten.insert(AktuelleSeite);
+        m_zahlen.seiten.insert(FormHaupt->Zustand.seite());
     }
 
     void notieren(const QString& was)
@@ -430,7 +430,7 @@ private:
                         .arg(m_zahlen.ereignisse)
                         .arg(uhr.elapsed() / 1000.0, 0, 'f', 2)
                         .arg(m_tiefe)
-                        .arg(AktuelleSeite)
+                        .arg(FormHaupt->Zustand.seite())
                         .arg(was)
                         .toStdString());
     }
@@ -937,24 +937,24 @@ private:
         if (Programmende())
             return {};
         const bool minimiert = FormHaupt->isMinimized();
-        if (minimiert != (Minimierzustand == 2050))
+        if (minimiert != (FormHaupt->Zustand.minimierung() == 2050))
             return QStringLiteral("main window %1 minimised, but the minimise state is %2")
                 .arg(minimiert ? QString() : QStringLiteral("not"))
-                .arg(Minimierzustand);
+                .arg(FormHaupt->Zustand.minimierung());
         for (int k = -1; k <= 12; ++k) {
             QWidget* s = k < 0 ? FormAnfang : Fenstersatz::seite(k);
-            const bool soll = !minimiert && k == AktuelleSeite;
+            const bool soll = !minimiert && k == FormHaupt->Zustand.seite();
             if (s->isVisible() != soll)
                 return QStringLiteral("page %1 (%2) is %3 while the current page is %4%5")
                     .arg(k)
                     .arg(name(s), s->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"))
-                    .arg(AktuelleSeite)
+                    .arg(FormHaupt->Zustand.seite())
                     .arg(minimiert ? QStringLiteral(", minimised") : QString());
         }
-        if (!minimiert && FormHaupt->verdeckt() != (AktuelleSeite == 12))
+        if (!minimiert && FormHaupt->verdeckt() != (FormHaupt->Zustand.seite() == 12))
             return QStringLiteral("the main window is %1 on page %2")
                 .arg(FormHaupt->verdeckt() ? QStringLiteral("covered") : QStringLiteral("uncovered"))
-                .arg(AktuelleSeite);
+                .arg(FormHaupt->Zustand.seite());
         // One window on the desktop: the main window, and a modal dialog
         // while one is open (popup menus and tooltips aside).
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -982,12 +982,12 @@ private:
             const Panel* z = FormHaupt->Zug[std::size_t(k)];
             const bool markiert = z->farbe() == navy;
             // The simulator hides the strip and marks no button on it.
-            const bool soll = (k <= 11 && AktuelleSeite == k) || (AktuelleSeite == -1 && k == 0);
+            const bool soll = (k <= 11 && FormHaupt->Zustand.seite() == k) || (FormHaupt->Zustand.seite() == -1 && k == 0);
             if (markiert != soll || (z->textfarbe() == QColor(Qt::white)) != soll)
                 return QStringLiteral("strip button %1 is %2marked on page %3")
                     .arg(k + 1)
                     .arg(markiert ? QString() : QStringLiteral("not "))
-                    .arg(AktuelleSeite);
+                    .arg(FormHaupt->Zustand.seite());
         }
         if (QWidget* m = modalesFenster()) {
             const QList<QWidget*> wege = auswege(m);

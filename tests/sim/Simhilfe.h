@@ -10,6 +10,7 @@
 #include "app/HauptBlatt.h"
 #include "core/Simulator.h"
 #include "platform/Bildanzeige.h"
+#include "platform/Layout.h"
 #include "platform/Steuerelemente.h"
 #include "sim/Blatt12.h"
 #include "sim/Einstellungen.h"
@@ -87,7 +88,7 @@ inline void einstellen(std::initializer_list<QRadioButton*> knoepfe, bool ok = t
 inline ct::Simulator modellscan(int n, const std::vector<Zelle>& zellen, int winkelschritt, bool faltung)
 {
     ct::Simulator m;
-    m.RasterEinrichten(n, Bildschirmbreite, 0.0f, 0.0f);
+    m.RasterEinrichten(n, Layout::breite(), 0.0f, 0.0f);
     m.Winkelschritt = winkelschritt;
     m.Faltung = faltung;
     for (int x = 1; x <= n; ++x)

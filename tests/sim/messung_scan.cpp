@@ -20,6 +20,7 @@
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
 #include "platform/Einpassung.h"
+#include "platform/Layout.h"
 #include "platform/Pause.h"
 #include "platform/Steuerelemente.h"
 #include "sim/Blatt12.h"
@@ -138,7 +139,7 @@ int main(int argc, char** argv)
 
     const QSize logisch = QGuiApplication::primaryScreen()->size();
     std::printf("screen %s: layout %dx%d on %dx%d at a factor of %.5g, platform %s\n", wahl.constData(),
-                Bildschirmbreite, Bildschirmhoehe, logisch.width(), logisch.height(), qApp->devicePixelRatio(),
+                Layout::breite(), Layout::hoehe(), logisch.width(), logisch.height(), qApp->devicePixelRatio(),
                 qPrintable(QGuiApplication::platformName()));
     drucken("180 x pause(10) alone", messen([] {
                 for (int i = 0; i < 180; ++i)

@@ -169,8 +169,8 @@ private slots:
         const std::vector<QWidget*> knoepfe{f->VorlageLoeschenButton, f->BibliothekButton, f->CTLoeschenButton,
                                             f->GraucodezeigenButton, f->FilterzeigenButton, f->EinstellungButton,
                                             f->ArchivbearbeitenButton};
-        const std::vector<QAction*> punkte{f->Neu1, f->CTLoeschen, f->Graucodezeigen, f->BildLaden[0],
-                                           f->BildLoeschen[0]};
+        // the commands that have a button as well
+        const std::vector<QAction*> befehle{f->Einstellung, f->Bibliothek, f->VorlageLoeschen, f->Filterzeigen};
         vierer(10, amEnde ? E()->Endergebnis : E()->Alles, false);
         if (nachBild) {
             f->StartButton->click();
@@ -181,6 +181,8 @@ private slots:
             QVERIFY(f->BildLaden[0]->isEnabled());
             for (QWidget* w : knoepfe)
                 w->setEnabled(true);
+            for (QAction* a : befehle)
+                a->setEnabled(true);
         }
         for (QWidget* w : std::initializer_list<QWidget*>{FormBilder38, FormFilter, FormArchivbearbeiten})
             w->show();
@@ -199,6 +201,8 @@ private slots:
                 QVERIFY2(!m->isEnabled(), qPrintable(m->objectName()));
             for (QWidget* w : knoepfe)
                 QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+            for (QAction* a : befehle)
+                QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
             // the items of the menus above cannot be reached; these are off themselves
             QVERIFY(!f->Neu1->isEnabled());
             QVERIFY(!f->CTLoeschen->isEnabled());
@@ -388,7 +392,7 @@ private slots:
         });
         Form12->StartButton->click();
         QVERIFY(!Form12->isVisible());
-        QCOMPARE(AktuelleSeite, minimieren ? 12 : 11);
+        QCOMPARE(FormHaupt->Zustand.seite(), minimieren ? 12 : 11);
         const ct::Simulator modell = modellscan(4, Muster4, 10, false);
         QVERIFY(gleicheWerte(Form12->Modell.CTBild, modell.CTBild, 4));
         if (minimieren)

@@ -712,7 +712,7 @@ private slots:
         QTest::keyClick(Form12, Qt::Key_L, Qt::ControlModifier);
         QVERIFY(!Form12->StartButton->isEnabled());
         QTest::keyClick(Form12, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(AktuelleSeite, 11);
+        QCOMPARE(FormHaupt->Zustand.seite(), 11);
         QVERIFY(!Form12->isVisible());
         QVERIFY(!FormHaupt->verdeckt());
         // hidden, the simulator answers no key

@@ -77,9 +77,6 @@ void fensterAufbauen(Beantworter antworten)
         return art == Meldung::Art::Fehler ? Meldung::Antwort::OK : Meldung::Antwort::Ignorieren;
     });
     Programm::endeZuruecksetzen();
-    AktuelleSeite = Seiten::Startfenster;
-    Minimierzustand = Minimierung::Normal;
-    Lernmodus = true;
     Fenstersatz::erzeugen();
     aufgebaut = true;
 }

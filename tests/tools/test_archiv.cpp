@@ -462,7 +462,7 @@ private slots:
         QVERIFY(!FormArchiv->isVisible());
         // the simulator's own Ctrl+S ("Page back") did not act
         QVERIFY(Form12->isVisible());
-        QCOMPARE(AktuelleSeite, 12);
+        QCOMPARE(FormHaupt->Zustand.seite(), 12);
     }
 
     void herzAus56()
