@@ -849,7 +849,7 @@ Kursteam für den Unterricht erstellt.</translation>
     </message>
     <message>
         <source>A head scanner of the first generation</source>
-        <translation>Ein Kopfscanner der ersten Generation</translation>
+        <translation>Ein Kopf-CT der ersten Generation</translation>
     </message>
     <message>
         <source>A spiral CT scanner</source>

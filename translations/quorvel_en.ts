@@ -776,7 +776,7 @@ by a grant for teaching in translation.</translation>
     </message>
     <message>
         <source> Schritte</source>
-        <translation> per step</translation>
+        <translation> steps</translation>
     </message>
 </context>
 <context>
