@@ -667,7 +667,7 @@ TFormSinogramm::TFormSinogramm()
     }
     xAchse->setTitleText(tr("column"));
     yAchse->setTitleText(tr("fitted value"));
-    xAchse->setLabelFormat(QStringLiteral("%d"));
+    xAchse->setLabelFormat(QStringLiteral("%.0f"));
     yAchse->setRange(-0.25, 1.25);
     yAchse->setTickType(QValueAxis::TicksDynamic);
     yAchse->setTickAnchor(0.0);
