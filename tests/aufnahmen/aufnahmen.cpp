@@ -23,6 +23,7 @@
 #include "course/Falsch.h"
 #include "course/Korrektur.h"
 #include "course/Blatt11.h"
+#include "course/Blatt7.h"
 #include "course/Kurshilfen.h"
 #include "pages/BilderGehirn.h"
 #include "pages/BilderLunge.h"
@@ -338,6 +339,34 @@ void sinogramm()
     FormSinogramm->hide();
 }
 
+// The states the program's listing in software centres shows (its AppStream
+// screenshots, copied by scripts/screenshots): the simulator in the middle of
+// a scan of the library's brain, taken in the wait after the row of 90
+// degrees, and, after the simulator's way back to the course, page 8's
+// exercise worked through. Taken last, so that no earlier picture changes.
+void auslage()
+{
+    FormHaupt->ZugNeu(12);
+    TFormEinstellungen* e = FormEinstellungen;
+    einstellen({e->Rastergroesse38, e->Winkel2, e->Alles, e->ohneVerlauf, e->ohneFaltung});
+    Form12->BibliothekButton->click();
+    FormBilder38->Bilder->setCurrentIndex(2);
+    FormBilder38->UebernehmenButton->click();
+    const auto mitte = QObject::connect(&Form12->Zustand, &Simulatorzustand::winkelFertig, Form12, [](int winkel) {
+        if (winkel == 90)
+            QTimer::singleShot(0, Form12, [] { aufnehmen(QStringLiteral("90_scan_mitte")); });
+    });
+    Form12->StartButton->click();
+    QObject::disconnect(mitte);
+
+    Form12->Zurueck->trigger();
+    FormHaupt->ZugNeu(7);
+    for (QPushButton* k : {Form7->Start1Button, Form7->HorizontalButton, Form7->Start2Button, Form7->VertikalButton,
+                           Form7->SummenButton, Form7->FaerbeButton})
+        k->click();
+    aufnehmen(QStringLiteral("91_uebung_fertig"));
+}
+
 int aufnahmenMachen(const std::function<void()>& starten, const QString& ordner)
 {
     ziel = QDir(ordner);
@@ -390,6 +419,7 @@ int aufnahmenMachen(const std::function<void()>& starten, const QString& ordner)
     fenster(QStringLiteral("38_gehirn"), FormBilderGehirn);
     simulator();
     simulatorWeiter();
+    auslage();
     geometrieDatei.close();
     return 0;
 }
