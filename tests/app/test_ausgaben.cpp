@@ -278,6 +278,12 @@ private slots:
             if (f.element->inherits("QPlainTextEdit") && langeEntwurf.value(f.ort) == f.text
                 && ausgabe == Ausgabe::Deutsch && hatBuchstaben(f.text) && !GleicheLangtexte.contains(f.ort))
                 nichtEigen << f.ort;
+            // a designed German long text has the English edition's own; the
+            // list of literature keeps its titles
+            static const QRegularExpression deutsch(QStringLiteral("\\b(und|ich|Sie|nicht|der|die|das)\\b"));
+            if (f.element->inherits("QPlainTextEdit") && langeEntwurf.value(f.ort) == f.text
+                && ausgabe == Ausgabe::Englisch && f.text.contains(deutsch) && !f.ort.contains(QLatin1String("FormQuellen")))
+                nichtEigen << f.ort;
             // A long text's lines stay in view where the designed text's did: a
             // box taller than the text shows no scroll bar, so lines that run
             // below its window's edge are lost.
