@@ -1,6 +1,7 @@
 #include "platform/Einpassung.h"
 
 #include "platform/Bildschirm.h"
+#include "platform/Zeichenflaeche.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -103,6 +104,10 @@ void uebernehmen()
             qunsetenv("QT_SCALE_FACTOR");
         faktorGesetzt = false;
     }
+    // On a scaled screen the drawing surfaces record what is drawn on them,
+    // so that it is drawn at the screen's resolution.
+    const double verhaeltnis = qApp->devicePixelRatio();
+    Zeichenflaeche::setzeAufzeichnung(verhaeltnis != 1.0, verhaeltnis);
     const QSize layout = wahl().layout;
     const QSize bildschirm = Bildschirm::flaeche().size();
     if (!layout.isEmpty() && bildschirm.width() >= layout.width() && bildschirm.height() >= layout.height())
