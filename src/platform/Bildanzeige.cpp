@@ -2,7 +2,9 @@
 
 #include "platform/Bilder.h"
 
+#include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QPainter>
 #include <algorithm>
 #include <QtMath>
@@ -117,6 +119,8 @@ const QImage* Bildanzeige::geraetebild(qreal pixelverhaeltnis)
         return nullptr;
     const QSize groesse(Fein::kante(m_flaeche.breite(), pixelverhaeltnis),
                         Fein::kante(m_flaeche.hoehe(), pixelverhaeltnis));
+    QElapsedTimer dauer;
+    dauer.start();
     std::size_t von = 0;
     if (!m_maler || m_geraet.size() != groesse || m_geraetVerhaeltnis != pixelverhaeltnis
         || m_geraetBeginn != m_flaeche.aufzeichnungsbeginn()) {
@@ -137,6 +141,7 @@ const QImage* Bildanzeige::geraetebild(qreal pixelverhaeltnis)
         m_maler->zeichnen(*liste, von);
         m_geraetNr = liste->back().nr;
     }
+    m_feinDauer = dauer.elapsed();
     return &m_geraet;
 }
 
@@ -189,7 +194,22 @@ void Bildanzeige::paintEvent(QPaintEvent*)
         return;
     }
     const bool gestreckt = m_gestreckt && m_flaeche.groesse() != size();
-    if (pixelverhaeltnis != 1 && !gestreckt)
+    // A picture redrawn many times a second (a scan's steps) whose drawing
+    // at the screen's resolution is costly is shown pixel for pixel while it
+    // changes, and at the screen's resolution once it stands still.
+    const qint64 seitLetztem = m_gemalt.isValid() ? m_gemalt.restart() : (m_gemalt.start(), qint64(1000));
+    const bool rasch = seitLetztem < Ruhezeit && m_feinDauer > TeureZeichnung;
+    if (rasch && pixelverhaeltnis != 1 && !gestreckt && m_flaeche.befehle()) {
+        if (!m_nachzeichnen) {
+            m_nachzeichnen = new QTimer(this);
+            m_nachzeichnen->setSingleShot(true);
+            connect(m_nachzeichnen, &QTimer::timeout, this, [this] {
+                m_feinDauer = 0;
+                update();
+            });
+        }
+        m_nachzeichnen->start(Ruhezeit);
+    } else if (pixelverhaeltnis != 1 && !gestreckt)
         if (const QImage* geraet = geraetebild(pixelverhaeltnis)) {
             // Drawn at the screen's resolution, shown pixel for pixel.
             const QRectF ziel(QPointF(0, 0), QSizeF(geraet->size()) / pixelverhaeltnis);

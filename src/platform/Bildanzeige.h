@@ -2,6 +2,7 @@
 
 #include "platform/Zeichenflaeche.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <memory>
 
@@ -16,6 +17,8 @@
 // pixel by pixel, so that cells keep hard edges; a picture from the resources
 // (an SVG drawing) is rendered again at the screen's resolution. What is
 // drawn at the screen's resolution is kept only while the control is shown.
+class QTimer;
+
 class Bildanzeige : public QWidget
 {
     Q_OBJECT
@@ -87,6 +90,14 @@ private:
     QImage m_fein;
     QImage m_geraet;
     std::unique_ptr<Fein::Feinmaler> m_maler;
+    // The last paint, how long the last drawing at the screen's resolution
+    // took (milliseconds), and the timer that draws it once the picture has
+    // stood still (see paintEvent).
+    static constexpr int Ruhezeit = 60;
+    static constexpr qint64 TeureZeichnung = 3;
+    QElapsedTimer m_gemalt;
+    qint64 m_feinDauer = 0;
+    QTimer* m_nachzeichnen = nullptr;
     qreal m_geraetVerhaeltnis = 1;
     std::uint64_t m_geraetBeginn = 0;
     std::uint64_t m_geraetNr = 0;  // the last command drawn

@@ -75,8 +75,9 @@ Feinmaler::Feinmaler(QImage& ziel, int breite, int hoehe, double f)
 
 void Feinmaler::zeichnen(const Liste& liste, std::size_t von)
 {
-    const Lage l{QPoint(0, 0), QRect(0, 0, m_ziel.width(), m_ziel.height()), QRect(0, 0, m_b, m_h), &m_ziel,
-                 QPoint(0, 0), true};
+    Lage l{QPoint(0, 0), QRect(0, 0, m_ziel.width(), m_ziel.height()), QRect(0, 0, m_b, m_h), &m_ziel,
+           QPoint(0, 0), true};
+    l.setzeBild(&m_ziel, QPoint(0, 0));
     for (std::size_t i = von; i < liste.size(); ++i)
         befehl(liste[i], l);
 }
@@ -195,9 +196,16 @@ void Feinmaler::flaeche(const QRect& r, QRgb farbe, const Lage& l)
 {
     if (r.isEmpty())
         return;
+    markenLoeschen(r, l);
+    // (a fill reaches at most one layout pixel beyond its box, to a stroke's band)
+    const QRect weit = r.adjusted(-1, -1, 1, 1);
+    if (!QRect(QPoint(R(weit.left()), R(weit.top())), QPoint(R(weit.right() + 1), R(weit.bottom() + 1)))
+             .intersects(l.grenze))
+        return;
     const int mitte = r.left() + r.width() / 2;
     const int oben = obereKante(mitte, r.top()), unten = untereKante(mitte, r.bottom() + 1);
-    for (int y = r.top(); y <= r.bottom(); ++y) {
+    const int erste = std::max(r.top(), T(l.grenze.top()) - 1), letzte = std::min(r.bottom(), T(l.grenze.bottom()) + 1);
+    for (int y = erste; y <= letzte; ++y) {
         const int y0 = std::max(y == r.top() ? oben : R(y), l.grenze.top());
         const int y1 = std::min(y == r.bottom() ? unten : R(y + 1), l.grenze.bottom() + 1);
         const int x0 = std::max(linkeKante(r.left(), y), l.grenze.left());
@@ -209,12 +217,15 @@ void Feinmaler::flaeche(const QRect& r, QRgb farbe, const Lage& l)
             std::fill(z + x0, z + x1, farbe);
         }
     }
-    markenLoeschen(r, l);
 }
 
 void Feinmaler::linie(QPoint a, QPoint b, QRgb farbe, int breite, const Lage& l)
 {
     if (a == b)
+        return;
+    const QRect kasten = QRect(a, b).normalized().adjusted(-breite - 1, -breite - 1, breite + 1, breite + 1);
+    if (!QRect(QPoint(R(kasten.left()), R(kasten.top())), QPoint(R(kasten.right()), R(kasten.bottom())))
+             .intersects(l.grenze))
         return;
     const int von = -(breite - 1) / 2;
     const auto stempeln = [&](int x0, int y0, int x1, int y1) {
@@ -258,10 +269,25 @@ void Feinmaler::linie(QPoint a, QPoint b, QRgb farbe, int breite, const Lage& l)
     const int gx = std::abs(zx - x), sx = x < zx ? 1 : -1;
     const int gy = -std::abs(zy - y), sy = y < zy ? 1 : -1;
     int fehler = gx + gy;
+    const bool waagrecht = gx >= -gy;
+    const bool frei = QRect(std::min(x, zx), std::min(y, zy), std::abs(zx - x) + w, std::abs(zy - y) + w)
+                          .intersects(l.grenze);
+    if (!frei)
+        return;
     while (true) {
-        stempeln(x, y, x + w, y + w);
-        if (x == zx && y == zy)
+        // The pen's square moved by one pixel adds a run across the line's
+        // direction; the whole square stands at the end.
+        if (x == zx && y == zy) {
+            stempeln(x, y, x + w, y + w);
             break;
+        }
+        if (w == 1) {
+            if (l.grenze.contains(x, y))
+                l.zeile(y)[x] = farbe;
+        } else if (waagrecht)
+            stempeln(x, y, x + 1, y + w);
+        else
+            stempeln(x, y, x + w, y + 1);
         const int e2 = 2 * fehler;
         if (e2 >= gy) {
             fehler += gy;
@@ -459,24 +485,39 @@ void Feinmaler::kopie(const Befehl& b, const Lage& l)
     innen.versatz = l.versatz + b.a;
     innen.grenze = d;
     innen.lgrenze = l.lgrenze & r;
-    QImage zwischen;
-    if (b.und) {
-        // Drawn apart on white, then combined by AND.
-        zwischen = QImage(d.size(), QImage::Format_RGB32);
-        zwischen.fill(0xFFFFFFFFu);
-        innen.bild = &zwischen;
-        innen.ursprung = d.topLeft();
-        innen.marken = false;
+    // The layout pixels of the source that may show in the box.
+    const QRect sicht = QRect(QPoint(T(d.left()) - 1, T(d.top()) - 1), QPoint(T(d.right()) + 1, T(d.bottom()) + 1))
+                            .translated(-innen.versatz);
+    const auto alle = [&] {
+        for (const Befehl& c : *b.quelle)
+            if (umfang(c).intersects(sicht) || c.art == Befehl::Art::Maske)
+                befehl(c, innen);
+    };
+    if (!b.und) {
+        alle();
+        return;
     }
-    for (const Befehl& c : *b.quelle)
-        befehl(c, innen);
-    if (b.und)
-        for (int y = d.top(); y <= d.bottom(); ++y) {
-            const QRgb* q = reinterpret_cast<const QRgb*>(zwischen.constScanLine(y - d.top())) - d.left();
-            QRgb* z = l.zeile(y);
-            for (int x = d.left(); x <= d.right(); ++x)
-                z[x] = (z[x] & q[x]) | 0xFF000000u;
-        }
+    // Drawn apart on white, then combined by AND. The same source drawn
+    // into the same box again (a pattern put under every step of a scan) is
+    // taken from the last time.
+    const bool lagern = d.width() * d.height() >= 4096;
+    QImage eigenes;
+    if (!lagern || !(m_zwischen.quelle == b.quelle && m_zwischen.versatz == innen.versatz && m_zwischen.kasten == d)) {
+        eigenes = QImage(d.size(), QImage::Format_RGB32);
+        eigenes.fill(0xFFFFFFFFu);
+        innen.setzeBild(&eigenes, d.topLeft());
+        innen.marken = false;
+        alle();
+        if (lagern)
+            m_zwischen = {b.quelle, innen.versatz, d, eigenes};
+    }
+    const QImage& zwischen = eigenes.isNull() ? m_zwischen.bild : eigenes;
+    for (int y = d.top(); y <= d.bottom(); ++y) {
+        const QRgb* q = reinterpret_cast<const QRgb*>(zwischen.constScanLine(y - d.top())) - d.left();
+        QRgb* z = l.zeile(y);
+        for (int x = d.left(); x <= d.right(); ++x)
+            z[x] = (z[x] & q[x]) | 0xFF000000u;
+    }
 }
 
 }  // namespace Fein

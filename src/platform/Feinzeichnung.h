@@ -92,10 +92,16 @@ private:
         QImage* bild;     // the picture written, whose pixel (0, 0) is the device pixel `ursprung`
         QPoint ursprung;
         bool marken = true;
-        QRgb* zeile(int y) const
+        QRgb* basis = nullptr;  // its pixels, taken once (see setzeBild)
+        qsizetype schritt = 0;
+        void setzeBild(QImage* b, QPoint u)
         {
-            return reinterpret_cast<QRgb*>(bild->scanLine(y - ursprung.y())) - ursprung.x();
+            bild = b;
+            ursprung = u;
+            basis = reinterpret_cast<QRgb*>(b->bits());
+            schritt = b->bytesPerLine() / qsizetype(sizeof(QRgb));
         }
+        QRgb* zeile(int y) const { return basis + (y - ursprung.y()) * schritt - ursprung.x(); }
     };
     void befehl(const Befehl& b, const Lage& l);
     void flaeche(const QRect& r, QRgb farbe, const Lage& l);
@@ -124,6 +130,15 @@ private:
     int obereKante(int x, int y) const;
     int untereKante(int x, int y) const;
 
+    // The last source drawn apart for an AND copy.
+    struct Zwischenbild
+    {
+        Stand quelle;
+        QPoint versatz;
+        QRect kasten;
+        QImage bild;
+    };
+    Zwischenbild m_zwischen;
     QImage& m_ziel;
     int m_b, m_h;
     double m_f;

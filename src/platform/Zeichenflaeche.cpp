@@ -11,7 +11,7 @@ namespace {
 bool aufzeichnen_ = false;
 double verhaeltnis_ = 1.0;
 // A record this long is made shorter (verdichten).
-constexpr std::size_t Verdichtungsschwelle = 1024;
+constexpr std::size_t Verdichtungsschwelle = 4096;
 
 // Puts the corners of a box in order; false when the box holds no pixel.
 bool ordnen(int& x1, int& y1, int& x2, int& y2)
@@ -107,7 +107,7 @@ void Zeichenflaeche::verdichten()
         }
     }
     std::reverse(neu.begin(), neu.end());
-    if (neu.size() * 2 > Verdichtungsschwelle && verhaeltnis_ != 1.0) {
+    if (neu.size() >= Verdichtungsschwelle && verhaeltnis_ != 1.0) {
         // What still grows (drawings over drawings) begins anew from its
         // picture at the device's resolution.
         QImage geraet(Fein::kante(m_b, verhaeltnis_), Fein::kante(m_h, verhaeltnis_), QImage::Format_RGB32);

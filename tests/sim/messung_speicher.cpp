@@ -166,8 +166,10 @@ int main(int argc, char** argv)
     drucken("after the start");
     rundgang();
     drucken("after every page, the scan and the tools");
-    rundgang();
-    drucken("after a second walk");
+    for (int k = 2; k <= 4; ++k) {
+        rundgang();
+        drucken(qPrintable(QStringLiteral("after walk %1").arg(k)));
+    }
     Testumgebung::abbauen();
     return 0;
 }
