@@ -2,6 +2,7 @@
 #include "app/Kommandozeile.h"
 #include "app/Programm.h"
 #include "platform/Einpassung.h"
+#include "platform/Sprache.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,6 +24,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     Programm::ressourcenLaden();
+    // The edition the desktop's languages ask for (none in the C locale).
+    Sprache::einrichten();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/icon.svg")));
     // The windows hide when they close; the program ends with its main window.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -17,15 +17,15 @@ bool Programmende()
 
 TFormAusstieg::TFormAusstieg()
 {
-    fensterAnlegen(this, QStringLiteral("FormAusstieg"), QStringLiteral(" Computer Tomography"), Rahmen::NurSchliessen, Lage::Dialog);
+    fensterAnlegen(this, QStringLiteral("FormAusstieg"), tr(" Computer Tomography"), Rahmen::NurSchliessen, Lage::Dialog);
     setzeClientgroesse(this, 292, 103);
 
-    Label1 = new QLabel(QStringLiteral("Do you really want to quit?"), this);
+    Label1 = new QLabel(tr("Do you really want to quit?"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setGeometry(16, 24, 268, 16);
-    ButtonJa = knopf(this, QStringLiteral("ButtonJa"), QStringLiteral("Yes"), 72, 56, 55, 25);
-    ButtonNein = knopf(this, QStringLiteral("ButtonNein"), QStringLiteral("No"), 160, 56, 55, 25);
+    ButtonJa = knopf(this, QStringLiteral("ButtonJa"), tr("Yes"), 72, 56, 55, 25);
+    ButtonNein = knopf(this, QStringLiteral("ButtonNein"), tr("No"), 160, 56, 55, 25);
     connect(ButtonJa, &QPushButton::clicked, this, &TFormAusstieg::ButtonJaClick);
     connect(ButtonNein, &QPushButton::clicked, this, &TFormAusstieg::ButtonNeinClick);
 

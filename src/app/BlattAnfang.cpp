@@ -27,30 +27,31 @@ TFormAnfang::TFormAnfang()
 
     Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));
     Bild1->setGeometry(50, 50, 252, 300);
-    Bild1->setToolTip(QStringLiteral("Cross section of a human head"));
+    Bild1->setToolTip(tr("Cross section of a human head"));
     Bild1->setzeGestreckt(true);
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 370, 50, 373, 4, QColor(Farben::Navy));
-    Label1 = bezeichnung(this, QStringLiteral("Label1"), QStringLiteral("Image Reconstruction"), 379, 87, 35, true);
-    Label2 = bezeichnung(this, QStringLiteral("Label2"), QStringLiteral("    in"), 510, 151, 35, true);
-    Label3 = bezeichnung(this, QStringLiteral("Label3"), QStringLiteral(" Computer Tomography"), 371, 215, 35, true);
+    Label1 = bezeichnung(this, QStringLiteral("Label1"), tr("Image Reconstruction"), 379, 87, 35, true);
+    Label2 = bezeichnung(this, QStringLiteral("Label2"), tr("    in"), 510, 151, 35, true);
+    Label3 = bezeichnung(this, QStringLiteral("Label3"), tr(" Computer Tomography"), 371, 215, 35, true);
     Panel2 = new Panel(this, QStringLiteral("Panel2"), 370, 344, 373, 4, QColor(Farben::Navy));
     LabelVersion = bezeichnung(this, QStringLiteral("LabelVersion"),
-                               QStringLiteral("            Quorvel " QUORVEL_VERSION " en\n"
-                                              "The English edition was made possible\n"
-                                              "by a grant for teaching in translation."),
+                               tr("            Quorvel %1 en\n"
+                                  "The English edition was made possible\n"
+                                  "by a grant for teaching in translation.")
+                                   .arg(QStringLiteral(QUORVEL_VERSION)),
                                472, 290, 12);
-    Label5 = bezeichnung(this, QStringLiteral("Label5"), QStringLiteral("Please enter your name"), 464, 408);
+    Label5 = bezeichnung(this, QStringLiteral("Label5"), tr("Please enter your name"), 464, 408);
     Namensfeld = eingabefeld(this, QStringLiteral("Namensfeld"), 477, 440, 160, 24);
     Namensfeld->setMaxLength(25);
     Namensfeld->installEventFilter(this);
     SeiteWeiter = new Bildanzeige(this, QStringLiteral("SeiteWeiter"));
-    SeiteWeiter->setToolTip(QStringLiteral("Continue"));
+    SeiteWeiter->setToolTip(tr("Continue"));
     SeiteWeiter->setCursor(Qt::PointingHandCursor);
     Pfeil = new Bildanzeige(this, QStringLiteral("Pfeil"));
     Pfeil->setGeometry(0, 0, 45, 30);
     Weiter = bezeichnung(this, QStringLiteral("Weiter"),
-                         QStringLiteral("With this curl in the page you can move through the lesson."), 0, 0);
-    WeiterButton = knopf(this, QStringLiteral("WeiterButton"), QStringLiteral("Continue"), 0, 0, 75, 25);
+                         tr("With this curl in the page you can move through the lesson."), 0, 0);
+    WeiterButton = knopf(this, QStringLiteral("WeiterButton"), tr("Continue"), 0, 0, 75, 25);
     connect(SeiteWeiter, &Bildanzeige::geklickt, this, &TFormAnfang::SeiteWeiterClick);
 
     // 1. frame (in the layout, which stands centred where the screen is wider)

@@ -41,15 +41,16 @@ namespace {
 // The tumour circles of the exercise grids.
 constexpr QRgb Tumorfarbe = 0x7E7E7E;
 
-const QString Abhilfe = QStringLiteral(
+const char* const Abhilfe = QT_TRANSLATE_NOOP(
+    "TFormHaupt",
     "Brechen Sie bitte an dieser Stelle ab und nehmen unter START/EINSTELLUNGEN/SYSTEMSTEUERUNG/ANZEIGE/EINSTELLUNGEN");
-const QString Aenderungen = QStringLiteral("entsprechende Änderungen vor.");
+const char* const Aenderungen = QT_TRANSLATE_NOOP("TFormHaupt", "entsprechende Änderungen vor.");
 }  // namespace
 
 TFormHaupt::TFormHaupt()
 {
     setObjectName(QStringLiteral("FormHaupt"));
-    setWindowTitle(QStringLiteral(" Computer Tomography"));
+    setWindowTitle(tr(" Computer Tomography"));
     fensterart(this, Rahmen::Ohne, Lage::Hauptfenster);
     setzeProgrammsymbol(this);
     setFont(arial(11));
@@ -67,11 +68,11 @@ TFormHaupt::TFormHaupt()
 
     SeiteZurueck = new Bildanzeige(flaeche, QStringLiteral("SeiteZurueck"));
     SeiteZurueck->setGeometry(0, 0, 90, 60);
-    SeiteZurueck->setToolTip(QStringLiteral("Zurück"));
+    SeiteZurueck->setToolTip(tr("Zurück"));
     SeiteZurueck->hide();
     SeiteWeiter = new Bildanzeige(flaeche, QStringLiteral("SeiteWeiter"));
     SeiteWeiter->setGeometry(0, 0, 90, 60);
-    SeiteWeiter->setToolTip(QStringLiteral("Continue"));
+    SeiteWeiter->setToolTip(tr("Continue"));
     Untergrund = new Panel(flaeche, QStringLiteral("Untergrund"), 0, 0, 620, 40);
     for (int k = 0; k < 13; ++k) {
         Panel* z = new Panel(Untergrund, QStringLiteral("Zug%1").arg(k), 8 + 47 * k, 8, 40, 25, QColor(Farben::Silber));
@@ -110,33 +111,33 @@ void TFormHaupt::anzeigePruefen()
     const Anzeigedaten anzeige = Bildschirm::abfragen();
     if (anzeige.ppi > 96) {
         Meldung::fehler(Meldung::zeilen(
-            {QStringLiteral("Das Programm ist ausschließlich für normale Schriftgröße (96dpi) programmiert."), Abhilfe,
-             Aenderungen}));
+            {tr("Das Programm ist ausschließlich für normale Schriftgröße (96dpi) programmiert."), tr(Abhilfe),
+             tr(Aenderungen)}));
         Programm::endeAnfordern();
     }
     if (anzeige.farbtiefe < 15) {
         const auto antwort = Meldung::bestaetigung(Meldung::zeilen(
-            {QStringLiteral("Das Programm ist für eine Farbtiefe von mindestens 15 bit (=32768 Farben) optimiert."),
-             QStringLiteral("Falls möglich brechen Sie bitte an dieser Stelle ab und nehmen unter "
+            {tr("Das Programm ist für eine Farbtiefe von mindestens 15 bit (=32768 Farben) optimiert."),
+             tr("Falls möglich brechen Sie bitte an dieser Stelle ab und nehmen unter "
                             "START/EINSTELLUNGEN/SYSTEMSTEUERUNG/ANZEIGE/EINSTELLUNGEN"),
-             Aenderungen}));
+             tr(Aenderungen)}));
         if (antwort == Meldung::Antwort::Abbrechen)
             Programm::endeAnfordern();
     }
     if (anzeige.breite < 800) {
         Meldung::fehler(Meldung::zeilen(
-            {QStringLiteral("Das Programm ist für eine Bildschirmauflösung von mindestens 800x600 programmiert."),
-             Abhilfe, Aenderungen}));
+            {tr("Das Programm ist für eine Bildschirmauflösung von mindestens 800x600 programmiert."),
+             tr(Abhilfe), tr(Aenderungen)}));
         Programm::endeAnfordern();
     }
     if (anzeige.breite > 1024) {
         const auto antwort = Meldung::bestaetigung(Meldung::zeilen(
-            {QStringLiteral("Das Programm ist für eine Bildschirmauflösung von 800x600 und 1024x768 optimiert."),
-             QStringLiteral("Bei einer höheren Auflösung läuft das Programm in einem Fenster. Wenn Sie dies ändern "
+            {tr("Das Programm ist für eine Bildschirmauflösung von 800x600 und 1024x768 optimiert."),
+             tr("Bei einer höheren Auflösung läuft das Programm in einem Fenster. Wenn Sie dies ändern "
                             "wollen,"),
-             QStringLiteral("so brechen Sie bitte an dieser Stelle ab und nehmen unter "
+             tr("so brechen Sie bitte an dieser Stelle ab und nehmen unter "
                             "START/EINSTELLUNGEN/SYSTEMSTEUERUNG/ANZEIGE/EINSTELLUNGEN"),
-             Aenderungen}));
+             tr(Aenderungen)}));
         if (antwort == Meldung::Antwort::Abbrechen)
             Programm::endeAnfordern();
     }
@@ -178,21 +179,21 @@ void TFormHaupt::menueAnlegen()
     };
     const auto zeigen = [](QWidget* fenster) { zeigenVorn(fenster); };
 
-    Datei = leiste->addMenu(QStringLiteral("&File"));
+    Datei = leiste->addMenu(tr("&File"));
     Datei->setObjectName(QStringLiteral("Datei"));
-    Neu = eintrag(Datei, QStringLiteral("Neu"), QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+    Neu = eintrag(Datei, QStringLiteral("Neu"), tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
                   &TFormHaupt::NeuClick);
-    Minimieren = eintrag(Datei, QStringLiteral("Minimieren"), QStringLiteral("&Minimize"), {},
+    Minimieren = eintrag(Datei, QStringLiteral("Minimieren"), tr("&Minimize"), {},
                          &TFormHaupt::MinimierenClick);
     N1 = trenner(Datei, QStringLiteral("N1"));
-    Beenden = eintrag(Datei, QStringLiteral("Beenden"), QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_B),
+    Beenden = eintrag(Datei, QStringLiteral("Beenden"), tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_B),
                       &TFormHaupt::BeendenClick);
 
-    Optionen = leiste->addMenu(QStringLiteral("&Options"));
+    Optionen = leiste->addMenu(tr("&Options"));
     Optionen->setObjectName(QStringLiteral("Optionen"));
-    Demonstration1 = eintrag(Optionen, QStringLiteral("Demonstration1"), QStringLiteral("Demonstration"),
+    Demonstration1 = eintrag(Optionen, QStringLiteral("Demonstration1"), tr("Demonstration"),
                              QKeySequence(Qt::CTRL | Qt::Key_D), &TFormHaupt::Demonstration1Click);
-    Lernprogramm1 = eintrag(Optionen, QStringLiteral("Lernprogramm1"), QStringLiteral("Instruction"),
+    Lernprogramm1 = eintrag(Optionen, QStringLiteral("Lernprogramm1"), tr("Instruction"),
                             QKeySequence(Qt::CTRL | Qt::Key_L), &TFormHaupt::Lernprogramm1Click);
     auto* modus = new QActionGroup(this);
     modus->setExclusive(true);
@@ -202,30 +203,30 @@ void TFormHaupt::menueAnlegen()
     }
     Lernprogramm1->setChecked(true);
 
-    Lexikon = leiste->addMenu(QStringLiteral("&Lexicon"));
+    Lexikon = leiste->addMenu(tr("&Lexicon"));
     Lexikon->setObjectName(QStringLiteral("Lexikon"));
-    Roentgenstrahlung = eintrag(Lexikon, QStringLiteral("Roentgenstrahlung"), QStringLiteral("&X-rays"), {}, nullptr);
+    Roentgenstrahlung = eintrag(Lexikon, QStringLiteral("Roentgenstrahlung"), tr("&X-rays"), {}, nullptr);
     connect(Roentgenstrahlung, &QAction::triggered, this,
             [zeigen] { zeigen(FormLexikonRoentgenstrahlung); });
     LexikonComputertomograph = eintrag(Lexikon, QStringLiteral("LexikonComputertomograph"),
-                                       QStringLiteral("&Real Computer Tomography"), {}, nullptr);
+                                       tr("&Real Computer Tomography"), {}, nullptr);
     connect(LexikonComputertomograph, &QAction::triggered, this,
             [zeigen] { zeigen(FormLexikonComputertomograph); });
-    LexikonFilter = eintrag(Lexikon, QStringLiteral("LexikonFilter"), QStringLiteral("&Filters and Convolutions"), {},
+    LexikonFilter = eintrag(Lexikon, QStringLiteral("LexikonFilter"), tr("&Filters and Convolutions"), {},
                             nullptr);
     connect(LexikonFilter, &QAction::triggered, this, [zeigen] { zeigen(FormLexikonFilter); });
 
-    Sonstiges = leiste->addMenu(QStringLiteral("&?"));
+    Sonstiges = leiste->addMenu(tr("&?"));
     Sonstiges->setObjectName(QStringLiteral("Sonstiges"));
-    Hilfe = eintrag(Sonstiges, QStringLiteral("Hilfe"), QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), nullptr);
+    Hilfe = eintrag(Sonstiges, QStringLiteral("Hilfe"), tr("&Help"), QKeySequence(Qt::Key_F1), nullptr);
     connect(Hilfe, &QAction::triggered, this, [] { FormHilfe->HilfeZeigen(TFormHilfe::Allgemein, -1); });
     N3 = trenner(Sonstiges, QStringLiteral("N3"));
-    Danksagung1 = eintrag(Sonstiges, QStringLiteral("Danksagung1"), QStringLiteral("&Acknowledgements"), {}, nullptr);
+    Danksagung1 = eintrag(Sonstiges, QStringLiteral("Danksagung1"), tr("&Acknowledgements"), {}, nullptr);
     connect(Danksagung1, &QAction::triggered, this, [zeigen] { zeigen(FormDanksagung); });
-    Quellen = eintrag(Sonstiges, QStringLiteral("Quellen"), QStringLiteral("&Sources"), {}, nullptr);
+    Quellen = eintrag(Sonstiges, QStringLiteral("Quellen"), tr("&Sources"), {}, nullptr);
     connect(Quellen, &QAction::triggered, this, [zeigen] { zeigen(FormQuellen); });
     N2 = trenner(Sonstiges, QStringLiteral("N2"));
-    Info = eintrag(Sonstiges, QStringLiteral("Info"), QStringLiteral("&Info"), QKeySequence(Qt::CTRL | Qt::Key_I),
+    Info = eintrag(Sonstiges, QStringLiteral("Info"), tr("&Info"), QKeySequence(Qt::CTRL | Qt::Key_I),
                    nullptr);
     connect(Info, &QAction::triggered, this, [zeigen] { zeigen(FormInfo); });
 

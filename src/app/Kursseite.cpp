@@ -17,7 +17,7 @@ Kursseite::Kursseite(const QString& name)
     setFont(arial(13));
     weissHinterlegen(this);
     resize(800, 520);
-    WeiterButton = knopf(this, QStringLiteral("WeiterButton"), QStringLiteral("Continue"), 0, 0, 75, 25);
+    WeiterButton = knopf(this, QStringLiteral("WeiterButton"), tr("Continue"), 0, 0, 75, 25);
 }
 
 void Kursseite::seiteEinrichten()

@@ -12,6 +12,7 @@ static void alleRessourcenLaden()
     Q_INIT_RESOURCE(tools);
     Q_INIT_RESOURCE(course);
     Q_INIT_RESOURCE(pages);
+    Q_INIT_RESOURCE(ausgaben);
 }
 
 namespace Programm {

@@ -53,15 +53,15 @@ TForm11::TForm11()
     VertikalButton = bildknopf(this, QStringLiteral("VertikalButton"), 22, 204);
     SummenButton = bildknopf(this, QStringLiteral("SummenButton"), 22, 240);
     Label2 = bezeichnung(this, QStringLiteral("Label2"),
-                         QStringLiteral("Attenuation factors after the horizontal x-ray pass."), 48, 100);
-    Label3 = bezeichnung(this, QStringLiteral("Label3"), QStringLiteral("Distribution of the horizontal attenuation factors."),
+                         tr("Attenuation factors after the horizontal x-ray pass."), 48, 100);
+    Label3 = bezeichnung(this, QStringLiteral("Label3"), tr("Distribution of the horizontal attenuation factors."),
                          48, 136);
-    Label4 = bezeichnung(this, QStringLiteral("Label4"), QStringLiteral("Attenuation factors after the vertical pass."), 48,
+    Label4 = bezeichnung(this, QStringLiteral("Label4"), tr("Attenuation factors after the vertical pass."), 48,
                          172);
-    Label5 = bezeichnung(this, QStringLiteral("Label5"), QStringLiteral("Distribution of the vertical attenuation factors."),
+    Label5 = bezeichnung(this, QStringLiteral("Label5"), tr("Distribution of the vertical attenuation factors."),
                          48, 208);
-    Label6 = bezeichnung(this, QStringLiteral("Label6"), QStringLiteral("Add"), 48, 244);
-    FertigButton = knopf(this, QStringLiteral("FertigButton"), QStringLiteral("Korrektur"), 56, 352, 75, 25);
+    Label6 = bezeichnung(this, QStringLiteral("Label6"), tr("Add"), 48, 244);
+    FertigButton = knopf(this, QStringLiteral("FertigButton"), tr("Korrektur"), 56, 352, 75, 25);
     FertigButton->setEnabled(false);
     Panel3 = new Panel(this, QStringLiteral("Panel3"), 352, 284, 105, 41);
     const QColor farben[3] = {QColor(Farben::Grau), QColor(Farben::Silber), Qt::white};
@@ -74,7 +74,7 @@ TForm11::TForm11()
         k->setGeometry(8 + 32 * i, 8, 25, 25);
         k->setCheckable(true);
         k->setIcon(farbfeld(farben[i]));
-        k->setToolTip(i == 0 ? QStringLiteral("Dark gray") : i == 1 ? QStringLiteral("Light gray") : QStringLiteral("White"));
+        k->setToolTip(i == 0 ? tr("Dark gray") : i == 1 ? tr("Light gray") : tr("White"));
         gruppe->addButton(k);
         farbknoepfe[std::size_t(i)] = k;
     }
@@ -131,11 +131,11 @@ TForm11::TForm11()
     Bild2->flaeche().setzePinsel(Kurs::Grau);
     Richtungen = {Richtung{.start = StartHoriButton, .knopf = HorizontalButton, .faktoren = HorFaktoren,
                            .anteile = HorAnteile, .andere = &Ver, .startschritt = 2, .faktorschritt = 10,
-                           .anteilschritt = 12, .name = QStringLiteral("horizontalen"),
+                           .anteilschritt = 12, .name = tr("horizontalen"),
                            .strahlen = &TForm11::StrahlenHorizontal},
                   Richtung{.start = StartVertiButton, .knopf = VertikalButton, .faktoren = VerFaktoren,
                            .anteile = VerAnteile, .andere = &Hor, .startschritt = 3, .faktorschritt = 11,
-                           .anteilschritt = 13, .name = QStringLiteral("vertikalen"),
+                           .anteilschritt = 13, .name = tr("vertikalen"),
                            .strahlen = &TForm11::StrahlenVertikal}};
     Schrittziele = {nullptr,         nullptr, StartHoriButton, StartVertiButton, HorizontalButton, VertikalButton,
                     SummenButton,    nullptr, FertigButton,    nullptr,          Int[1],           Int[4],
@@ -319,17 +319,17 @@ bool TForm11::Korrekturkette(int stufen)
         case 0:
             if (eingetragen(r.faktoren))
                 continue;
-            Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Schwächungs-"),
-                             QStringLiteral("faktoren nach der %1 Durch-").arg(r.name),
-                             QStringLiteral("leuchtung ein !"));
+            Korrekturmeldung(tr("Tragen Sie bitte zuerst die Schwächungs-"),
+                             tr("faktoren nach der %1 Durch-").arg(r.name),
+                             tr("leuchtung ein !"));
             Kurs::fokus(r.start);
             return false;
         case 1:
             if (Korrektur(stufe / 2))
                 continue;
-            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Schwächungs-"),
-                             QStringLiteral("faktoren nach der %1 Durch-").arg(r.name),
-                             QStringLiteral("leuchtung noch einmal an !"));
+            Korrekturmeldung(tr("Schauen Sie sich bitte die Schwächungs-"),
+                             tr("faktoren nach der %1 Durch-").arg(r.name),
+                             tr("leuchtung noch einmal an !"));
             if (horizontal) {
                 // Wrong horizontal factors count as not entered; they take the focus.
                 Eingetragen[HorFaktoren] = false;
@@ -341,16 +341,16 @@ bool TForm11::Korrekturkette(int stufen)
         case 2:
             if (eingetragen(r.anteile))
                 continue;
-            Korrekturmeldung(QStringLiteral("Tragen Sie bitte zuerst die Verteilung der"),
-                             QStringLiteral("%1 Schwächungsfaktoren ein !").arg(r.name), {});
+            Korrekturmeldung(tr("Tragen Sie bitte zuerst die Verteilung der"),
+                             tr("%1 Schwächungsfaktoren ein !").arg(r.name), {});
             Kurs::fokus(r.knopf);
             return false;
         default:
             if (Korrektur(stufe / 2))
                 continue;
-            Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Verteilung"),
-                             QStringLiteral("der %1 Schwächungsfaktoren").arg(r.name),
-                             QStringLiteral("noch einmal an !"));
+            Korrekturmeldung(tr("Schauen Sie sich bitte die Verteilung"),
+                             tr("der %1 Schwächungsfaktoren").arg(r.name),
+                             tr("noch einmal an !"));
             if (horizontal)
                 HorizontalButtonClick();
             else
@@ -492,11 +492,11 @@ void TForm11::SummeClick(int n)
 void TForm11::FertigButtonClick()
 {
     if (Korrektur(5)) {
-        FormKorrektur->Meldung(QStringLiteral("Alles richtig !"), QStringLiteral("Sehr gut !"), {}, true);
+        FormKorrektur->Meldung(tr("Alles richtig !"), tr("Sehr gut !"), {}, true);
         Memo2->show();
     } else
-        Korrekturmeldung(QStringLiteral("Schauen Sie sich bitte die Graukodie-"),
-                         QStringLiteral("rung noch einmal an !"), {});
+        Korrekturmeldung(tr("Schauen Sie sich bitte die Graukodie-"),
+                         tr("rung noch einmal an !"), {});
 }
 
 void TForm11::FeldEnter(QLineEdit* feld)

@@ -43,7 +43,7 @@ TForm6::TForm6()
     Bild = new Bildanzeige(this, QStringLiteral("Bild"));
     Bild->setGeometry(480, 232, 275, 275);
     for (QPushButton* l : {Lampe11, Lampe12, Lampe21, Lampe22})
-        l->setToolTip(QStringLiteral("Lamp on / off"));
+        l->setToolTip(tr("Lamp on / off"));
 
     seiteEinrichten();
 

@@ -20,12 +20,12 @@ TForm7::TForm7()
 {
     Memo1 = textfeld(this, QStringLiteral("Memo1"), 6, 6, 466, 499,
                      Kurs::text(QStringLiteral(":/course/texte/blatt7_memo1.txt")));
-    Start1Button = knopf(this, QStringLiteral("Start1Button"), QStringLiteral("Start"), 390, 33, 75, 25);
-    HorizontalButton = knopf(this, QStringLiteral("HorizontalButton"), QStringLiteral("Distribution"), 390, 145, 81, 25);
-    Start2Button = knopf(this, QStringLiteral("Start2Button"), QStringLiteral("Start"), 390, 224, 75, 25);
-    VertikalButton = knopf(this, QStringLiteral("VertikalButton"), QStringLiteral("Distribution"), 390, 271, 81, 25);
-    SummenButton = knopf(this, QStringLiteral("SummenButton"), QStringLiteral("Add"), 390, 321, 75, 25);
-    FaerbeButton = knopf(this, QStringLiteral("FaerbeButton"), QStringLiteral("Gray Scale"), 390, 417, 81, 25);
+    Start1Button = knopf(this, QStringLiteral("Start1Button"), tr("Start"), 390, 33, 75, 25);
+    HorizontalButton = knopf(this, QStringLiteral("HorizontalButton"), tr("Distribution"), 390, 145, 81, 25);
+    Start2Button = knopf(this, QStringLiteral("Start2Button"), tr("Start"), 390, 224, 75, 25);
+    VertikalButton = knopf(this, QStringLiteral("VertikalButton"), tr("Distribution"), 390, 271, 81, 25);
+    SummenButton = knopf(this, QStringLiteral("SummenButton"), tr("Add"), 390, 321, 75, 25);
+    FaerbeButton = knopf(this, QStringLiteral("FaerbeButton"), tr("Gray Scale"), 390, 417, 81, 25);
     for (QPushButton* k : {HorizontalButton, Start2Button, VertikalButton, SummenButton, FaerbeButton})
         k->setEnabled(false);
 

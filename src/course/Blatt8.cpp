@@ -23,12 +23,12 @@ TForm8::TForm8()
                      Kurs::text(QStringLiteral(":/course/texte/blatt8_memo2.txt")));
     Memo3 = textfeld(this, QStringLiteral("Memo3"), 14, 406, 465, 115,
                      Kurs::text(QStringLiteral(":/course/texte/blatt8_memo3.txt")));
-    Start1Button = knopf(this, QStringLiteral("Start1Button"), QStringLiteral("Start"), 390, 50, 75, 25);
+    Start1Button = knopf(this, QStringLiteral("Start1Button"), tr("Start"), 390, 50, 75, 25);
     HorizontalButton = knopf(this, QStringLiteral("HorizontalButton"), {}, 390, 196, 75, 25);
-    Start2Button = knopf(this, QStringLiteral("Start2Button"), QStringLiteral("Start"), 390, 244, 75, 25);
+    Start2Button = knopf(this, QStringLiteral("Start2Button"), tr("Start"), 390, 244, 75, 25);
     VertikalButton = knopf(this, QStringLiteral("VertikalButton"), {}, 390, 292, 75, 25);
-    SummenButton = knopf(this, QStringLiteral("SummenButton"), QStringLiteral("Add"), 390, 342, 75, 25);
-    FaerbeButton = knopf(this, QStringLiteral("FaerbeButton"), QStringLiteral("Gray Scale"), 390, 376, 81, 25);
+    SummenButton = knopf(this, QStringLiteral("SummenButton"), tr("Add"), 390, 342, 75, 25);
+    FaerbeButton = knopf(this, QStringLiteral("FaerbeButton"), tr("Gray Scale"), 390, 376, 81, 25);
     for (QPushButton* k : {HorizontalButton, Start2Button, VertikalButton, SummenButton, FaerbeButton})
         k->setEnabled(false);
 

@@ -64,14 +64,14 @@ TForm9::TForm9()
 {
     Memo1 = textfeld(this, QStringLiteral("Memo1"), 30, 14, 465, 531,
                      Kurs::text(QStringLiteral(":/course/texte/blatt9_memo1.txt")));
-    Start1Button = knopf(this, QStringLiteral("Start1Button"), QStringLiteral("Start"), 390, 18, 75, 25);
+    Start1Button = knopf(this, QStringLiteral("Start1Button"), tr("Start"), 390, 18, 75, 25);
     D1Button = knopf(this, QStringLiteral("D1Button"), {}, 390, 161, 75, 25);
-    Start2Button = knopf(this, QStringLiteral("Start2Button"), QStringLiteral("Start"), 390, 210, 75, 25);
+    Start2Button = knopf(this, QStringLiteral("Start2Button"), tr("Start"), 390, 210, 75, 25);
     D2Button = knopf(this, QStringLiteral("D2Button"), {}, 390, 243, 75, 25);
-    Summen1Button = knopf(this, QStringLiteral("Summen1Button"), QStringLiteral("Add"), 390, 276, 75, 25);
-    ZeigeButton = knopf(this, QStringLiteral("ZeigeButton"), QStringLiteral("Show"), 390, 338, 75, 25);
-    Summen2Button = knopf(this, QStringLiteral("Summen2Button"), QStringLiteral("Add"), 390, 384, 75, 25);
-    FaerbeButton = knopf(this, QStringLiteral("FaerbeButton"), QStringLiteral("Gray Scale"), 390, 448, 81, 25);
+    Summen1Button = knopf(this, QStringLiteral("Summen1Button"), tr("Add"), 390, 276, 75, 25);
+    ZeigeButton = knopf(this, QStringLiteral("ZeigeButton"), tr("Show"), 390, 338, 75, 25);
+    Summen2Button = knopf(this, QStringLiteral("Summen2Button"), tr("Add"), 390, 384, 75, 25);
+    FaerbeButton = knopf(this, QStringLiteral("FaerbeButton"), tr("Gray Scale"), 390, 448, 81, 25);
     for (QPushButton* k : {D1Button, Start2Button, D2Button, Summen1Button, ZeigeButton, Summen2Button, FaerbeButton})
         k->setEnabled(false);
 

@@ -32,11 +32,11 @@ TFormFalsch::TFormFalsch()
     Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));
     Bild1->setGeometry(14, 14, 78, 113);
     Bild1->setzeGestreckt(true);
-    Falsch1 = urteilsfeld(this, QStringLiteral("Falsch1"), QStringLiteral("That's not right."), 123, 32, 110, 16);
-    Falsch2 = urteilsfeld(this, QStringLiteral("Falsch2"), QStringLiteral("Not yet right"), 109, 32, 138, 16,
+    Falsch1 = urteilsfeld(this, QStringLiteral("Falsch1"), tr("That's not right."), 123, 32, 110, 16);
+    Falsch2 = urteilsfeld(this, QStringLiteral("Falsch2"), tr("Not yet right"), 109, 32, 138, 16,
                           Qt::AlignHCenter | Qt::AlignTop);
-    Richtig = urteilsfeld(this, QStringLiteral("Richtig"), QStringLiteral("Very good! Correct!"), 125, 32, 107, 16);
-    OKButton = knopf(this, QStringLiteral("OKButton"), QStringLiteral("OK"), 151, 80, 55, 25);
+    Richtig = urteilsfeld(this, QStringLiteral("Richtig"), tr("Very good! Correct!"), 125, 32, 107, 16);
+    OKButton = knopf(this, QStringLiteral("OKButton"), tr("OK"), 151, 80, 55, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
 
@@ -78,8 +78,8 @@ void TFormFalsch::FormShow()
 {
     // The hint follows the verdict of this showing.
     Bild1->setToolTip(Richtig->isVisibleTo(this)
-                          ? QStringLiteral("Wilhelm Conrad Röntgen (1845–1923), the discoverer of X-rays")
-                          : QStringLiteral("Röntgenbild des menschlichen Kopfes"));
+                          ? tr("Wilhelm Conrad Röntgen (1845–1923), the discoverer of X-rays")
+                          : tr("Röntgenbild des menschlichen Kopfes"));
 }
 
 void TFormFalsch::hideEvent(QHideEvent* e)

@@ -24,7 +24,7 @@ TFormKorrektur::TFormKorrektur()
     Zeile1 = bezeichnung(this, QStringLiteral("Zeile1"), {}, 128, 16);
     Zeile2 = bezeichnung(this, QStringLiteral("Zeile2"), {}, 128, 48);
     Zeile3 = bezeichnung(this, QStringLiteral("Zeile3"), {}, 128, 80);
-    OKButton = knopf(this, QStringLiteral("OKButton"), QStringLiteral("OK"), 297, 104, 55, 25);
+    OKButton = knopf(this, QStringLiteral("OKButton"), tr("OK"), 297, 104, 55, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
 
@@ -59,11 +59,11 @@ void TFormKorrektur::Meldung(const QString& z1, const QString& z2, const QString
     }
     if (lob) {
         Bild1->setzeBildquelle(Kurs::Portrait);
-        Bild1->setToolTip(QStringLiteral("Wilhelm Conrad Röntgen (1845–1923), the discoverer of X-rays"));
+        Bild1->setToolTip(tr("Wilhelm Conrad Röntgen (1845–1923), the discoverer of X-rays"));
     } else {
         Bild1->setzeBildquelle({});
         Bild1->setzeBild(Kurs::kopf());
-        Bild1->setToolTip(QStringLiteral("Röntgenbild des menschlichen Kopfes"));
+        Bild1->setToolTip(tr("Röntgenbild des menschlichen Kopfes"));
     }
     modalZeigen(this);
 }

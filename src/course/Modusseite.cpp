@@ -22,15 +22,15 @@ void Modusseite::anteilfelderEinrichten(const QString& zusaetzlich)
 
 void Modusseite::loeschknoepfe()
 {
-    Loeschen1Button = knopf(this, QStringLiteral("Loeschen1Button"), QStringLiteral("Delete"), 528, 492, 75, 25);
-    Loeschen2Button = knopf(this, QStringLiteral("Loeschen2Button"), QStringLiteral("Delete"), 648, 492, 75, 25);
+    Loeschen1Button = knopf(this, QStringLiteral("Loeschen1Button"), tr("Delete"), 528, 492, 75, 25);
+    Loeschen2Button = knopf(this, QStringLiteral("Loeschen2Button"), tr("Delete"), 648, 492, 75, 25);
     Loeschen1Button->hide();
     Loeschen2Button->hide();
 }
 
 void Modusseite::beschriften()
 {
-    const QString beschriftung = Lernmodus ? QStringLiteral("Korrektur") : QStringLiteral("Verteilung");
+    const QString beschriftung = Lernmodus ? tr("Korrektur") : tr("Verteilung");
     for (const Durchgang& d : Durchgaenge)
         d.knopf->setText(beschriftung);
 }

@@ -3,6 +3,7 @@
 #include "platform/Bildanzeige.h"
 #include "platform/Steuerelemente.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFontMetrics>
@@ -185,7 +186,7 @@ void reiterEinpassen(QTabWidget* buch)
 
 QPushButton* endeKnopf(QWidget* eltern, int x, int y)
 {
-    return knopf(eltern, QStringLiteral("EndeButton"), QStringLiteral("Close"), x, y, 75, 25);
+    return knopf(eltern, QStringLiteral("EndeButton"), QCoreApplication::translate("Bausteine", "Close"), x, y, 75, 25);
 }
 
 void breiteSichern(QPlainTextEdit* memo)

@@ -15,7 +15,7 @@
 TFormBilderGehirn::TFormBilderGehirn()
 {
     setObjectName(QStringLiteral("FormBilderGehirn"));
-    setWindowTitle(QStringLiteral("Images of heads from the ears 1974 and 1996"));
+    setWindowTitle(tr("Images of heads from the ears 1974 and 1996"));
     fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 502, 396);
@@ -24,18 +24,18 @@ TFormBilderGehirn::TFormBilderGehirn()
 
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 14, 14, 475, 331);
     Panel1->setzeEinfacherRahmen(true);
-    Label1 = bezeichnung(Panel1, QStringLiteral("Label1"), QStringLiteral("Images of heads"), 166, 8, 16, true);
+    Label1 = bezeichnung(Panel1, QStringLiteral("Label1"), tr("Images of heads"), 166, 8, 16, true);
     BildGehirnalt = Bausteine::bild(Panel1, QStringLiteral("BildGehirnalt"), 16, 32, 207, 245, {},
-                                    QStringLiteral("A head scanned in 1974: a coarse matrix of about 3 mm elements"));
+                                    tr("A head scanned in 1974: a coarse matrix of about 3 mm elements"));
     BildGehirnneu = Bausteine::bild(Panel1, QStringLiteral("BildGehirnneu"), 248, 32, 207, 245, {},
-                                    QStringLiteral("A head scanned in 1996: a fine matrix of 512 x 512 elements"));
+                                    tr("A head scanned in 1996: a fine matrix of 512 x 512 elements"));
     BildGehirnneu->setzeBild(FormAnfang->Bild1->flaeche().bild());
     LabelGeraetalt = bezeichnung(Panel1, QStringLiteral("LabelGeraetalt"),
-                                 QStringLiteral("A head scanner of the first generation"), 8, 280);
+                                 tr("A head scanner of the first generation"), 8, 280);
     LabelGeraetneu = bezeichnung(Panel1, QStringLiteral("LabelGeraetneu"),
-                                 QStringLiteral("A spiral CT scanner"), 248, 280);
-    LabelJahralt = bezeichnung(Panel1, QStringLiteral("LabelJahralt"), QStringLiteral("1974"), 8, 296);
-    LabelJahrneu = bezeichnung(Panel1, QStringLiteral("LabelJahrneu"), QStringLiteral("1996"), 248, 296);
+                                 tr("A spiral CT scanner"), 248, 280);
+    LabelJahralt = bezeichnung(Panel1, QStringLiteral("LabelJahralt"), tr("1974"), 8, 296);
+    LabelJahrneu = bezeichnung(Panel1, QStringLiteral("LabelJahrneu"), tr("1996"), 248, 296);
     EndeButton = Bausteine::endeKnopf(this, 213, 360);
     connect(EndeButton, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -14,7 +14,7 @@
 TFormBilderLunge::TFormBilderLunge()
 {
     setObjectName(QStringLiteral("FormBilderLunge"));
-    setWindowTitle(QStringLiteral("Images of lungs with different windowing"));
+    setWindowTitle(tr("Images of lungs with different windowing"));
     fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 464, 321);
@@ -24,15 +24,15 @@ TFormBilderLunge::TFormBilderLunge()
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 14, 14, 437, 259);
     Panel1->setzeEinfacherRahmen(true);
     BildLunge1 = Bausteine::bild(Panel1, QStringLiteral("BildLunge1"), 8, 8, 198, 198, {},
-                                 QStringLiteral("The chest in the lung window"));
+                                 tr("The chest in the lung window"));
     BildLunge2 = Bausteine::bild(Panel1, QStringLiteral("BildLunge2"), 226, 8, 198, 198, {},
-                                 QStringLiteral("The same slice in the soft tissue window"));
-    Label1 = bezeichnung(Panel1, QStringLiteral("Label1"), QStringLiteral("Lung Window"), 62, 212);
-    Label2 = bezeichnung(Panel1, QStringLiteral("Label2"), QStringLiteral("C = - 720 HU"), 18, 232);
-    Label3 = bezeichnung(Panel1, QStringLiteral("Label3"), QStringLiteral("W = 750 HU"), 120, 232);
-    Label4 = bezeichnung(Panel1, QStringLiteral("Label4"), QStringLiteral("Soft Tissue Window"), 274, 212);
-    Label5 = bezeichnung(Panel1, QStringLiteral("Label5"), QStringLiteral("C = +35 HU"), 249, 232);
-    Label6 = bezeichnung(Panel1, QStringLiteral("Label6"), QStringLiteral("W = 400 HU"), 343, 232);
+                                 tr("The same slice in the soft tissue window"));
+    Label1 = bezeichnung(Panel1, QStringLiteral("Label1"), tr("Lung Window"), 62, 212);
+    Label2 = bezeichnung(Panel1, QStringLiteral("Label2"), tr("C = - 720 HU"), 18, 232);
+    Label3 = bezeichnung(Panel1, QStringLiteral("Label3"), tr("W = 750 HU"), 120, 232);
+    Label4 = bezeichnung(Panel1, QStringLiteral("Label4"), tr("Soft Tissue Window"), 274, 212);
+    Label5 = bezeichnung(Panel1, QStringLiteral("Label5"), tr("C = +35 HU"), 249, 232);
+    Label6 = bezeichnung(Panel1, QStringLiteral("Label6"), tr("W = 400 HU"), 343, 232);
     EndeButton = Bausteine::endeKnopf(this, 195, 288);
     connect(EndeButton, &QPushButton::clicked, this, &QWidget::close);
 }

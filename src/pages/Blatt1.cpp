@@ -51,15 +51,15 @@ TForm1::TForm1()
     Edit3 = tiefgestellt(this, QStringLiteral("Edit3"), Bausteine::ort(Memo2, unten.value(1)));
     BildGesetz1 = Bausteine::bild(this, QStringLiteral("BildGesetz1"), 520, 30, 250, 170,
                                   QStringLiteral(":/pages/bilder/gesetz_bild1.svg"),
-                                  QStringLiteral("An X-ray beam loses intensity in a body"));
+                                  tr("An X-ray beam loses intensity in a body"));
     BildProfile = Bausteine::bild(this, QStringLiteral("BildProfile"), 528, 208, 270, 150,
-                                  QStringLiteral(":/pages/bilder/profile.svg"), QStringLiteral("Attenuation profiles"));
+                                  QStringLiteral(":/pages/bilder/profile.svg"), tr("Attenuation profiles"));
     BildIdentischeProfile = Bausteine::bild(this, QStringLiteral("BildIdentischeProfile"), 512, 360, 275, 150,
                                             QStringLiteral(":/pages/bilder/identische_profile.svg"),
-                                            QStringLiteral("Different bodies, identical profiles"));
+                                            tr("Different bodies, identical profiles"));
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 78, 248, 381, 40);
     Gesetz1 = Bausteine::bild(Panel1, QStringLiteral("Gesetz1"), 78, 0, 225, 40, {},
-                              QStringLiteral("The attenuation law"));
+                              tr("The attenuation law"));
     seiteEinrichten();
     Bausteine::breiteSichern(Memo1);
     Bausteine::breiteSichern(Memo2);

@@ -23,18 +23,18 @@ TForm10::TForm10()
     Memo2 = Bausteine::memo(this, QStringLiteral("Memo2"), 22, 276, 443, 285, QStringLiteral("blatt10_memo2"));
     Bild1 = Bausteine::bild(this, QStringLiteral("Bild1"), 464, 16, 325, 240,
                             QStringLiteral(":/pages/bilder/schwaechungskoeffizienten.svg"),
-                            QStringLiteral("Attenuation factors of materials"));
+                            tr("Attenuation factors of materials"));
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 464, 264, 340, 240);
     Bild2 = new Bildanzeige(Panel1, QStringLiteral("Bild2"));
     Bild2->setGeometry(0, 0, 325, 225);
     Bild2->setzeTransparent(true);
-    Bild2->setToolTip(QStringLiteral("The scale of relative attenuation values"));
+    Bild2->setToolTip(tr("The scale of relative attenuation values"));
     Bild3 = new Bildanzeige(Panel1, QStringLiteral("Bild3"));
     Panel2 = new Panel(this, QStringLiteral("Panel2"), 87, 208, 289, 50);
     GesetzMueRelativ = Bausteine::bild(Panel2, QStringLiteral("GesetzMueRelativ"), 49, 16, 190, 50,
                                        QStringLiteral(":/pages/bilder/gesetz_mue_relativ.svg"),
-                                       QStringLiteral("The relative attenuation value (CT number)"));
-    BilderButton = knopf(this, QStringLiteral("BilderButton"), QStringLiteral("Picture..."), 376, 488, 75, 25);
+                                       tr("The relative attenuation value (CT number)"));
+    BilderButton = knopf(this, QStringLiteral("BilderButton"), tr("Picture..."), 376, 488, 75, 25);
     connect(BilderButton, &QPushButton::clicked, this, &TForm10::BilderButtonClick);
     seiteEinrichten();
     Bausteine::breiteSichern(Memo1);

@@ -14,10 +14,10 @@ TForm3::TForm3()
     Memo1 = Bausteine::memo(this, QStringLiteral("Memo1"), 22, 14, 499, 259, QStringLiteral("blatt3_memo1"));
     Memo2 = Bausteine::memo(this, QStringLiteral("Memo2"), 248, 280, 505, 241, QStringLiteral("blatt3_memo2"));
     Bild1 = Bausteine::bild(this, QStringLiteral("Bild1"), 552, 14, 209, 243, {},
-                            QStringLiteral("X-ray of a human hand"));
+                            tr("X-ray of a human hand"));
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 32, 256, 193, 257);
     Bild2 = Bausteine::bild(Panel1, QStringLiteral("Bild2"), 8, 0, 177, 249, {},
-                            QStringLiteral("X-ray of a human head."));
+                            tr("X-ray of a human head."));
     seiteEinrichten();
     Bausteine::breiteSichern(Memo1);
     Bausteine::breiteSichern(Memo2);

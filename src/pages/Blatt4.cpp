@@ -16,19 +16,19 @@ TForm4::TForm4()
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 30, 30, 363, 211);
     BildAnordnung = Bausteine::bild(Panel1, QStringLiteral("BildAnordnung"), 11, 10, 340, 190,
                                     QStringLiteral(":/pages/bilder/anordnung.svg"),
-                                    QStringLiteral("The measuring set-up of computer tomography"));
-    Label1 = bezeichnung(Panel1, QStringLiteral("Label1"), QStringLiteral("X-ray tube"), 8, 8);
-    Label2 = bezeichnung(Panel1, QStringLiteral("Label2"), QStringLiteral("Collimator"), 24, 128);
-    Label3 = bezeichnung(Panel1, QStringLiteral("Label3"), QStringLiteral("Detector"), 240, 184);
-    Label4 = bezeichnung(Panel1, QStringLiteral("Label4"), QStringLiteral("Collimator"), 248, 56);
+                                    tr("The measuring set-up of computer tomography"));
+    Label1 = bezeichnung(Panel1, QStringLiteral("Label1"), tr("X-ray tube"), 8, 8);
+    Label2 = bezeichnung(Panel1, QStringLiteral("Label2"), tr("Collimator"), 24, 128);
+    Label3 = bezeichnung(Panel1, QStringLiteral("Label3"), tr("Detector"), 240, 184);
+    Label4 = bezeichnung(Panel1, QStringLiteral("Label4"), tr("Collimator"), 248, 56);
     for (QLabel* l : {Label1, Label2, Label3, Label4})
         l->setAttribute(Qt::WA_TranslucentBackground, true);
     BildSchicht = Bausteine::bild(this, QStringLiteral("BildSchicht"), 502, 280, 151, 200,
                                   QStringLiteral(":/pages/bilder/schicht.svg"),
-                                  QStringLiteral("A layer of the head"));
+                                  tr("A layer of the head"));
     BildRaster = Bausteine::bild(this, QStringLiteral("BildRaster"), 656, 312, 140, 153,
                                  QStringLiteral(":/pages/bilder/raster.svg"),
-                                 QStringLiteral("The layer divided into volume elements"));
+                                 tr("The layer divided into volume elements"));
     seiteEinrichten();
     Bausteine::breiteSichern(Memo1);
     Bausteine::breiteSichern(Memo2);

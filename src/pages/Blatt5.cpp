@@ -29,22 +29,22 @@ TForm5::TForm5()
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 14, 14, 281, 257);
     BildComputertomograph = Bausteine::bild(Panel1, QStringLiteral("BildComputertomograph"), 8, 8, 259, 231,
                                             QStringLiteral(":/pages/bilder/computertomograph.svg"),
-                                            QStringLiteral("A CT scanner of the third generation with its patient table"));
-    Label1 = rotesSchild(Panel1, QStringLiteral("Label1"), QStringLiteral("Gantry"), 138, 16);
-    Label2 = rotesSchild(Panel1, QStringLiteral("Label2"), QStringLiteral("Table"), 84, 144);
+                                            tr("A CT scanner of the third generation with its patient table"));
+    Label1 = rotesSchild(Panel1, QStringLiteral("Label1"), tr("Gantry"), 138, 16);
+    Label2 = rotesSchild(Panel1, QStringLiteral("Label2"), tr("Table"), 84, 144);
     Panel2 = new Panel(this, QStringLiteral("Panel2"), 42, 264, 241, 249);
     BildCTInnen = Bausteine::bild(Panel2, QStringLiteral("BildCTInnen"), 0, 0, 228, 236,
                                   QStringLiteral(":/pages/bilder/ct_innen.svg"),
-                                  QStringLiteral("Inside the gantry of a CT scanner of the third generation"));
+                                  tr("Inside the gantry of a CT scanner of the third generation"));
     Pfeil1 = Bausteine::bild(Panel2, QStringLiteral("Pfeil1"), 122, 34, 14, 22, QStringLiteral(":/pages/bilder/pfeil_unten.svg"));
     Pfeil2 = Bausteine::bild(Panel2, QStringLiteral("Pfeil2"), 30, 148, 20, 20, QStringLiteral(":/pages/bilder/pfeil_schraeg.svg"));
     Pfeil3 = Bausteine::bild(Panel2, QStringLiteral("Pfeil3"), 114, 194, 14, 22, QStringLiteral(":/pages/bilder/pfeil_oben.svg"));
     for (Bildanzeige* p : {Pfeil1, Pfeil2, Pfeil3})
         p->setzeTransparent(true);
-    Label3 = rotesSchild(Panel2, QStringLiteral("Label3"), QStringLiteral("DAS"), 12, 170);
-    Label4 = rotesSchild(Panel2, QStringLiteral("Label4"), QStringLiteral("Tube"), 112, 16);
-    Label5 = rotesSchild(Panel2, QStringLiteral("Label5"), QStringLiteral("Detector"), 96, 216);
-    BilderButton = knopf(this, QStringLiteral("BilderButton"), QStringLiteral("Picture..."), 664, 472, 75, 25);
+    Label3 = rotesSchild(Panel2, QStringLiteral("Label3"), tr("DAS"), 12, 170);
+    Label4 = rotesSchild(Panel2, QStringLiteral("Label4"), tr("Tube"), 112, 16);
+    Label5 = rotesSchild(Panel2, QStringLiteral("Label5"), tr("Detector"), 96, 216);
+    BilderButton = knopf(this, QStringLiteral("BilderButton"), tr("Picture..."), 664, 472, 75, 25);
     connect(BilderButton, &QPushButton::clicked, this, &TForm5::BilderButtonClick);
     seiteEinrichten();
     Bausteine::breiteSichern(Memo1);

@@ -14,7 +14,7 @@
 TFormDanksagung::TFormDanksagung()
 {
     setObjectName(QStringLiteral("FormDanksagung"));
-    setWindowTitle(QStringLiteral("Acknowledgements"));
+    setWindowTitle(tr("Acknowledgements"));
     fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 504, 348);

@@ -81,7 +81,7 @@ Gegliedert gliedern(const QString& roh, int zeilenhoehe, bool abstandVorKopf)
 TFormHilfe::TFormHilfe()
 {
     setObjectName(QStringLiteral("FormHilfe"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 509, 410);
@@ -89,8 +89,8 @@ TFormHilfe::TFormHilfe()
     aufBildschirmZentrieren(this);
 
     PageControl1 = Bausteine::notizbuch(this, QStringLiteral("PageControl1"), 14, 14, 479, 350);
-    QWidget* s1 = Bausteine::seite(PageControl1, QStringLiteral("TabSheet1"), QStringLiteral("General"));
-    QWidget* s2 = Bausteine::seite(PageControl1, QStringLiteral("TabSheet2"), QStringLiteral("Computer Tomography"));
+    QWidget* s1 = Bausteine::seite(PageControl1, QStringLiteral("TabSheet1"), tr("General"));
+    QWidget* s2 = Bausteine::seite(PageControl1, QStringLiteral("TabSheet2"), tr("Computer Tomography"));
     ScrollBox1 = Bausteine::rollkasten(s1, QStringLiteral("ScrollBox1"), 14, 14, 443, 291, Innenbreite, 300);
     ScrollBox2 = Bausteine::rollkasten(s2, QStringLiteral("ScrollBox2"), 14, 14, 443, 291, Innenbreite, 1800);
     allgemeinAnlegen(ScrollBox1->widget());
@@ -139,7 +139,7 @@ void TFormHilfe::allgemeinAnlegen(QWidget* innen)
     Memo3->resize(Memo3->width(), listenhoehe);
     Memo1->resize(Memo1->width(), listenhoehe);
     Trennlinie = new Panel(innen, QStringLiteral("Trennlinie"), 107, oben, 1, listenhoehe, Qt::black);
-    Ueberschriften.append(Bausteine::ueberschrift(innen, QStringLiteral("Ueberschrift1"), QStringLiteral("The Menu"), 0,
+    Ueberschriften.append(Bausteine::ueberschrift(innen, QStringLiteral("Ueberschrift1"), tr("The Menu"), 0,
                                                   2, Innenbreite));
     for (const Gegliedert::Kopf& k : l.koepfe)
         Ueberschriften.append(Bausteine::ueberschrift(innen,
@@ -148,7 +148,7 @@ void TFormHilfe::allgemeinAnlegen(QWidget* innen)
     const int unten = oben + listenhoehe + 12;
     Ueberschriften.append(Bausteine::ueberschrift(innen,
                                                   QStringLiteral("Ueberschrift%1").arg(Ueberschriften.size() + 1),
-                                                  QStringLiteral("Contol of instruction"), 0, unten, Innenbreite));
+                                                  tr("Contol of instruction"), 0, unten, Innenbreite));
     Memo4 = Bausteine::memo(innen, QStringLiteral("Memo4"), 0, unten + 26, Innenbreite, 100,
                             QStringLiteral("hilfe_steuerung"));
     Memo4->resize(Innenbreite, textHoehe(Memo4));

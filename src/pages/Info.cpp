@@ -31,7 +31,7 @@ QLabel* verweis(QWidget* eltern, const QString& name, const QString& text, int x
 TFormInfo::TFormInfo()
 {
     setObjectName(QStringLiteral("FormInfo"));
-    setWindowTitle(QStringLiteral("Info"));
+    setWindowTitle(tr("Info"));
     fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 520, 400);
@@ -39,11 +39,11 @@ TFormInfo::TFormInfo()
 
     const QColor titelfarbe(Farben::Navy);
     Bild1 = Bausteine::bild(this, QStringLiteral("Bild1"), 24, 24, 151, 180, {},
-                            QStringLiteral("Cross section of a human head"));
+                            tr("Cross section of a human head"));
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 222, 24, 261, 4, titelfarbe);
-    Label1 = bezeichnung(this, QStringLiteral("Label1"), QStringLiteral("Image Reconstruction"), 227, 44, 24, true);
-    Label2 = bezeichnung(this, QStringLiteral("Label2"), QStringLiteral("in"), 344, 76, 24, true);
-    Label3 = bezeichnung(this, QStringLiteral("Label3"), QStringLiteral(" Computer Tomography"), 223, 115, 24, true);
+    Label1 = bezeichnung(this, QStringLiteral("Label1"), tr("Image Reconstruction"), 227, 44, 24, true);
+    Label2 = bezeichnung(this, QStringLiteral("Label2"), tr("in"), 344, 76, 24, true);
+    Label3 = bezeichnung(this, QStringLiteral("Label3"), tr(" Computer Tomography"), 223, 115, 24, true);
     Panel2 = new Panel(this, QStringLiteral("Panel2"), 222, 158, 261, 4, titelfarbe);
     LabelVersion = bezeichnung(this, QStringLiteral("LabelVersion"), QString(), 321, 166, 10);
 
@@ -60,7 +60,7 @@ TFormInfo::TFormInfo()
     EMailLink = verweis(this, QStringLiteral("EMailLink"), Bausteine::Mailadresse, 222, 352, Bausteine::Mailverweis);
     TextZeile6 = bezeichnung(this, QStringLiteral("TextZeile6"), zeile(7), 24, 216);
     TextDatum = bezeichnung(this, QStringLiteral("TextDatum"), zeile(8), 24, 234);
-    WeiterButton = knopf(this, QStringLiteral("WeiterButton"), QStringLiteral("OK"), 62, 337, 75, 25);
+    WeiterButton = knopf(this, QStringLiteral("WeiterButton"), tr("OK"), 62, 337, 75, 25);
     connect(WeiterButton, &QPushButton::clicked, this, &QWidget::close);
 
     // Scaled with the real screen; at the 1024 x 768 layout a fixed outer size.

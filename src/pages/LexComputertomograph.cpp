@@ -15,7 +15,7 @@
 TFormLexikonComputertomograph::TFormLexikonComputertomograph()
 {
     setObjectName(QStringLiteral("FormLexikonComputertomograph"));
-    setWindowTitle(QStringLiteral("The 'real' comper tomography"));
+    setWindowTitle(tr("The 'real' comper tomography"));
     fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 612, 524);
@@ -23,7 +23,7 @@ TFormLexikonComputertomograph::TFormLexikonComputertomograph()
     aufBildschirmZentrieren(this);
 
     PageControl1 = Bausteine::notizbuch(this, QStringLiteral("PageControl1"), 9, 8, 593, 473);
-    QWidget* allgemein = Bausteine::seite(PageControl1, QStringLiteral("TabSheet1"), QStringLiteral("General"));
+    QWidget* allgemein = Bausteine::seite(PageControl1, QStringLiteral("TabSheet1"), tr("General"));
     Memo1 = Bausteine::memo(allgemein, QStringLiteral("Memo1"), 8, 8, 573, 425, QStringLiteral("lex_ct_allgemein"));
 
     struct Tafel
@@ -36,18 +36,18 @@ TFormLexikonComputertomograph::TFormLexikonComputertomograph()
         const char* name;
     };
     const Tafel tafeln[] = {
-        {"Schwächungsgesetz", "ct_schwaechungsgesetz", 540, &ScrollBox1, &BildSchwaechungsgesetz,
+        {QT_TR_NOOP("Schwächungsgesetz"), "ct_schwaechungsgesetz", 540, &ScrollBox1, &BildSchwaechungsgesetz,
          "BildSchwaechungsgesetz"},
-        {"Messwerterfassung", "ct_messwerterfassung", 816, &ScrollBox2, &BildMesswerterfassung,
+        {QT_TR_NOOP("Messwerterfassung"), "ct_messwerterfassung", 816, &ScrollBox2, &BildMesswerterfassung,
          "BildMesswerterfassung"},
-        {"Projektionssatz", "ct_projektionssatz", 1616, &ScrollBox3, &BildProjektionssatz, "BildProjektionssatz"},
-        {"Rückprojektion", "ct_rueckprojektion", 1312, &ScrollBox4, &BildRueckprojektion, "BildRueckprojektion"},
-        {"Filterung im Ortsraum", "ct_filterung", 1304, &ScrollBox5, &BildFilterung, "BildFilterung"},
+        {QT_TR_NOOP("Projektionssatz"), "ct_projektionssatz", 1616, &ScrollBox3, &BildProjektionssatz, "BildProjektionssatz"},
+        {QT_TR_NOOP("Rückprojektion"), "ct_rueckprojektion", 1312, &ScrollBox4, &BildRueckprojektion, "BildRueckprojektion"},
+        {QT_TR_NOOP("Filterung im Ortsraum"), "ct_filterung", 1304, &ScrollBox5, &BildFilterung, "BildFilterung"},
     };
     int nummer = 2;
     for (const Tafel& t : tafeln) {
         QWidget* s = Bausteine::seite(PageControl1, QStringLiteral("TabSheet%1").arg(nummer),
-                                      QString::fromUtf8(t.titel));
+                                      tr(t.titel));
         *t.kasten = Bausteine::rollkasten(s, QStringLiteral("ScrollBox%1").arg(nummer - 1), 8, 8, 573, 425, 548,
                                           t.hoehe);
         *t.bild = Bausteine::bild((*t.kasten)->widget(), QString::fromLatin1(t.name), 9, 0, 530, t.hoehe,

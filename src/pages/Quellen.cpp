@@ -29,7 +29,7 @@ QLineEdit* verweisfeld(QWidget* eltern, const QString& name, int x, int y, int b
 TFormQuellen::TFormQuellen()
 {
     setObjectName(QStringLiteral("FormQuellen"));
-    setWindowTitle(QStringLiteral("Sources"));
+    setWindowTitle(tr("Sources"));
     fensterart(this, Rahmen::NurSchliessen, Lage::Feld);
     setFont(arial(13));
     setzeClientgroesse(this, 542, 348);

@@ -1,10 +1,13 @@
 #include "platform/Bilder.h"
 
+#include "platform/Sprache.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
-QImage ladeBild(const QString& pfad, QSize groesse, qreal pixelverhaeltnis)
+QImage ladeBild(const QString& designpfad, QSize groesse, qreal pixelverhaeltnis)
 {
+    const QString pfad = Sprache::datei(designpfad);
     if (pfad.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         QSvgRenderer svg(pfad);
         if (!svg.isValid())

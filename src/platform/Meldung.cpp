@@ -3,6 +3,7 @@
 #include "platform/Fensterart.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -22,7 +23,8 @@ Antwort zeigen(Art art, const QString& text)
     // Over the main window, as its dialog, once there is one on the screen.
     QWidget* eltern = hauptfenster();
     QMessageBox box(eltern && eltern->isVisible() ? eltern : nullptr);
-    box.setWindowTitle(art == Art::Fehler ? QStringLiteral("Error") : QStringLiteral("Confirm"));
+    box.setWindowTitle(art == Art::Fehler ? QCoreApplication::translate("Meldung", "Error")
+                                           : QCoreApplication::translate("Meldung", "Confirm"));
     box.setIcon(art == Art::Fehler ? QMessageBox::Critical : QMessageBox::Question);
     box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     if (art == Art::Fehler) {
@@ -30,8 +32,8 @@ Antwort zeigen(Art art, const QString& text)
         box.exec();
         return Antwort::OK;
     }
-    QPushButton* abbrechen = box.addButton(QStringLiteral("Abort"), QMessageBox::RejectRole);
-    box.addButton(QStringLiteral("Ignore"), QMessageBox::AcceptRole);
+    QPushButton* abbrechen = box.addButton(QCoreApplication::translate("Meldung", "Abort"), QMessageBox::RejectRole);
+    box.addButton(QCoreApplication::translate("Meldung", "Ignore"), QMessageBox::AcceptRole);
     box.setDefaultButton(abbrechen);
     box.setEscapeButton(abbrechen);
     box.exec();

@@ -1,5 +1,7 @@
 #include "platform/Steuerelemente.h"
 
+#include "platform/Sprache.h"
+
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -221,7 +223,7 @@ QGroupBox* gruppe(QWidget* eltern, const QString& name, const QString& titel, in
 
 QString ressourcentext(const QString& pfad)
 {
-    QFile datei(pfad);
+    QFile datei(Sprache::datei(pfad));
     if (!datei.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(datei.readAll());

@@ -75,5 +75,6 @@ QRadioButton* optionsfeld(QWidget* eltern, const QString& name, const QString& t
                           bool gewaehlt = false);
 QGroupBox* gruppe(QWidget* eltern, const QString& name, const QString& titel, int x, int y, int breite, int hoehe);
 
-// Reads a long text from the resources (UTF-8).
+// Reads a long text from the resources (UTF-8), in the edition's own copy
+// where there is one.
 QString ressourcentext(const QString& pfad);

@@ -93,7 +93,7 @@ QIcon zweistufenbild(const QString& pfad, int seite)
 TForm12::TForm12()
     : Modell(Zustand.Modell())
 {
-    fensterAnlegen(this, QStringLiteral("Form12"), QStringLiteral("Computer Tomography"), Rahmen::Ohne, Lage::Flaeche);
+    fensterAnlegen(this, QStringLiteral("Form12"), tr("Computer Tomography"), Rahmen::Ohne, Lage::Flaeche);
     menueAnlegen();
     steuerelementeAnlegen();
     resize(800, 600);
@@ -176,51 +176,51 @@ void TForm12::menueAnlegen()
     };
     const auto zeigen = [](auto* fenster) { return [fenster] { zeigenVorn(*fenster); }; };
 
-    Datei = menue(leiste, QStringLiteral("Datei"), QStringLiteral("&File"));
-    Neu1 = eintrag(Datei, QStringLiteral("Neu1"), QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+    Datei = menue(leiste, QStringLiteral("Datei"), tr("&File"));
+    Neu1 = eintrag(Datei, QStringLiteral("Neu1"), tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
                    [this] { Neu1Click(); });
-    Minimieren1 = eintrag(Datei, QStringLiteral("Minimieren1"), QStringLiteral("&Minimize"), {},
+    Minimieren1 = eintrag(Datei, QStringLiteral("Minimieren1"), tr("&Minimize"), {},
                           [this] { Minimieren1Click(); });
     Datei->addSeparator()->setObjectName(QStringLiteral("N1"));
-    Zurueck = eintrag(Datei, QStringLiteral("Zurueck"), QStringLiteral("&Page back"),
+    Zurueck = eintrag(Datei, QStringLiteral("Zurueck"), tr("&Page back"),
                       QKeySequence(Qt::CTRL | Qt::Key_S), [this] { ZurueckClick(); });
     Datei->addSeparator()->setObjectName(QStringLiteral("N2"));
-    Beenden = eintrag(Datei, QStringLiteral("Beenden"), QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_B),
+    Beenden = eintrag(Datei, QStringLiteral("Beenden"), tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_B),
                       [this] { BeendenClick(); });
 
-    Computertomograph = menue(leiste, QStringLiteral("Computertomograph"), QStringLiteral("Computer Tomography"));
-    Einstellung = eintrag(Computertomograph, QStringLiteral("Einstellung"), QStringLiteral("&Adjustments..."),
+    Computertomograph = menue(leiste, QStringLiteral("Computertomograph"), tr("Computer Tomography"));
+    Einstellung = eintrag(Computertomograph, QStringLiteral("Einstellung"), tr("&Adjustments..."),
                           QKeySequence(Qt::CTRL | Qt::Key_E), [this] { EinstellungClick(); });
     Computertomograph->addSeparator()->setObjectName(QStringLiteral("N5"));
-    Sinogrammzeigen = eintrag(Computertomograph, QStringLiteral("Sinogrammzeigen"), QStringLiteral("&Sinogram..."),
+    Sinogrammzeigen = eintrag(Computertomograph, QStringLiteral("Sinogrammzeigen"), tr("&Sinogram..."),
                               QKeySequence(Qt::CTRL | Qt::Key_M), zeigen(&FormSinogramm));
 
-    Vorlage = menue(leiste, QStringLiteral("Vorlage"), QStringLiteral("&Pattern"));
-    VorlageLoeschen = eintrag(Vorlage, QStringLiteral("VorlageLoeschen"), QStringLiteral("&Delete Pattern"),
+    Vorlage = menue(leiste, QStringLiteral("Vorlage"), tr("&Pattern"));
+    VorlageLoeschen = eintrag(Vorlage, QStringLiteral("VorlageLoeschen"), tr("&Delete Pattern"),
                               QKeySequence(Qt::CTRL | Qt::Key_V), [this] { VorlageLoeschenClick(); });
-    Bibliothek = eintrag(Vorlage, QStringLiteral("Bibliothek"), QStringLiteral("&Library..."), {},
+    Bibliothek = eintrag(Vorlage, QStringLiteral("Bibliothek"), tr("&Library..."), {},
                          [this] { BibliothekClick(); });
 
-    Bearbeiten = menue(leiste, QStringLiteral("Bearbeiten"), QStringLiteral("CT Pictures &process"));
-    CTLoeschen = eintrag(Bearbeiten, QStringLiteral("CTLoeschen"), QStringLiteral("&Delete CT Picture"),
+    Bearbeiten = menue(leiste, QStringLiteral("Bearbeiten"), tr("CT Pictures &process"));
+    CTLoeschen = eintrag(Bearbeiten, QStringLiteral("CTLoeschen"), tr("&Delete CT Picture"),
                          QKeySequence(Qt::CTRL | Qt::Key_L), [this] { CTLoeschenClick(); });
-    Graucodezeigen = eintrag(Bearbeiten, QStringLiteral("Graucodezeigen"), QStringLiteral("&Gray Scale..."),
+    Graucodezeigen = eintrag(Bearbeiten, QStringLiteral("Graucodezeigen"), tr("&Gray Scale..."),
                              QKeySequence(Qt::CTRL | Qt::Key_G), [this] { GraucodezeigenClick(); });
-    Filterzeigen = eintrag(Bearbeiten, QStringLiteral("Filterzeigen"), QStringLiteral("&Filter..."),
+    Filterzeigen = eintrag(Bearbeiten, QStringLiteral("Filterzeigen"), tr("&Filter..."),
                            QKeySequence(Qt::CTRL | Qt::Key_F), [this] { FilterzeigenClick(); });
     Bearbeiten->setEnabled(false);
 
-    Archiv = menue(leiste, QStringLiteral("Archiv"), QStringLiteral("&CT Picture Archive"));
-    Archivzeigen = eintrag(Archiv, QStringLiteral("Archivzeigen"), QStringLiteral("&Show Archive"),
+    Archiv = menue(leiste, QStringLiteral("Archiv"), tr("&CT Picture Archive"));
+    Archivzeigen = eintrag(Archiv, QStringLiteral("Archivzeigen"), tr("&Show Archive"),
                            QKeySequence(Qt::CTRL | Qt::Key_A), [this] { ArchivzeigenClick(); });
-    CTBildSpeichern = menue(Archiv, QStringLiteral("CTBildSpeichern"), QStringLiteral("CT Picutre &save as"));
-    CTBildLoeschen = menue(Archiv, QStringLiteral("CTBildLoeschen"), QStringLiteral("CT Picture &delete from"));
-    CTBildLaden = menue(Archiv, QStringLiteral("CTBildLaden"), QStringLiteral("CT Picture load from"));
+    CTBildSpeichern = menue(Archiv, QStringLiteral("CTBildSpeichern"), tr("CT Picutre &save as"));
+    CTBildLoeschen = menue(Archiv, QStringLiteral("CTBildLoeschen"), tr("CT Picture &delete from"));
+    CTBildLaden = menue(Archiv, QStringLiteral("CTBildLaden"), tr("CT Picture load from"));
     BildLadenGruppe = new QActionGroup(this);
     BildLadenGruppe->setExclusive(true);
     for (int k = 1; k <= 5; ++k) {
         const std::size_t i = std::size_t(k - 1);
-        const QString text = QStringLiteral("Picture &%1").arg(k);
+        const QString text = tr("Picture &%1").arg(k);
         BildSpeichern[i] = eintrag(CTBildSpeichern, QStringLiteral("Bild0%1").arg(k), text, {},
                                    [this, k] { Zustand.FachSpeichern(k); });
         BildSpeichern[i]->setCheckable(true);
@@ -237,24 +237,24 @@ void TForm12::menueAnlegen()
     CTBildLoeschen->setEnabled(false);
     CTBildLaden->setEnabled(false);
 
-    Lexikon2 = menue(leiste, QStringLiteral("Lexikon2"), QStringLiteral("&Lexicon"));
-    Roentgenstrahlung = eintrag(Lexikon2, QStringLiteral("Roentgenstrahlung"), QStringLiteral("X-rays"), {},
+    Lexikon2 = menue(leiste, QStringLiteral("Lexikon2"), tr("&Lexicon"));
+    Roentgenstrahlung = eintrag(Lexikon2, QStringLiteral("Roentgenstrahlung"), tr("X-rays"), {},
                                 zeigen(&FormLexikonRoentgenstrahlung));
     LexikonComputertomograph1 = eintrag(Lexikon2, QStringLiteral("LexikonComputertomograph1"),
-                                        QStringLiteral("&\"Real\" Computer Tomography"), {},
+                                        tr("&\"Real\" Computer Tomography"), {},
                                         zeigen(&FormLexikonComputertomograph));
-    LexikonFilter = eintrag(Lexikon2, QStringLiteral("LexikonFilter"), QStringLiteral("&Filters and Convolutions"),
+    LexikonFilter = eintrag(Lexikon2, QStringLiteral("LexikonFilter"), tr("&Filters and Convolutions"),
                             {}, zeigen(&FormLexikonFilter));
 
-    Sonstiges1 = menue(leiste, QStringLiteral("Sonstiges1"), QStringLiteral("&?"));
-    Hilfe = eintrag(Sonstiges1, QStringLiteral("Hilfe"), QStringLiteral("&Help"), QKeySequence(Qt::Key_F1),
+    Sonstiges1 = menue(leiste, QStringLiteral("Sonstiges1"), tr("&?"));
+    Hilfe = eintrag(Sonstiges1, QStringLiteral("Hilfe"), tr("&Help"), QKeySequence(Qt::Key_F1),
                     [this] { HilfeClick(); });
     Sonstiges1->addSeparator()->setObjectName(QStringLiteral("N3"));
-    Danksagung = eintrag(Sonstiges1, QStringLiteral("Danksagung"), QStringLiteral("&Acknowledgements"), {},
+    Danksagung = eintrag(Sonstiges1, QStringLiteral("Danksagung"), tr("&Acknowledgements"), {},
                          zeigen(&FormDanksagung));
-    Quellen2 = eintrag(Sonstiges1, QStringLiteral("Quellen2"), QStringLiteral("&Sources"), {}, zeigen(&FormQuellen));
+    Quellen2 = eintrag(Sonstiges1, QStringLiteral("Quellen2"), tr("&Sources"), {}, zeigen(&FormQuellen));
     Sonstiges1->addSeparator()->setObjectName(QStringLiteral("N4"));
-    Info1 = eintrag(Sonstiges1, QStringLiteral("Info1"), QStringLiteral("&Info"), QKeySequence(Qt::CTRL | Qt::Key_I),
+    Info1 = eintrag(Sonstiges1, QStringLiteral("Info1"), tr("&Info"), QKeySequence(Qt::CTRL | Qt::Key_I),
                     zeigen(&FormInfo));
 }
 
@@ -281,7 +281,7 @@ void TForm12::steuerelementeAnlegen()
 
     Image3 = new Bildanzeige(Panel2, QStringLiteral("Image3"));
     Image3->setGeometry(0, 0, 229, 229);
-    Label1 = bezeichnung(Panel2, QStringLiteral("Label1"), QStringLiteral("CT Picture"), 0, 0);
+    Label1 = bezeichnung(Panel2, QStringLiteral("Label1"), tr("CT Picture"), 0, 0);
     FortschrittsAnzeige = new Bildanzeige(Panel2, QStringLiteral("FortschrittsAnzeige"));
     FortschrittsAnzeige->setGeometry(559, 416, 100, 50);
     FortschrittsAnzeige->hide();
@@ -298,10 +298,10 @@ void TForm12::steuerelementeAnlegen()
         k->setFocusPolicy(Qt::NoFocus);
         return k;
     };
-    StartButton = laufknopf(QStringLiteral("StartButton"), QStringLiteral("Start"), 16);
-    PauseButton = laufknopf(QStringLiteral("PauseButton"), QStringLiteral("Pause"), 96);
-    StopButton = laufknopf(QStringLiteral("StopButton"), QStringLiteral("Stop"), 176);
-    SpeedButton = laufknopf(QStringLiteral("SpeedButton"), QStringLiteral("Speed"), 256);
+    StartButton = laufknopf(QStringLiteral("StartButton"), tr("Start"), 16);
+    PauseButton = laufknopf(QStringLiteral("PauseButton"), tr("Pause"), 96);
+    StopButton = laufknopf(QStringLiteral("StopButton"), tr("Stop"), 176);
+    SpeedButton = laufknopf(QStringLiteral("SpeedButton"), tr("Speed"), 256);
     connect(StartButton, &QToolButton::clicked, this, &TForm12::StartButtonClick);
     connect(PauseButton, &QToolButton::clicked, this, &TForm12::PauseButtonClick);
     connect(StopButton, &QToolButton::clicked, this, &TForm12::StopButtonClick);
@@ -317,21 +317,21 @@ void TForm12::steuerelementeAnlegen()
         connect(k, &QPushButton::clicked, this, handler);
         return k;
     };
-    EinstellungButton = befehl(QStringLiteral("EinstellungButton"), QStringLiteral("Adjustments..."), 356, 8,
+    EinstellungButton = befehl(QStringLiteral("EinstellungButton"), tr("Adjustments..."), 356, 8,
                                &TForm12::EinstellungClick);
-    BibliothekButton = befehl(QStringLiteral("BibliothekButton"), QStringLiteral("Library..."), 356, 32,
+    BibliothekButton = befehl(QStringLiteral("BibliothekButton"), tr("Library..."), 356, 32,
                               &TForm12::BibliothekClick);
-    VorlageLoeschenButton = befehl(QStringLiteral("VorlageLoeschenButton"), QStringLiteral("Delete Pattern"), 466, 8,
+    VorlageLoeschenButton = befehl(QStringLiteral("VorlageLoeschenButton"), tr("Delete Pattern"), 466, 8,
                                    &TForm12::VorlageLoeschenClick);
-    CTLoeschenButton = befehl(QStringLiteral("CTLoeschenButton"), QStringLiteral("Delete CT Picture"), 466, 32,
+    CTLoeschenButton = befehl(QStringLiteral("CTLoeschenButton"), tr("Delete CT Picture"), 466, 32,
                               &TForm12::CTLoeschenClick);
-    GraucodezeigenButton = befehl(QStringLiteral("GraucodezeigenButton"), QStringLiteral("Gray scale"), 577, 8,
+    GraucodezeigenButton = befehl(QStringLiteral("GraucodezeigenButton"), tr("Gray scale"), 577, 8,
                                   &TForm12::GraucodezeigenClick);
-    FilterzeigenButton = befehl(QStringLiteral("FilterzeigenButton"), QStringLiteral("Filter..."), 577, 32,
+    FilterzeigenButton = befehl(QStringLiteral("FilterzeigenButton"), tr("Filter..."), 577, 32,
                                 &TForm12::FilterzeigenClick);
-    ArchivzeigenButton = befehl(QStringLiteral("ArchivzeigenButton"), QStringLiteral("Show Archive"), 687, 8,
+    ArchivzeigenButton = befehl(QStringLiteral("ArchivzeigenButton"), tr("Show Archive"), 687, 8,
                                 &TForm12::ArchivzeigenClick);
-    ArchivbearbeitenButton = befehl(QStringLiteral("ArchivbearbeitenButton"), QStringLiteral("Archive: edit"), 687,
+    ArchivbearbeitenButton = befehl(QStringLiteral("ArchivbearbeitenButton"), tr("Archive: edit"), 687,
                                     32, &TForm12::ArchivbearbeitenButtonClick);
     for (QPushButton* k : {CTLoeschenButton, GraucodezeigenButton, FilterzeigenButton, ArchivbearbeitenButton})
         k->setEnabled(false);

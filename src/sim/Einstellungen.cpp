@@ -17,37 +17,37 @@
 TFormEinstellungen::TFormEinstellungen()
     : m_zustand(Form12->Zustand)
 {
-    fensterAnlegen(this, QStringLiteral("FormEinstellungen"), QStringLiteral("Adjustments to the computer tomography"), Rahmen::OhneSymbole, Lage::Feld);
+    fensterAnlegen(this, QStringLiteral("FormEinstellungen"), tr("Adjustments to the computer tomography"), Rahmen::OhneSymbole, Lage::Feld);
     setzeClientgroesse(this, 317, 355);
 
-    GroupBox1 = gruppe(this, QStringLiteral("GroupBox1"), QStringLiteral("Raster size"), 8, 8, 145, 129);
-    Rastergroesse4 = optionsfeld(GroupBox1, QStringLiteral("Rastergroesse4"), QStringLiteral("4 x 4"), 8, 24);
-    Rastergroesse20 = optionsfeld(GroupBox1, QStringLiteral("Rastergroesse20"), QStringLiteral("20 x 20"), 8, 48);
-    Rastergroesse38 = optionsfeld(GroupBox1, QStringLiteral("Rastergroesse38"), QStringLiteral("38 x 38"), 8, 72, true);
-    Rastergroesse56 = optionsfeld(GroupBox1, QStringLiteral("Rastergroesse56"), QStringLiteral("56 x 56"), 8, 96);
+    GroupBox1 = gruppe(this, QStringLiteral("GroupBox1"), tr("Raster size"), 8, 8, 145, 129);
+    Rastergroesse4 = optionsfeld(GroupBox1, QStringLiteral("Rastergroesse4"), tr("4 x 4"), 8, 24);
+    Rastergroesse20 = optionsfeld(GroupBox1, QStringLiteral("Rastergroesse20"), tr("20 x 20"), 8, 48);
+    Rastergroesse38 = optionsfeld(GroupBox1, QStringLiteral("Rastergroesse38"), tr("38 x 38"), 8, 72, true);
+    Rastergroesse56 = optionsfeld(GroupBox1, QStringLiteral("Rastergroesse56"), tr("56 x 56"), 8, 96);
 
-    GroupBox2 = gruppe(this, QStringLiteral("GroupBox2"), QStringLiteral("Rotation angle"), 8, 152, 145, 153);
-    Winkel1 = optionsfeld(GroupBox2, QStringLiteral("Winkel1"), QStringLiteral("1 degree"), 16, 24);
-    Winkel2 = optionsfeld(GroupBox2, QStringLiteral("Winkel2"), QStringLiteral("2 degrees"), 16, 48, true);
-    Winkel10 = optionsfeld(GroupBox2, QStringLiteral("Winkel10"), QStringLiteral("10 degrees"), 16, 72);
-    Winkel45 = optionsfeld(GroupBox2, QStringLiteral("Winkel45"), QStringLiteral("45 degrees"), 16, 96);
-    Winkel90 = optionsfeld(GroupBox2, QStringLiteral("Winkel90"), QStringLiteral("90 degrees"), 16, 120);
+    GroupBox2 = gruppe(this, QStringLiteral("GroupBox2"), tr("Rotation angle"), 8, 152, 145, 153);
+    Winkel1 = optionsfeld(GroupBox2, QStringLiteral("Winkel1"), tr("1 degree"), 16, 24);
+    Winkel2 = optionsfeld(GroupBox2, QStringLiteral("Winkel2"), tr("2 degrees"), 16, 48, true);
+    Winkel10 = optionsfeld(GroupBox2, QStringLiteral("Winkel10"), tr("10 degrees"), 16, 72);
+    Winkel45 = optionsfeld(GroupBox2, QStringLiteral("Winkel45"), tr("45 degrees"), 16, 96);
+    Winkel90 = optionsfeld(GroupBox2, QStringLiteral("Winkel90"), tr("90 degrees"), 16, 120);
 
-    GroupBox3 = gruppe(this, QStringLiteral("GroupBox3"), QStringLiteral("Presentation"), 160, 8, 145, 105);
-    Alles = optionsfeld(GroupBox3, QStringLiteral("Alles"), QStringLiteral("Every step"), 16, 24, true);
-    Zwischenstufe = optionsfeld(GroupBox3, QStringLiteral("Zwischenstufe"), QStringLiteral("Every 10 steps"), 16, 48);
-    Endergebnis = optionsfeld(GroupBox3, QStringLiteral("Endergebnis"), QStringLiteral("At the end"), 16, 72);
+    GroupBox3 = gruppe(this, QStringLiteral("GroupBox3"), tr("Presentation"), 160, 8, 145, 105);
+    Alles = optionsfeld(GroupBox3, QStringLiteral("Alles"), tr("Every step"), 16, 24, true);
+    Zwischenstufe = optionsfeld(GroupBox3, QStringLiteral("Zwischenstufe"), tr("Every 10 steps"), 16, 48);
+    Endergebnis = optionsfeld(GroupBox3, QStringLiteral("Endergebnis"), tr("At the end"), 16, 72);
 
-    GroupBox5 = gruppe(this, QStringLiteral("GroupBox5"), QStringLiteral("Progression"), 160, 128, 145, 81);
-    mitVerlauf = optionsfeld(GroupBox5, QStringLiteral("mitVerlauf"), QStringLiteral("With progression"), 16, 24);
-    ohneVerlauf = optionsfeld(GroupBox5, QStringLiteral("ohneVerlauf"), QStringLiteral("No progression"), 16, 48, true);
+    GroupBox5 = gruppe(this, QStringLiteral("GroupBox5"), tr("Progression"), 160, 128, 145, 81);
+    mitVerlauf = optionsfeld(GroupBox5, QStringLiteral("mitVerlauf"), tr("With progression"), 16, 24);
+    ohneVerlauf = optionsfeld(GroupBox5, QStringLiteral("ohneVerlauf"), tr("No progression"), 16, 48, true);
 
-    GroupBox4 = gruppe(this, QStringLiteral("GroupBox4"), QStringLiteral("Convolution"), 160, 224, 145, 81);
-    mitFaltung = optionsfeld(GroupBox4, QStringLiteral("mitFaltung"), QStringLiteral("With Convolution"), 16, 24);
-    ohneFaltung = optionsfeld(GroupBox4, QStringLiteral("ohneFaltung"), QStringLiteral("No convolution"), 16, 48, true);
+    GroupBox4 = gruppe(this, QStringLiteral("GroupBox4"), tr("Convolution"), 160, 224, 145, 81);
+    mitFaltung = optionsfeld(GroupBox4, QStringLiteral("mitFaltung"), tr("With Convolution"), 16, 24);
+    ohneFaltung = optionsfeld(GroupBox4, QStringLiteral("ohneFaltung"), tr("No convolution"), 16, 48, true);
 
-    OKButton = knopf(this, QStringLiteral("OKButton"), QStringLiteral("OK"), 70, 320, 75, 25);
-    HilfeButton = knopf(this, QStringLiteral("HilfeButton"), QStringLiteral("Help"), 172, 320, 75, 25);
+    OKButton = knopf(this, QStringLiteral("OKButton"), tr("OK"), 70, 320, 75, 25);
+    HilfeButton = knopf(this, QStringLiteral("HilfeButton"), tr("Help"), 172, 320, 75, 25);
 
     using G = Einstellungsgruppe;
     const auto d = [](ct::Darstellung darstellung) { return static_cast<int>(darstellung); };

@@ -40,7 +40,7 @@ TFormPause::TFormPause()
     Shape1 = new Rechteck(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(0, 0, 67, 23);
-    Label1 = bezeichnung(this, QStringLiteral("Label1"), QStringLiteral("PAUSE"), 5, 3, 16, true);
+    Label1 = bezeichnung(this, QStringLiteral("Label1"), tr("PAUSE"), 5, 3, 16, true);
     // Clicks on the shape and the label reach the window, which closes.
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label1->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -7,7 +7,7 @@
 
 TFormProgressBar::TFormProgressBar()
 {
-    fensterAnlegen(this, QStringLiteral("FormProgressBar"), QStringLiteral("Please be patient"), Rahmen::OhneSymbole, Lage::Feld);
+    fensterAnlegen(this, QStringLiteral("FormProgressBar"), tr("Please be patient"), Rahmen::OhneSymbole, Lage::Feld);
     setzeClientgroesse(this, 348, 65);
 
     ProgressBar1 = new QProgressBar(this);

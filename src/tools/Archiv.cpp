@@ -38,7 +38,7 @@ TFormArchiv::TFormArchiv()
     : m_zustand(Form12->Zustand)
 {
     setObjectName(QStringLiteral("FormArchiv"));
-    setWindowTitle(QStringLiteral(" Computer Tomography"));
+    setWindowTitle(tr(" Computer Tomography"));
     fensterart(this, Rahmen::MitMaximieren, Lage::Feld);
     // The small type of the slot headers lets "Picture 1" end where the
     // slot's angle step begins.
@@ -57,7 +57,7 @@ TFormArchiv::TFormArchiv()
     weissHinterlegen(Inhalt);
     Inhalt->setContextMenuPolicy(Qt::DefaultContextMenu);
 
-    Label0 = bezeichnung(Inhalt, QStringLiteral("Label0"), QStringLiteral("Pattern"), 16, 12);
+    Label0 = bezeichnung(Inhalt, QStringLiteral("Label0"), tr("Pattern"), 16, 12);
 
     // The six pictures at their places, sized by the real screen width.
     const int seite = Bildschirm::breite() == 1024 ? 337 : 229;
@@ -75,7 +75,7 @@ TFormArchiv::TFormArchiv()
         const int breite = kopforte[i].x() == 542 ? 241 : 243;
         Panel* p = new Panel(Inhalt, QStringLiteral("Panel%1").arg(k), kopforte[i].x(), kopforte[i].y(), breite, 33);
         Panels[i] = p;
-        Labels[i] = bezeichnung(p, QStringLiteral("Label%1").arg(k), QStringLiteral("Picture %1").arg(k), 4, 8);
+        Labels[i] = bezeichnung(p, QStringLiteral("Label%1").arg(k), tr("Picture %1").arg(k), 4, 8);
         LabelsSchritte[i] = bezeichnung(p, QStringLiteral("Label%1Schritte").arg(k), QString(), 48, 1);
         LabelsFaltung[i] = bezeichnung(p, QStringLiteral("Label%1Faltung").arg(k), QString(), 152, 1);
         LabelsFilter[i] = bezeichnung(p, QStringLiteral("Label%1Filter").arg(k), QString(), 48, 17);
@@ -83,21 +83,21 @@ TFormArchiv::TFormArchiv()
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Schliessen = PopupMenu1->addAction(QStringLiteral("&Close Archive"));
+    Schliessen = PopupMenu1->addAction(tr("&Close Archive"));
     Schliessen->setObjectName(QStringLiteral("Schliessen"));
     // Shown in the menu; the key itself is taken in event(), before the
     // simulator's own Ctrl+S.
     Schliessen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(Schliessen, &QAction::triggered, this, &TFormArchiv::SchliessenClick);
-    Loeschen = PopupMenu1->addMenu(QStringLiteral("&Delete"));
+    Loeschen = PopupMenu1->addMenu(tr("&Delete"));
     Loeschen->setObjectName(QStringLiteral("Loeschen"));
-    Laden = PopupMenu1->addMenu(QStringLiteral("Lo&ad"));
+    Laden = PopupMenu1->addMenu(tr("Lo&ad"));
     Laden->setObjectName(QStringLiteral("Laden"));
     Ladegruppe = new QActionGroup(this);
     Ladegruppe->setExclusive(true);
     for (int k = 1; k <= 5; ++k) {
         const std::size_t i = std::size_t(k - 1);
-        QAction* l = Loeschen->addAction(QStringLiteral("Picture &%1").arg(k));
+        QAction* l = Loeschen->addAction(tr("Picture &%1").arg(k));
         l->setObjectName(QStringLiteral("Bild1%1").arg(k));
         l->setEnabled(false);
         // The pop-up acts on the archive only between scans.
@@ -107,7 +107,7 @@ TFormArchiv::TFormArchiv()
         });
         Loeschpunkte[i] = l;
 
-        QAction* a = Laden->addAction(QStringLiteral("Picture &%1").arg(k));
+        QAction* a = Laden->addAction(tr("Picture &%1").arg(k));
         a->setObjectName(QStringLiteral("Bild2%1").arg(k));
         a->setCheckable(true);
         a->setEnabled(false);
@@ -216,7 +216,7 @@ void TFormArchiv::fachZeigen(int k)
     Ladepunkte[i]->setEnabled(true);
 
     const Bildinformation& info = fach.Information;
-    setzeBeschriftung(LabelsSchritte[i], Statustexte::winkeltext(info.Winkelschritt) + QStringLiteral(" Schritte"));
+    setzeBeschriftung(LabelsSchritte[i], Statustexte::winkeltext(info.Winkelschritt) + tr(" Schritte"));
     setzeBeschriftung(LabelsFaltung[i], Statustexte::text(info.Status, 5));
     setzeBeschriftung(LabelsFilter[i], Statustexte::filtername(info.Status.Filter));
 }

@@ -30,13 +30,13 @@ void stillSetzen(QRadioButton* r, bool an)
 TFormArchivbearbeiten::TFormArchivbearbeiten()
     : m_zustand(Form12->Zustand)
 {
-    fensterAnlegen(this, QStringLiteral("FormArchivbearbeiten"), QStringLiteral("CT Picture"), Rahmen::NurSchliessen, Lage::Feld);
+    fensterAnlegen(this, QStringLiteral("FormArchivbearbeiten"), tr("CT Picture"), Rahmen::NurSchliessen, Lage::Feld);
     setzeClientgroesse(this, 337, 210);
     setzeZweitesSymbol(this);
 
-    Label1 = bezeichnung(this, QStringLiteral("Label1"), QStringLiteral("Save as"), 18, 8);
-    Label2 = bezeichnung(this, QStringLiteral("Label2"), QStringLiteral("Delete from"), 134, 8);
-    Label3 = bezeichnung(this, QStringLiteral("Label3"), QStringLiteral("Load from"), 253, 8);
+    Label1 = bezeichnung(this, QStringLiteral("Label1"), tr("Save as"), 18, 8);
+    Label2 = bezeichnung(this, QStringLiteral("Label2"), tr("Delete from"), 134, 8);
+    Label3 = bezeichnung(this, QStringLiteral("Label3"), tr("Load from"), 253, 8);
     QFrame** rahmen[3] = {&Bevel1, &Bevel2, &Bevel3};
     for (int s = 0; s < 3; ++s) {
         auto* f = new QFrame(this);
@@ -54,7 +54,7 @@ TFormArchivbearbeiten::TFormArchivbearbeiten()
             const QString name = vorsilbe == QStringLiteral("Bild0") && k == 3
                                      ? QStringLiteral("Bild03button")
                                      : QStringLiteral("%1%2Button").arg(vorsilbe).arg(k);
-            QRadioButton* r = optionsfeld(platz, name, QStringLiteral("Picture %1").arg(k), 0, 0);
+            QRadioButton* r = optionsfeld(platz, name, tr("Picture %1").arg(k), 0, 0);
             r->setProperty("autoSize", false);
             r->setGeometry(0, 0, 80, 20);
             r->setEnabled(frei);
@@ -80,8 +80,8 @@ TFormArchivbearbeiten::TFormArchivbearbeiten()
     Bild24Button = m_laden[3];
     Bild25Button = m_laden[4];
 
-    EndeButton = knopf(this, QStringLiteral("EndeButton"), QStringLiteral("Close"), 73, 176, 75, 25);
-    HilfeButton = knopf(this, QStringLiteral("HilfeButton"), QStringLiteral("Help"), 190, 176, 75, 25);
+    EndeButton = knopf(this, QStringLiteral("EndeButton"), tr("Close"), 73, 176, 75, 25);
+    HilfeButton = knopf(this, QStringLiteral("HilfeButton"), tr("Help"), 190, 176, 75, 25);
 
     for (int k = 1; k <= 5; ++k) {
         const std::size_t i = std::size_t(k - 1);

@@ -26,48 +26,48 @@ const QColor Silber(Farben::Silber);
 TFormFilter::TFormFilter()
     : m_zustand(Form12->Zustand)
 {
-    fensterAnlegen(this, QStringLiteral("FormFilter"), QStringLiteral("Filter"), Rahmen::NurSchliessen, Lage::Feld);
+    fensterAnlegen(this, QStringLiteral("FormFilter"), tr("Filter"), Rahmen::NurSchliessen, Lage::Feld);
     setzeClientgroesse(this, 422, 266);
 
-    GroupBox1 = gruppe(this, QStringLiteral("GroupBox1"), QStringLiteral(" Filter "), 10, 5, 401, 217);
+    GroupBox1 = gruppe(this, QStringLiteral("GroupBox1"), tr(" Filter "), 10, 5, 401, 217);
     GroupBox1->setAutoFillBackground(true);
     QPalette grund = GroupBox1->palette();
     grund.setColor(QPalette::Window, Silber);
     GroupBox1->setPalette(grund);
 
-    Label1 = bezeichnung(GroupBox1, QStringLiteral("Label1"), QStringLiteral("Linear Filter"), 16, 51);
-    Label2 = bezeichnung(GroupBox1, QStringLiteral("Label2"), QStringLiteral("Nonlinear Filter"), 204, 51);
+    Label1 = bezeichnung(GroupBox1, QStringLiteral("Label1"), tr("Linear Filter"), 16, 51);
+    Label2 = bezeichnung(GroupBox1, QStringLiteral("Label2"), tr("Nonlinear Filter"), 204, 51);
     Panel1 = new Panel(GroupBox1, QStringLiteral("Panel1"), 184, 52, 3, 152, Silber);
     Panel1->setzeKanten(Panel::Kante::Vertieft, Panel::Kante::Vertieft);
 
     const auto filterknopf = [this](const char* name, const char* text, int x, int y, int breite,
                                     const char* hinweis = nullptr) {
-        QRadioButton* r = optionsfeld(GroupBox1, QString::fromLatin1(name), QString::fromLatin1(text), x, y);
+        QRadioButton* r = optionsfeld(GroupBox1, QString::fromLatin1(name), tr(text), x, y);
         r->setProperty("autoSize", false);
         r->setGeometry(x, y, std::max(breite, r->sizeHint().width()), 17);
         if (hinweis)
             r->setToolTip(QString::fromLatin1(hinweis));
         return r;
     };
-    keinFilter = filterknopf("keinFilter", "No filter", 16, 20, 113);
+    keinFilter = filterknopf("keinFilter", QT_TR_NOOP("No filter"), 16, 20, 113);
     keinFilter->setChecked(true);
-    Rechtecksfilter = filterknopf("Rechtecksfilter", "Rectangular filter", 16, 74, 115, "1/9*(1,1,1,1,1,1,1,1,1)");
-    Gaussfilter = filterknopf("Gaussfilter", "Gaussian filter", 16, 96, 113, "1/16*(1,2,1,2,4,2,1,2,1)");
-    Laplacefilter = filterknopf("Laplacefilter", "Laplace filter", 16, 118, 113, "(0,1,0,1,-4,1,0,1,0)");
-    KernelHochpass = filterknopf("KernelHochpass", "Kernel filter - high pass", 16, 140, 161,
+    Rechtecksfilter = filterknopf("Rechtecksfilter", QT_TR_NOOP("Rectangular filter"), 16, 74, 115, "1/9*(1,1,1,1,1,1,1,1,1)");
+    Gaussfilter = filterknopf("Gaussfilter", QT_TR_NOOP("Gaussian filter"), 16, 96, 113, "1/16*(1,2,1,2,4,2,1,2,1)");
+    Laplacefilter = filterknopf("Laplacefilter", QT_TR_NOOP("Laplace filter"), 16, 118, 113, "(0,1,0,1,-4,1,0,1,0)");
+    KernelHochpass = filterknopf("KernelHochpass", QT_TR_NOOP("Kernel filter - high pass"), 16, 140, 161,
                                  "(-1,-1,-1,-1,9,-1,-1,-1,-1)");
-    KernelTiefpass = filterknopf("KernelTiefpass", "Kernel filter - low pass", 16, 162, 153,
+    KernelTiefpass = filterknopf("KernelTiefpass", QT_TR_NOOP("Kernel filter - low pass"), 16, 162, 153,
                                  "1/10*(1,1,1,1,2,1,1,1,1)");
-    Eigenkreation = filterknopf("Eigenkreation", "Create a filter", 16, 184, 113);
-    MedianMaske1 = filterknopf("MedianMaske1", "Median filter with 1 mask", 204, 74, 165);
-    MedianMaske2 = filterknopf("MedianMaske2", "Median filter with 2 masks", 204, 96, 169);
-    ErosionMaske1 = filterknopf("ErosionMaske1", "Erosion filter with 1 mask", 204, 118, 173);
-    ErosionMaske2 = filterknopf("ErosionMaske2", "Erosion filter with 2 masks", 204, 140, 173);
-    DilatationMaske1 = filterknopf("DilatationMaske1", "Dilatation filter with 1 mask", 204, 162, 181);
-    DilatationMaske2 = filterknopf("DilatationMaske2", "Dilation filter with 2 masks", 204, 184, 181);
+    Eigenkreation = filterknopf("Eigenkreation", QT_TR_NOOP("Create a filter"), 16, 184, 113);
+    MedianMaske1 = filterknopf("MedianMaske1", QT_TR_NOOP("Median filter with 1 mask"), 204, 74, 165);
+    MedianMaske2 = filterknopf("MedianMaske2", QT_TR_NOOP("Median filter with 2 masks"), 204, 96, 169);
+    ErosionMaske1 = filterknopf("ErosionMaske1", QT_TR_NOOP("Erosion filter with 1 mask"), 204, 118, 173);
+    ErosionMaske2 = filterknopf("ErosionMaske2", QT_TR_NOOP("Erosion filter with 2 masks"), 204, 140, 173);
+    DilatationMaske1 = filterknopf("DilatationMaske1", QT_TR_NOOP("Dilatation filter with 1 mask"), 204, 162, 181);
+    DilatationMaske2 = filterknopf("DilatationMaske2", QT_TR_NOOP("Dilation filter with 2 masks"), 204, 184, 181);
 
-    EndeButton = knopf(this, QStringLiteral("EndeButton"), QStringLiteral("Close"), 174, 232, 75, 25);
-    HilfeButton = knopf(this, QStringLiteral("HilfeButton"), QStringLiteral("Help"), 296, 232, 75, 25);
+    EndeButton = knopf(this, QStringLiteral("EndeButton"), tr("Close"), 174, 232, 75, 25);
+    HilfeButton = knopf(this, QStringLiteral("HilfeButton"), tr("Help"), 296, 232, 75, 25);
 
     using ct::Filterart;
     m_knoepfe = {{{Filterart::Keiner, keinFilter},         {Filterart::Rechteck, Rechtecksfilter},

@@ -39,10 +39,10 @@ bool ganzzahl(const QString& text, int& wert)
 TFormEingabe::TFormEingabe()
     : m_zustand(Form12->Zustand)
 {
-    fensterAnlegen(this, QStringLiteral("FormEingabe"), QStringLiteral("Input window for linear filters"), Rahmen::NurSchliessen, Lage::Feld);
+    fensterAnlegen(this, QStringLiteral("FormEingabe"), tr("Input window for linear filters"), Rahmen::NurSchliessen, Lage::Feld);
     setzeClientgroesse(this, 271, 228);
 
-    Label1 = bezeichnung(this, QStringLiteral("Label1"), QStringLiteral("Enter the weighting factors here "), 7, 8);
+    Label1 = bezeichnung(this, QStringLiteral("Label1"), tr("Enter the weighting factors here "), 7, 8);
     Label1->setProperty("autoSize", false);
     Label1->setGeometry(7, 8, 257, Label1->height());
 
@@ -63,8 +63,8 @@ TFormEingabe::TFormEingabe()
     }
 
     UebernehmenButton =
-        knopf(this, QStringLiteral("UebernehmenButton"), QStringLiteral("Apply filter"), 20, 192, 108, 25);
-    EndeButton = knopf(this, QStringLiteral("EndeButton"), QStringLiteral("Abort"), 143, 192, 108, 25);
+        knopf(this, QStringLiteral("UebernehmenButton"), tr("Apply filter"), 20, 192, 108, 25);
+    EndeButton = knopf(this, QStringLiteral("EndeButton"), tr("Abort"), 143, 192, 108, 25);
 
     for (int i = 0; i < 8; ++i)
         setTabOrder(m_felder[std::size_t(i)], m_felder[std::size_t(i + 1)]);
@@ -147,14 +147,14 @@ void TFormEingabe::UebernehmenButtonClick()
         return;
     for (QLineEdit* f : m_felder)
         if (f->text().isEmpty())
-            f->setText(QStringLiteral("0"));
+            f->setText(tr("0"));
     // All nine weights first: a field that holds no integer stops everything
     // before the slider, the filter code, the status text or the picture
     // change, so what is shown stays what the status bar names.
     ct::Kern w{};
     for (std::size_t i = 0; i < 9; ++i)
         if (!ganzzahl(m_felder[i]->text(), w[i])) {
-            Meldung::fehler(QStringLiteral("'%1' is not a valid integer value").arg(m_felder[i]->text()));
+            Meldung::fehler(tr("'%1' is not a valid integer value").arg(m_felder[i]->text()));
             m_felder[i]->setFocus();
             m_felder[i]->selectAll();
             return;
@@ -165,7 +165,7 @@ void TFormEingabe::UebernehmenButtonClick()
     QStringList texte;
     for (QLineEdit* f : m_felder)
         texte << f->text();
-    FormFilter->Eigenkreation->setToolTip(QStringLiteral("1/%1(%2)").arg(divisor).arg(texte.join(QLatin1Char(','))));
+    FormFilter->Eigenkreation->setToolTip(tr("1/%1(%2)").arg(divisor).arg(texte.join(QLatin1Char(','))));
 }
 
 void TFormEingabe::EndeButtonClick()

@@ -59,14 +59,14 @@ QTimer* zeitgeber(QObject* eltern, const QString& name, int ms)
 TFormGraucode::TFormGraucode()
     : m_zustand(Form12->Zustand)
 {
-    fensterAnlegen(this, QStringLiteral("FormGraucode"), QStringLiteral("Gray scaling"), Rahmen::NurSchliessen, Lage::Feld);
+    fensterAnlegen(this, QStringLiteral("FormGraucode"), tr("Gray scaling"), Rahmen::NurSchliessen, Lage::Feld);
     setzeClientgroesse(this, 332, 215);
 
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 8, 8, 313, 161);
     Panel1->setzeEinfacherRahmen(true);
-    Label2 = bezeichnung(Panel1, QStringLiteral("Label2"), QStringLiteral("Attenuation value"), 98, 10);
-    Label4 = bezeichnung(Panel1, QStringLiteral("Label4"), QStringLiteral("Low"), 24, 22);
-    Label3 = bezeichnung(Panel1, QStringLiteral("Label3"), QStringLiteral("High"), 256, 22);
+    Label2 = bezeichnung(Panel1, QStringLiteral("Label2"), tr("Attenuation value"), 98, 10);
+    Label4 = bezeichnung(Panel1, QStringLiteral("Label4"), tr("Low"), 24, 22);
+    Label3 = bezeichnung(Panel1, QStringLiteral("Label3"), tr("High"), 256, 22);
     Label3->setProperty("autoSize", false);
     Label3->setGeometry(256, 22, 28, Label3->height());
     Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -85,11 +85,11 @@ TFormGraucode::TFormGraucode()
     Skala = streifen(Panel4, QStringLiteral("Skala"), 18, 2, 260, 20);
     ButtonHoch = pfeilknopf(Panel4, QStringLiteral("ButtonHoch"), QStringLiteral(":/tools/pfeil_rechts.svg"), 279);
 
-    Label1 = bezeichnung(Panel1, QStringLiteral("Label1"), QStringLiteral("Represented gray shade"), 68, 134);
+    Label1 = bezeichnung(Panel1, QStringLiteral("Label1"), tr("Represented gray shade"), 68, 134);
 
-    ResetButton = knopf(this, QStringLiteral("ResetButton"), QStringLiteral("Reset"), 25, 180, 75, 25);
-    EndeButton = knopf(this, QStringLiteral("EndeButton"), QStringLiteral("Close"), 125, 180, 75, 25);
-    HilfeButton = knopf(this, QStringLiteral("HilfeButton"), QStringLiteral("Help"), 224, 180, 75, 25);
+    ResetButton = knopf(this, QStringLiteral("ResetButton"), tr("Reset"), 25, 180, 75, 25);
+    EndeButton = knopf(this, QStringLiteral("EndeButton"), tr("Close"), 125, 180, 75, 25);
+    HilfeButton = knopf(this, QStringLiteral("HilfeButton"), tr("Help"), 224, 180, 75, 25);
 
     Timer1Runter = zeitgeber(this, QStringLiteral("Timer1Runter"), 50);
     Timer1Hoch = zeitgeber(this, QStringLiteral("Timer1Hoch"), 50);

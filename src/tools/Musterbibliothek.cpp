@@ -27,7 +27,7 @@ Musterbibliothek::Musterbibliothek(const QString& name, int raster, const Abmess
     : m_zustand(Form12->Zustand), m_raster(raster)
 {
     setObjectName(name);
-    setWindowTitle(QStringLiteral("Pattern Library"));
+    setWindowTitle(tr("Pattern Library"));
     fensterart(this, Rahmen::MitMinimieren, Lage::Feld);
     setFont(arial(13));
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -55,13 +55,13 @@ Musterbibliothek::Musterbibliothek(const QString& name, int raster, const Abmess
         return b;
     };
     Wirbelsaeule =
-        seite(QStringLiteral("TabWirbelsaeule"), QStringLiteral("Wirbelsäule"), QStringLiteral("Wirbelsaeule"));
-    Herz = seite(QStringLiteral("TabHerz"), QStringLiteral("Herz"), QStringLiteral("Herz"));
-    Gehirn = seite(QStringLiteral("TabGehirn"), QStringLiteral("Gehirn"), QStringLiteral("Gehirn"));
+        seite(QStringLiteral("TabWirbelsaeule"), tr("Wirbelsäule"), QStringLiteral("Wirbelsaeule"));
+    Herz = seite(QStringLiteral("TabHerz"), tr("Herz"), QStringLiteral("Herz"));
+    Gehirn = seite(QStringLiteral("TabGehirn"), tr("Gehirn"), QStringLiteral("Gehirn"));
 
-    UebernehmenButton = knopf(this, QStringLiteral("UebernehmenButton"), QStringLiteral("Select"), a.uebernehmenLinks,
+    UebernehmenButton = knopf(this, QStringLiteral("UebernehmenButton"), tr("Select"), a.uebernehmenLinks,
                               a.knopfOben, 90, 25);
-    EndeButton = knopf(this, QStringLiteral("EndeButton"), QStringLiteral("Abort"), a.endeLinks, a.knopfOben, 90, 25);
+    EndeButton = knopf(this, QStringLiteral("EndeButton"), tr("Abort"), a.endeLinks, a.knopfOben, 90, 25);
     connect(UebernehmenButton, &QPushButton::clicked, this, &Musterbibliothek::UebernehmenButtonClick);
     connect(EndeButton, &QPushButton::clicked, this, &Musterbibliothek::EndeButtonClick);
     // A new grid or a scan closes the library.

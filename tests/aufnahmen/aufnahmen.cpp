@@ -5,6 +5,7 @@
 //   aufnahmen <800|1024> <folder>          takes the pictures
 //   aufnahmen <WxH> <folder>               the same on a screen of WxH device pixels
 //   aufnahmen --vergleich <folder> <folder>  compares two sets, picture by picture
+//   QUORVEL_AUSGABE=de (or en) aufnahmen ...  takes the German (English) edition
 //
 // Each state gives a picture of the whole screen (what the learner sees:
 // screen.png) and one of every visible window of the set (<name>.png), plus a
@@ -24,6 +25,7 @@
 #include "course/Blatt9.h"
 #include "course/Falsch.h"
 #include "course/Korrektur.h"
+#include "course/Blatt11.h"
 #include "course/Kurshilfen.h"
 #include "pages/BilderGehirn.h"
 #include "pages/BilderLunge.h"
@@ -34,6 +36,7 @@
 #include "platform/Bildanzeige.h"
 #include "platform/Einpassung.h"
 #include "platform/Fensterart.h"
+#include "platform/Sprache.h"
 #include "platform/Pause.h"
 #include "sim/Blatt12.h"
 #include "sim/Einstellungen.h"
@@ -114,6 +117,22 @@ void geoeffnet(const QString& zustand, QAbstractButton* knopf, QWidget* w)
     knopf->click();
     aufnehmen(zustand);
     w->hide();
+}
+
+// A modal dialog as the program shows it: taken while it is up, then closed.
+void modalAufnehmen(const QString& zustand, const std::function<void()>& ausloesen)
+{
+    auto* uhr = new QTimer;
+    QObject::connect(uhr, &QTimer::timeout, uhr, [uhr, zustand] {
+        if (QWidget* m = modalesFenster()) {
+            uhr->stop();
+            aufnehmen(zustand);
+            m->close();
+            uhr->deleteLater();
+        }
+    });
+    uhr->start(20);
+    ausloesen();
 }
 
 // Every tab of a notebook window.
@@ -403,6 +422,12 @@ int aufnahmenMachen(const std::function<void()>& starten, const QString& ordner)
     // the answer dialog's head X-ray, as a wrong answer shows it
     FormFalsch->Bild1->setzeBild(Kurs::kopf());
     fenster(QStringLiteral("23_falsch_kopf"), FormFalsch);
+    // the answer dialogs with their texts, as the exercises show them
+    modalAufnehmen(QStringLiteral("24_falsch_text"), [] { FormFalsch->Urteil(FormFalsch->Falsch1); });
+    modalAufnehmen(QStringLiteral("25_richtig_text"), [] { FormFalsch->Urteil(FormFalsch->Richtig); });
+    FormHaupt->ZugNeu(11);
+    modalAufnehmen(QStringLiteral("26_korrektur_seite12"), [] { Form11->SummenButton->click(); });
+    FormHaupt->ZugNeu(4);
     reiter(QStringLiteral("30_hilfe"), FormHilfe, FormHilfe->PageControl1);
     // the simulator's help at the places its windows' help buttons open, and at its end
     for (int stelle : {1, 324, 830, 1100, 1367, 1800}) {
@@ -491,6 +516,11 @@ int main(int argc, char** argv)
     if (bildschirm.isValid())
         Einpassung::uebernehmen();
     Testumgebung::anwendungEinrichten();
+    const QByteArray ausgabe = qgetenv("QUORVEL_AUSGABE");
+    if (ausgabe == "de")
+        Sprache::setzen(Sprache::Ausgabe::Deutsch);
+    else if (ausgabe == "en")
+        Sprache::setzen(Sprache::Ausgabe::Englisch);
     const QStringList args = QApplication::arguments();
     if (args.size() == 4 && args[1] == QLatin1String("--vergleich"))
         return vergleichen(args[2], args[3]);
