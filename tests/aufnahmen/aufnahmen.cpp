@@ -25,7 +25,6 @@
 #include "course/Blatt9.h"
 #include "course/Falsch.h"
 #include "course/Korrektur.h"
-#include "course/Blatt11.h"
 #include "course/Kurshilfen.h"
 #include "pages/BilderGehirn.h"
 #include "pages/BilderLunge.h"
