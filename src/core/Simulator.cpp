@@ -341,6 +341,10 @@ bool Simulator::Tomographie(Scanbeobachter& b)
         if (AlleStrahlSchnitt(b)) {
             Messung.ZeileAnfuegen(m_strahlwerte.data());
             b.ZeileGemessen(Drehwinkel);
+        } else if (m_gemesseneStrahlen > 0) {
+            // Stopped within the projection: the rays it measured have added
+            // their values to CTBild, so their readings are kept too.
+            Messung.TeilzeileAnfuegen(m_strahlwerte.data(), m_gemesseneStrahlen);
         }
         b.WinkelEnde(Drehwinkel);
     }
@@ -373,14 +377,17 @@ bool Simulator::GeradeSchnitt(Scanbeobachter& b, bool spalten)
 
     VorigerStrahlwert = 0.0f;
     m_strahlwerte.fill(0.0f);   // the rays beside the grid read nothing
+    m_gemesseneStrahlen = 0;
     if (b.SchrittGezeigt(a)) {
         b.CTZeichnen(a);
         for (int k = 1; k <= leer; ++k) {
             if (b.Abbruch())
                 return false;
             b.RoentgenZeichnen(a, k, 0);
+            m_gemesseneStrahlen = k;
         }
     }
+    m_gemesseneStrahlen = leer;   // drawn or not, they read 0
     for (int j = 1; j <= n; ++j) {
         if (b.Abbruch())
             return false;
@@ -407,12 +414,14 @@ bool Simulator::GeradeSchnitt(Scanbeobachter& b, bool spalten)
             }
             VorigerStrahlwert = strahlwert;
         }
+        m_gemesseneStrahlen = leer + j;
     }
     if (b.SchrittGezeigt(a))
         for (int k = leer + n + 1; k <= Strahlzahl; ++k) {
             if (b.Abbruch())
                 return false;
             b.RoentgenZeichnen(a, k, 0);
+            m_gemesseneStrahlen = k;
         }
     if (b.SchrittGezeigt(a))
         b.Faerben(CTBild);
@@ -435,6 +444,7 @@ bool Simulator::SchiefSchnitt(Scanbeobachter& b)
     const Richtung r = RichtungBei(Drehwinkel);
     Strahlstellen stellen;
     for (int k = 1; k <= Strahlzahl; ++k) {
+        m_gemesseneStrahlen = k - 1;   // the rays before this one
         if (b.Abbruch())
             return false;
         VorigerStrahlwert = 0.0f;

@@ -133,8 +133,9 @@ bool SchrittWirdGezeigt(Darstellung d, int drehwinkel, int winkelschritt);
 //                             all its rays, before WinkelEnde(a): its row of
 //                             readings is now the last measured row of
 //                             Simulator::Messung. Not called for a projection
-//                             that a stop test ended. Does nothing unless
-//                             overridden.
+//                             that a stop test ended (its measured rays are
+//                             recorded as a part of a row). Does nothing
+//                             unless overridden.
 //
 // A test or a benchmark uses StillerBeobachter, which draws nothing and never
 // stops, or derives from it to record what it needs.
@@ -218,9 +219,10 @@ public:
     Bildfeld CTBild;            // pattern flags and accumulated values
     Bildfeld FilterBild;        // the result of the last filter
     int Weisszahl = 0;          // white cells when the pattern was last read
-    // The readings of the last scan, one row per finished projection (see
-    // core/Sinogramm.h). Tomographie lays it out anew and fills it; deleting
-    // the CT picture empties it.
+    // The readings of the last scan, one row per finished projection and
+    // the measured rays of a projection a stop ended (see core/Sinogramm.h).
+    // Tomographie lays it out anew and fills it; deleting the CT picture
+    // empties it.
     Sinogramm Messung;
 
     // --- Scan state -------------------------------------------------------
@@ -272,7 +274,8 @@ public:
     // Records the readings in Messung, laid out afresh before the first
     // angle: a row for each projection that ran through all its rays. A
     // projection ended by a stop test has added part of its values to
-    // CTBild but leaves no row.
+    // CTBild and leaves the readings of those rays as a part of a row
+    // (Sinogramm::Teilstrahlen), so that the readings and CTBild agree.
     bool Tomographie(Scanbeobachter& b);
 
     // One projection at Drehwinkel, dispatched by angle: rows at 0, columns
@@ -335,8 +338,10 @@ private:
     Viereck Vierecksecken(int a, long double x1, long double x2, long double oben, long double unten) const;
     Punkt Gerundet(PunktF p) const;
 
-    // The readings of the running projection, by ray 1 ... Strahlzahl.
+    // The readings of the running projection, by ray 1 ... Strahlzahl, and
+    // how many of its rays have added their values so far.
     std::array<float, Strahlplatz> m_strahlwerte{};
+    int m_gemesseneStrahlen = 0;
 };
 
 }  // namespace ct

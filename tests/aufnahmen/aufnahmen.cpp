@@ -51,17 +51,20 @@
 #include "tools/Graucode.h"
 #include "tools/Sinogrammfenster.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTextStream>
 #include <QTimer>
 #include <QToolButton>
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -371,30 +374,78 @@ void simulatorWeiter()
     FormHaupt->ZugNeu(11);
 }
 
-// The sinogram window after a scan of the library's heart on the large grid,
-// with a reading's ray and a cell's sine curve, and after a scan of a drawn
-// disc, with either kernel.
+// A detector's readings at 10^2, 10^4 and 10^6 photons per ray, each with
+// every reconstruction.
+void sinogrammDosen(const QString& name)
+{
+    const std::array<const char*, 4> verfahren{"ramlak", "shepp_logan", "hann", "art"};
+    for (const int stelle : {8, 16, 24}) {
+        FormSinogramm->Dosis->setValue(stelle);
+        for (int i = 0; i < 4; ++i) {
+            FormSinogramm->Rekonstruktionswahl->setCurrentIndex(i);
+            aufnehmen(QStringLiteral("%1_1e%2_%3").arg(name).arg(stelle / 4).arg(QLatin1String(verfahren[std::size_t(i)])));
+        }
+    }
+}
+
+// The sinogram window before a scan, during a scan of the library's heart on
+// the large grid (the sinogram half measured, beside the scan) and after it,
+// with a reading's ray and a cell's sine curve; after a scan of a drawn disc
+// with each reconstruction, a detector's readings at two doses, the filtered
+// sinogram.
 void sinogramm()
 {
     TFormEinstellungen* e = FormEinstellungen;
-    einstellen({e->Rastergroesse56, e->Winkel2, e->Endergebnis, e->ohneVerlauf});
+    einstellen({e->Rastergroesse56, e->Winkel2, e->Alles, e->ohneVerlauf});
     Form12->BibliothekButton->click();
     FormBilder56->Bilder->setCurrentIndex(1);
     FormBilder56->UebernehmenButton->click();
     Form12->Sinogrammzeigen->trigger();
     aufnehmen(QStringLiteral("78_sinogramm_leer"));
+    const auto verbindung = QObject::connect(&Form12->Zustand, &Simulatorzustand::winkelFertig, FormSinogramm,
+                                             [](int a) {
+                                                 if (a == 60)
+                                                     aufnehmen(QStringLiteral("79_sinogramm_scan"));
+                                             });
     Form12->StartButton->click();
-    aufnehmen(QStringLiteral("79_sinogramm_herz56"));
+    QObject::disconnect(verbindung);
+    aufnehmen(QStringLiteral("80_sinogramm_herz56"));
     FormSinogramm->KaestchenWaehlen({30, 24});
     FormSinogramm->StrahlZeigen({30, 40});
-    aufnehmen(QStringLiteral("80_sinogramm_verbunden"));
-    einstellen({e->Rastergroesse38});
+    aufnehmen(QStringLiteral("81_sinogramm_verbunden"));
+    Form12->CTLoeschenClick();
+    einstellen({e->Rastergroesse38, e->Endergebnis});
     zellenMalen(Simhilfe::scheibe(19, 8));
     Form12->StartButton->click();
-    aufnehmen(QStringLiteral("81_sinogramm_scheibe"));
-    FormSinogramm->SheppLogan->click();
-    aufnehmen(QStringLiteral("82_sinogramm_shepp_logan"));
-    FormSinogramm->RamLak->click();
+    aufnehmen(QStringLiteral("82_sinogramm_scheibe"));
+    QComboBox* wahl = FormSinogramm->Rekonstruktionswahl;
+    wahl->setCurrentIndex(1);
+    aufnehmen(QStringLiteral("83_sinogramm_shepp_logan"));
+    wahl->setCurrentIndex(3);
+    aufnehmen(QStringLiteral("84_sinogramm_art"));
+    wahl->setCurrentIndex(0);
+    FormSinogramm->Weglaenge->click();
+    aufnehmen(QStringLiteral("85_sinogramm_weglaenge"));
+    FormSinogramm->Dosis->setValue(8);
+    aufnehmen(QStringLiteral("86_sinogramm_dosis100"));
+    wahl->setCurrentIndex(2);
+    aufnehmen(QStringLiteral("87_sinogramm_dosis100_hann"));
+    FormSinogramm->Sinogrammart->setCurrentIndex(1);
+    aufnehmen(QStringLiteral("88_sinogramm_gefiltert"));
+    FormSinogramm->Sinogrammart->setCurrentIndex(0);
+    sinogrammDosen(QStringLiteral("89_scheibe"));
+    // the heart on the large grid, the same
+    Form12->CTLoeschenClick();
+    einstellen({e->Rastergroesse56});
+    Form12->BibliothekButton->click();
+    FormBilder56->Bilder->setCurrentIndex(1);
+    FormBilder56->UebernehmenButton->click();
+    Form12->StartButton->click();
+    FormSinogramm->Weglaenge->click();
+    sinogrammDosen(QStringLiteral("90_herz"));
+    FormSinogramm->Dosis->setValue(TFormSinogramm::OhneRauschen);
+    wahl->setCurrentIndex(0);
+    FormSinogramm->Zaehlung->click();
     FormSinogramm->hide();
 }
 

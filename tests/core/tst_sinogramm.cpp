@@ -1,13 +1,17 @@
 // The recorded measurements of a scan and the pictures made from them: the
 // sinogram row by row, stopped scans, plain and filtered back-projection,
-// and the links between sinogram and grid.
+// the fitted figures, and the links between sinogram and grid.
 
+#include "core/Detektor.h"
+#include "core/Kennzahlen.h"
 #include "core/Rueckprojektion.h"
 #include "core/Simulator.h"
+#include "Testformen.h"
 
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -18,40 +22,14 @@
 
 using ct::Kaestchen;
 using Zellen = std::vector<Kaestchen>;
-using Form = std::function<bool(double dx, double dy)>;   // offsets from the grid's centre in cells
+using namespace Testformen;
 
 namespace {
-
-// A simulator laid out for the grid and the angle step, with the cells of
-// the form as its pattern, ready to scan.
-ct::Simulator Laden(int n, int breite, int schritt, const Form& form)
-{
-    ct::Simulator s;
-    s.RasterEinrichten(n, breite, 0, 0);
-    s.Winkelschritt = schritt;
-    for (int x = 1; x <= ct::Feldgroesse; ++x)
-        for (int y = 1; y <= ct::Feldgroesse; ++y)
-            s.CTBild(x, y).Belegt = x <= n && y <= n && form(x - (n + 1) / 2.0, y - (n + 1) / 2.0);
-    return s;
-}
 
 Form Streuung(int dichte)
 {
     auto z = std::make_shared<std::uint32_t>(4711);
     return [z, dichte](double, double) { return int(((*z = *z * 1103515245u + 12345u) >> 16) % 100) < dichte; };
-}
-
-Form Scheibe(double r)
-{
-    return [r](double dx, double dy) { return dx * dx + dy * dy <= r * r; };
-}
-
-Form Ring(double innen, double aussen)
-{
-    return [=](double dx, double dy) {
-        const double d2 = dx * dx + dy * dy;
-        return d2 > innen * innen && d2 <= aussen * aussen;
-    };
 }
 
 Form Zelle(double dx0, double dy0)
@@ -83,8 +61,11 @@ Zellen Strahl(ct::Simulator& s, int a, int k)
 long double Kern(ct::Faltungskern art, int m)
 {
     const long double pi = std::numbers::pi_v<long double>;
+    const auto rampe = [pi](int j) { return j == 0 ? 0.25L : (j % 2 == 0 ? 0.0L : -1.0L / (pi * pi * j * j)); };
     if (art == ct::Faltungskern::RamLak)
-        return m == 0 ? 0.25L : (m % 2 == 0 ? 0.0L : -1.0L / (pi * pi * m * m));
+        return rampe(m);
+    if (art == ct::Faltungskern::Hann)
+        return 0.5L * rampe(m) + 0.25L * (rampe(m - 1) + rampe(m + 1));
     return -2.0L / (pi * pi * (4.0L * m * m - 1.0L));
 }
 
@@ -139,19 +120,18 @@ private:
     int m_abbrueche = 0, m_schleifen = 0;
 };
 
-// The spread (largest minus smallest) of a picture's normalised values over
-// the cells of a form.
-double Spanne(const ct::Bildfeld& bild, int n, const Form& form)
+// The spread (largest minus smallest) of a picture's values fitted to the
+// pattern over the cells of a form.
+double Spanne(const ct::Bildfeld& bild, const ct::Anpassung& a, int n, const Form& form)
 {
-    const ct::Bildfeld norm = ct::Normiert(bild, n);
-    float lo = 2.0f, hi = -1.0f;
+    double lo = 1e9, hi = -1e9;
     for (int x = 1; x <= n; ++x)
         for (int y = 1; y <= n; ++y)
             if (form(x - (n + 1) / 2.0, y - (n + 1) / 2.0)) {
-                lo = std::min(lo, norm(x, y).Wert);
-                hi = std::max(hi, norm(x, y).Wert);
+                lo = std::min(lo, a.Angepasst(bild(x, y).Wert));
+                hi = std::max(hi, a.Angepasst(bild(x, y).Wert));
             }
-    return double(hi) - lo;
+    return hi - lo;
 }
 
 }  // namespace
@@ -247,9 +227,10 @@ void TestSinogramm::messwerte()
 }
 
 // A stopped scan keeps the rows it finished: stopped between angles, all of
-// them; stopped in the middle of a projection, all but that one. A new scan
-// lays the sinogram out afresh, deleting the CT picture empties it, and a
-// copy lives on.
+// them; stopped in the middle of a projection, those and the rays of that
+// projection which added to CTBild, so that the readings give the CT picture
+// back either way. A new scan lays the sinogram out afresh, deleting the CT
+// picture empties it, and a copy lives on.
 void TestSinogramm::abbruch()
 {
     ct::Simulator voll = Laden(20, 800, 10, Scheibe(6));
@@ -277,7 +258,25 @@ void TestSinogramm::abbruch()
     mitten.stoppBeiAbbruch = 2 * 28 + 12;   // 28 rays per angle: at angle 20, ray 12
     QVERIFY(!t.Tomographie(mitten));
     QCOMPARE(t.Messung.GemesseneZeilen(), 2);
+    QCOMPARE(t.Messung.Teilstrahlen(), 11);
+    QCOMPARE(t.Messung.Messzeilen(), 3);
     QCOMPARE(mitten.folge, std::string(" G0 E0 G10 E10 E20"));
+    for (int k = 1; k <= t.Strahlzahl; ++k) {
+        QCOMPARE(t.Messung.Gemessen(2, k), k <= 11);
+        QCOMPARE(t.Messung.Messwert(2, k), k <= 11 ? voll.Messung.Messwert(2, k) : 0.0f);
+    }
+    QVERIFY(!t.Messung.Gemessen(2));
+    QVERIFY(ct::Rueckprojektion(t.Messung) == [&] {
+        ct::Bildfeld b;
+        for (int x = 1; x <= 20; ++x)
+            for (int y = 1; y <= 20; ++y)
+                b(x, y).Wert = t.CTBild(x, y).Wert;
+        return b;
+    }());
+    // Nothing is added after the part: it ended the scan.
+    ct::Sinogramm teil = t.Messung;
+    teil.ZeileAnfuegen(std::vector<float>(std::size_t(t.Strahlzahl) + 1, 5.0f).data());
+    QVERIFY(teil == t.Messung);
 
     const ct::Sinogramm kopie = t.Messung;
     t.Winkelschritt = 45;
@@ -334,6 +333,7 @@ void TestSinogramm::gefiltert_data()
             QTest::addRow("%s %d step %d ram-lak", name, n, ram) << n << 800 << ram << form << ct::Faltungskern::RamLak;
             QTest::addRow("%s %d step %d shepp-logan at 1024", name, n, shepp)
                 << n << 1024 << shepp << form << ct::Faltungskern::SheppLogan;
+            QTest::addRow("%s %d step %d hann", name, n, shepp) << n << 800 << shepp << form << ct::Faltungskern::Hann;
         }
     }
 }
@@ -370,53 +370,69 @@ void TestSinogramm::gefiltert()
 
 void TestSinogramm::plateau_data()
 {
-    QTest::addColumn<int>("kern");   // 0 plain, 1 Ram-Lak, 2 Shepp-Logan, 3 the scan with convolution
+    QTest::addColumn<int>("kern");   // 0 plain, 1 Ram-Lak, 2 Shepp-Logan, 3 Hann, 4 the scan with convolution
+    QTest::addColumn<bool>("weg");   // a detector's path-length readings instead of the scan's
     QTest::addColumn<std::vector<double>>("zahlen");
 
-    QTest::newRow("plain") << 0 << std::vector<double>{0.3988, 0.0838, 0.2430, 0.1897};
-    QTest::newRow("ram-lak") << 1 << std::vector<double>{0.2022, 0.0445, 0.0824, 0.1200};
-    QTest::newRow("shepp-logan") << 2 << std::vector<double>{0.1978, 0.0429, 0.1074, 0.1235};
-    QTest::newRow("scan with convolution") << 3 << std::vector<double>{};
+    QTest::newRow("plain") << 0 << false << std::vector<double>{0.5534, 0.1162, 0.3372, 0.1580};
+    QTest::newRow("ram-lak") << 1 << false << std::vector<double>{0.2600, 0.0573, 0.1060, 0.0695};
+    QTest::newRow("shepp-logan") << 2 << false << std::vector<double>{0.2563, 0.0556, 0.1391, 0.0741};
+    QTest::newRow("hann") << 3 << false << std::vector<double>{0.2797, 0.0589, 0.2401, 0.0948};
+    QTest::newRow("scan with convolution") << 4 << false << std::vector<double>{};
+    QTest::newRow("plain, path length") << 0 << true << std::vector<double>{0.3335, 0.0957, 0.4256, 0.1570};
+    QTest::newRow("ram-lak, path length") << 1 << true << std::vector<double>{0.1152, 0.0266, 0.1337, 0.0342};
+    QTest::newRow("hann, path length") << 3 << true << std::vector<double>{0.1166, 0.0248, 0.3197, 0.0704};
 }
 
 // A disc of radius 8 on the 38 grid at 2 degrees. Plain back-projection
 // gives a bell: high in the middle, falling towards the rim, and a skirt far
 // beyond it. Filtered, the disc is a plateau with a steep rim. The figures,
-// of the normalised pictures: over the disc without its rim (up to 7 cells
-// from the centre) the spread (largest minus smallest value) and the
-// standard deviation; the spread along the middle row across the whole disc;
-// the root mean square difference to the pattern. The spread over the disc
-// stays at about 0.2 when filtered because of four cells next to the centre
-// and a faint diagonal texture, which the plain picture has as well: with
-// rays one cell wide that count every cell they touch, those cells are
-// touched by more rays than their neighbours.
+// of the pictures fitted to the pattern by scale and offset: over the disc
+// without its rim (up to 7 cells from the centre) the spread (largest minus
+// smallest value) and the standard deviation; the spread along the middle
+// row across the whole disc; the root mean square difference to the
+// pattern. With the scan's counted readings the spread over the disc stays
+// at about 0.26 when filtered because of four cells next to the centre and a
+// faint diagonal texture, which the plain picture has as well: with rays one
+// cell wide that count every cell they touch, those cells are touched by
+// more rays than their neighbours. A detector's path lengths weigh each cell
+// by the length of ray inside it: the plateau's spread halves (0.12) and so
+// does the rest after the fit. The smooth kernel (Hann) softens the rim: the
+// spread along the middle row, rim included, is the largest of the filters.
 void TestSinogramm::plateau()
 {
     QFETCH(int, kern);
+    QFETCH(bool, weg);
     QFETCH(std::vector<double>, zahlen);
 
     ct::Simulator s = Laden(38, 800, 2, Scheibe(8));
-    s.Faltung = kern == 3;
+    s.Faltung = kern == 4;
+    const ct::Bildfeld muster = s.CTBild;
     ct::StillerBeobachter still;
     QVERIFY(s.Tomographie(still));
-    const ct::Bildfeld bild = kern == 0   ? ct::Rueckprojektion(s.Messung)
-                              : kern == 1 ? ct::GefilterteRueckprojektion(s.Messung, ct::Faltungskern::RamLak)
-                              : kern == 2 ? ct::GefilterteRueckprojektion(s.Messung, ct::Faltungskern::SheppLogan)
-                                          : s.CTBild;
-    const ct::Bildfeld norm = ct::Normiert(bild, 38);
+    const ct::Sinogramm g = weg ? ct::Detektormessung(s.Messung, muster, 0.0) : s.Messung;
+    const std::array<ct::Faltungskern, 4> kerne{ct::Faltungskern::RamLak, ct::Faltungskern::RamLak,
+                                                ct::Faltungskern::SheppLogan, ct::Faltungskern::Hann};
+    const ct::Bildfeld bild = kern == 0   ? ct::Rueckprojektion(g)
+                              : kern == 4 ? s.CTBild
+                                          : ct::GefilterteRueckprojektion(g, kerne[std::size_t(kern)]);
+    const ct::Anpassung a = ct::Anpassen(bild, muster, 38);
     double summe = 0.0, quadrate = 0.0;
     int zahl = 0;
     for (int x = 1; x <= 38; ++x)
         for (int y = 1; y <= 38; ++y)
             if (Scheibe(7)(x - 19.5, y - 19.5)) {
-                summe += norm(x, y).Wert;
-                quadrate += double(norm(x, y).Wert) * norm(x, y).Wert;
+                const double w = a.Angepasst(bild(x, y).Wert);
+                summe += w;
+                quadrate += w * w;
                 ++zahl;
             }
     const std::vector<double> gemessen{
-        Spanne(bild, 38, Scheibe(7)), std::sqrt(quadrate / zahl - summe * summe / zahl / zahl),
-        Spanne(bild, 38, [](double dx, double dy) { return dy == -0.5 && Scheibe(8)(dx, dy); }),
-        ct::RmsAbweichung(bild, s.CTBild, 38)};
+        Spanne(bild, a, 38, Scheibe(7)), std::sqrt(quadrate / zahl - summe * summe / zahl / zahl),
+        Spanne(bild, a, 38, [](double dx, double dy) { return dy == -0.5 && Scheibe(8)(dx, dy); }), a.Rms};
+    if (kern == 4)
+        // The scan's convolution leaves the blur: as bell-shaped as the plain picture.
+        QVERIFY(a.Rms > 0.15);
     for (std::size_t i = 0; i < zahlen.size(); ++i)
         QVERIFY2(std::fabs(gemessen[i] - zahlen[i]) < 1e-4, qPrintable(QString::number(gemessen[i], 'f', 4)));
 }
@@ -428,16 +444,21 @@ void TestSinogramm::abweichung_data()
     QTest::addColumn<double>("tief");
     QTest::addColumn<double>("rms");
 
-    // The pattern: the left 5 of 20 columns, a quarter of the cells.
+    // The pattern: the left 5 of 20 columns, a quarter of the cells, so a
+    // flat picture leaves sqrt(1/4 * 3/4).
     QTest::newRow("the pattern, any scale") << Form([](double dx, double) { return dx < -5; }) << 7.0 << -2.0 << 0.0;
-    QTest::newRow("flat") << Form([](double, double) { return true; }) << 3.0 << 3.0 << 0.5;
-    QTest::newRow("inverted") << Form([](double dx, double) { return dx >= -5; }) << 1.0 << 0.0 << 1.0;
+    QTest::newRow("flat") << Form([](double, double) { return true; }) << 3.0 << 3.0 << std::sqrt(0.1875);
+    QTest::newRow("inverted: no better than flat")
+        << Form([](double dx, double) { return dx >= -5; }) << 1.0 << 0.0 << std::sqrt(0.1875);
+    // Half the pattern: what the fit leaves is var(pattern) - cov^2 / var(picture)
+    // = 3/16 - (3/32)^2 / (7/64) = 3/28.
     QTest::newRow("half of it") << Form([](double dx, double dy) { return dx < -5 && dy < 0; }) << 1.0 << 0.0
-                                << std::sqrt(0.125);
+                                << std::sqrt(3.0 / 28.0);
 }
 
-// Normalised pictures run from 0 to 1 and are compared with the pattern as
-// 1 and 0; a flat picture normalises to 0.
+// Pictures are fitted to the pattern (1 and 0) by a scale, never negative,
+// and an offset before they are compared; a flat picture, and an inverted
+// one, are fitted by the pattern's mean.
 void TestSinogramm::abweichung()
 {
     QFETCH(Form, bildform);
@@ -451,12 +472,16 @@ void TestSinogramm::abweichung()
     for (int x = 1; x <= ct::Feldgroesse; ++x)
         for (int y = 1; y <= ct::Feldgroesse; ++y)
             bild(x, y).Wert = float(bild(x, y).Belegt ? hoch : tief);
-    QCOMPARE(ct::RmsAbweichung(bild, muster.CTBild, 20), rms);
-    const ct::Bildfeld norm = ct::Normiert(bild, 20);
+    const ct::Anpassung a = ct::Anpassen(bild, muster.CTBild, 20);
+    QVERIFY2(std::fabs(a.Rms - rms) < 1e-9, qPrintable(QString::number(a.Rms, 'f', 6)));
+    QVERIFY(a.Faktor >= 0.0);
     for (int x = 1; x <= 20; ++x)
-        for (int y = 1; y <= 20; ++y)
-            QCOMPARE(norm(x, y).Wert, hoch > tief && bild(x, y).Belegt ? 1.0f : 0.0f);
-    QCOMPARE(norm(21, 1).Wert, 0.0f);
+        for (int y = 1; y <= 20; ++y) {
+            const double erwartet = rms == 0.0 ? (bild(x, y).Belegt ? 1.0 : 0.0) : a.Angepasst(bild(x, y).Wert);
+            QVERIFY(std::fabs(a.Angepasst(bild(x, y).Wert) - erwartet) < 1e-12);
+        }
+    if (hoch == tief || rms == std::sqrt(0.1875))
+        QCOMPARE(a.Faktor, 0.0);
 }
 
 // Both directions of the links on the 4 x 4 grid: the cells of a ray and the

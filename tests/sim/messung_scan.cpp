@@ -2,7 +2,9 @@
 // angle step of 1 degree, once "At the end" and once "Every step" without
 // progression, with wall time and the process's processor time; "Every step"
 // once more with the sinogram window open, which draws every row as it is
-// measured, and that window's 180 row updates alone, each painted at once.
+// measured with the growing plain and filtered pictures, and that window's
+// 180 row updates alone, each painted at once (with the scan's readings and
+// with a detector's at 10^4 photons per ray).
 // Also the 180 waits of the scan alone. Prints the figures; asserts nothing.
 //
 //   messung_scan [breite|WxH] [ende|alles]
@@ -27,6 +29,7 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QScreen>
 #include <QToolButton>
 #include <cstdio>
@@ -89,21 +92,26 @@ Ergebnis scan(QRadioButton* darstellung)
 }
 
 // The sinogram window's work for one scan: the last scan's 180 rows handed to
-// it one by one, as the scan hands them, each painted before the next.
-Ergebnis sinogrammzeilen()
+// it one by one, as the scan hands them (the row, the plain and the filtered
+// picture growing with it), the window painted before the next; with the
+// scan's counted readings, or a detector's at 10^4 photons per ray. The CT
+// picture is deleted first, so that the window stands as during a scan.
+Ergebnis sinogrammzeilen(bool weg)
 {
-    const ct::Sinogramm& messung = Form12->Modell.Messung;
+    const ct::Sinogramm messung = Form12->Modell.Messung;
+    Form12->CTLoeschenClick();
     ct::Sinogramm s(messung.Raster(), messung.Kaestchengroesse(), messung.Strahlzahl(), messung.Winkelschritt());
-    Sinogrammbild* bild = FormSinogramm->Sinogramm;
-    bild->zeigen(s);
+    TFormSinogramm* f = FormSinogramm;
+    (weg ? f->Weglaenge : f->Zaehlung)->click();
+    f->Dosis->setValue(weg ? 16 : TFormSinogramm::OhneRauschen);
     std::vector<float> werte(std::size_t(messung.Strahlzahl()) + 1);
     return messen([&] {
         for (int z = 0; z < messung.GemesseneZeilen(); ++z) {
             for (int k = 1; k <= messung.Strahlzahl(); ++k)
                 werte[std::size_t(k)] = messung.Messwert(z, k);
             s.ZeileAnfuegen(werte.data());
-            bild->zeileZeigen(s);
-            bild->repaint();
+            f->ZeilenNachfuehren(s);
+            f->repaint();
         }
     });
 }
@@ -147,7 +155,10 @@ int main(int argc, char** argv)
             Form12->CTLoeschenClick();
             Form12->Sinogrammzeigen->trigger();
             drucken("  the same, sinogram window open", scan(FormEinstellungen->Alles));
-            drucken("  the window's 180 rows alone", sinogrammzeilen());
+            drucken("  the window's 180 rows alone", sinogrammzeilen(false));
+            Form12->StartButton->click();   // the same scan again, for the next
+            drucken("  the same, path lengths at 10^4", sinogrammzeilen(true));
+            FormSinogramm->Zaehlung->click();
             FormSinogramm->hide();
             Form12->CTLoeschenClick();
         }

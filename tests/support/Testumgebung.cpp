@@ -5,6 +5,7 @@
 #include "app/Programm.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Einpassung.h"
+#include "tools/Sinogrammfenster.h"
 
 #include <QDir>
 #include <QStyleFactory>
@@ -61,6 +62,9 @@ void anwendungEinrichten()
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     ressourcenLaden();
+    // No test opens a real file dialog: the sinogram window's export is
+    // cancelled unless a test gives it a folder.
+    TFormSinogramm::Ordnerwahl = [] { return QString(); };
 }
 
 namespace {

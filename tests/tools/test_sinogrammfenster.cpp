@@ -1,21 +1,33 @@
 // The sinogram window: opened from the simulator's menu and its key, closed
 // by a page change; its rows growing with the scan in every display mode, a
-// stopped scan's rows, the picture's gray levels, deleting the CT picture,
-// the links between readings and cells on the 4 x 4 grid, the archive's
-// readings coming back with their picture, and the reconstruction with the
-// chosen kernel.
+// stopped scan's rows (also a projection stopped in the middle), the
+// picture's gray levels, deleting the CT picture, the links between readings
+// and cells on the 4 x 4 grid, the archive's readings coming back with their
+// picture; the laboratory's choices (readings, dose, reconstruction, the
+// filtered sinogram), the difference picture, the export, and where the
+// window stands while a scan runs.
 #include "Werkzeughilfe.h"
 
+#include "core/Detektor.h"
+#include "core/Iterativ.h"
+#include "core/Kennzahlen.h"
 #include "core/Rueckprojektion.h"
+#include "platform/Bildschirm.h"
+#include "platform/Einpassung.h"
 #include "platform/Fensterart.h"
 #include "tools/Sinogrammfenster.h"
 
+#include <QComboBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainterPath>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <set>
 
@@ -43,6 +55,12 @@ QRgb blockfarbe(int zeile, int strahl)
     return s->grab().toImage().pixel(mitte(s->Block({zeile, strahl})));
 }
 
+// The colour a picture of cells shows at the middle of cell (x, y).
+QRgb zellfarbe(Zellenbild* b, int x, int y)
+{
+    return b->grab().toImage().pixel(mitte(b->Rechteck(x, y)));
+}
+
 // A scan of a small pattern on the 20 grid at 10 degrees (18 rows), or
 // with progression, which draws ray by ray, on the 4 grid at 45 degrees.
 void scanVorbereiten(QRadioButton* darstellung, QRadioButton* verlauf)
@@ -55,6 +73,32 @@ void scanVorbereiten(QRadioButton* darstellung, QRadioButton* verlauf)
         einstellen({e->Rastergroesse20, e->Winkel10, darstellung, verlauf});
         malen({{5, 5}, {6, 5}, {7, 6}, {12, 14}, {13, 14}, {12, 15}});
     }
+}
+
+// A disc of radius 4 on the 20 grid scanned at 10 degrees, the window open.
+void scheibeScannen()
+{
+    TFormEinstellungen* e = FormEinstellungen;
+    einstellen({e->Rastergroesse20, e->Winkel10, e->Endergebnis, e->ohneFaltung});
+    malen(scheibe(10, 4));
+    Form12->StartButton->click();
+    Form12->Sinogrammzeigen->trigger();
+}
+
+void verfahrenWaehlen(TFormSinogramm::Verfahren v)
+{
+    QComboBox* c = FormSinogramm->Rekonstruktionswahl;
+    c->setCurrentIndex(c->findData(int(v)));
+}
+
+// The pattern of the scan as the model read it.
+ct::Bildfeld vorlage()
+{
+    ct::Bildfeld b;
+    for (int x = 1; x <= Form12->Modell.Raster; ++x)
+        for (int y = 1; y <= Form12->Modell.Raster; ++y)
+            b(x, y).Belegt = Form12->Modell.CTBild(x, y).Belegt;
+    return b;
 }
 
 }  // namespace
@@ -108,27 +152,87 @@ private slots:
         QVERIFY(!FormSinogramm->isVisible());
     }
 
-    void groesseNebenDemMuster_data()
+    void nichtsVerdeckt_data()
     {
-        QTest::addColumn<int>("breite");
-        QTest::newRow("800") << 800;
-        QTest::newRow("1024") << 1024;
+        QTest::addColumn<QSize>("geraet");   // the screen in device pixels; 800 x 600 and 1024 x 768 as designed
+        QTest::addColumn<int>("raster");
+        QTest::newRow("800 x 600, 56 cells") << QSize(800, 600) << 56;
+        QTest::newRow("800 x 600, 38 cells") << QSize(800, 600) << 38;
+        QTest::newRow("800 x 600, 4 cells") << QSize(800, 600) << 4;
+        QTest::newRow("1024 x 768, 56 cells") << QSize(1024, 768) << 56;
+        QTest::newRow("1024 x 768, 38 cells") << QSize(1024, 768) << 38;
+        QTest::newRow("1366 x 768") << QSize(1366, 768) << 38;
+        QTest::newRow("1280 x 720") << QSize(1280, 720) << 38;
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << 56;
+        QTest::newRow("2560 x 1600") << QSize(2560, 1600) << 38;
     }
 
-    // The window stands between the menu and the control strip, right of the
-    // pattern image, within the layout.
-    void groesseNebenDemMuster()
+    // While a scan runs the window leaves the pattern and the source and
+    // detector at every angle in view (where the scan's drawing shows
+    // them); its frame stands on the screen between the menu and the
+    // control strip, during the scan and with the picture after it.
+    void nichtsVerdeckt()
     {
-        QFETCH(int, breite);
-        simulatorZeigen(breite, breite * 3 / 4);
+        QFETCH(QSize, geraet);
+        QFETCH(int, raster);
+        if (geraet == QSize(800, 600) || geraet == QSize(1024, 768)) {
+            simulatorZeigen(geraet.width(), geraet.height());
+        } else {
+            const Einpassung::Wahl w = Einpassung::waehlen({double(geraet.width()), double(geraet.height()), 1.0, false});
+            const QSize logisch(int(std::lround(geraet.width() / w.faktor)), int(std::lround(geraet.height() / w.faktor)));
+            aufbauen({96, 24, logisch.width(), logisch.height()}, {}, w.layout, w.bildschirm);
+            Fenstersatz::starten();
+            FormHaupt->ZugNeu(12);
+        }
+        TFormEinstellungen* e = FormEinstellungen;
+        QRadioButton* groesse = raster == 4 ? e->Rastergroesse4 : raster == 38 ? e->Rastergroesse38 : e->Rastergroesse56;
+        einstellen({groesse, e->Winkel10, e->Alles, e->ohneVerlauf});
+        malen({{2, 2}, {3, 3}});
         Form12->Sinogrammzeigen->trigger();
-        const QRect f = aussenrahmen(FormSinogramm);
-        const QRect muster(Form12->Image2->mapTo(Form12, QPoint(0, 0)), Form12->Image2->size());
-        const QRect leiste(Form12->CTBedienPanel->mapTo(Form12, QPoint(0, 0)), Form12->CTBedienPanel->size());
-        QVERIFY(f.left() > muster.right());
-        QVERIFY(f.right() < breite);
-        QVERIFY(f.top() >= Form12->menuBar()->height());
-        QVERIFY(f.top() + aussenhoehe(FormSinogramm) <= leiste.top());
+        QVERIFY(!FormSinogramm->Voll());
+
+        const auto imHaupt = [](QWidget* w) { return QRect(w->mapTo(FormHaupt, QPoint(0, 0)), w->size()); };
+        const QRect leiste = imHaupt(Form12->CTBedienPanel);
+        const QRect muster = imHaupt(Form12->Image2);
+        const QRect sicht = imHaupt(Form12->Sichtbild);
+        const QPoint zeichnung = Form12->Image1->mapTo(FormHaupt, QPoint(0, 0));
+        // The screen, which the main window fills.
+        const auto aufDemSchirm = [&](const QRect& f) {
+            return Bildschirm::flaeche().contains(f) && f.top() >= Form12->menuBar()->height()
+                   && f.bottom() < leiste.top();
+        };
+        std::vector<QRect> rahmen;
+        const auto verbindung = connect(&Form12->Zustand, &Simulatorzustand::winkelFertig, FormSinogramm, [&] {
+            QVERIFY(!FormSinogramm->Voll());
+            rahmen.push_back(aussenrahmen(FormSinogramm));
+        });
+        Form12->StartButton->click();
+        disconnect(verbindung);
+        QCOMPARE(int(rahmen.size()), 18);
+        const QRect f = rahmen.front();
+        QVERIFY(std::all_of(rahmen.begin(), rahmen.end(), [&](const QRect& r) { return r == f; }));
+        QVERIFY(aufDemSchirm(f));
+        QVERIFY(!f.intersects(muster));
+        QPainterPath sichtbar;
+        sichtbar.addRect(sicht);
+        for (int a = 0; a < 180; ++a) {
+            const ct::Geraeteumriss u = Form12->Modell.CTUmrisse(a);
+            for (const ct::Viereck& v : {u.Sender, u.Detektor1, u.Detektor2}) {
+                QPolygonF p;
+                for (const ct::Punkt& q : v)
+                    p << QPointF(q.x + zeichnung.x(), q.y + zeichnung.y());
+                QPainterPath balken;
+                balken.addPolygon(p);
+                balken.closeSubpath();
+                QVERIFY2(!balken.intersected(sichtbar).intersects(QRectF(f)), qPrintable(QString::number(a)));
+            }
+        }
+        // With the picture the window opens up, still on the screen.
+        QVERIFY(FormSinogramm->Voll());
+        QVERIFY(aufDemSchirm(aussenrahmen(FormSinogramm)));
+        Form12->CTLoeschenClick();
+        QVERIFY(!FormSinogramm->Voll());
+        QCOMPARE(aussenrahmen(FormSinogramm), f);
     }
 
     void zeilenWachsen_data()
@@ -141,8 +245,10 @@ private slots:
         QTest::newRow("every step with progression") << int(ct::Darstellung::Alles) << true;
     }
 
-    // Each angle's row is shown when the model has finished it, and shows
-    // 255 - Round(255 v / vmax) for every reading at the end.
+    // The sinogram is laid out as the scan begins; each angle's row is shown
+    // when the model has finished it, with the plain and the filtered
+    // picture of the rows so far; at the end every reading shows
+    // 255 - Round(255 v / vmax).
     void zeilenWachsen()
     {
         QFETCH(int, darstellung);
@@ -153,11 +259,23 @@ private slots:
                                                                                    : e->Endergebnis;
         scanVorbereiten(knopf, verlauf ? e->mitVerlauf : e->ohneVerlauf);
         Form12->Sinogrammzeigen->trigger();
+        QCOMPARE(FormSinogramm->Sinogramm->Blockhoehe(), 0);   // "Start a scan"
+        int bloeckeBeimBeginn = -1;
+        const auto beginn = connect(&Form12->Zustand, &Simulatorzustand::scanBegonnen, FormSinogramm,
+                                    [&] { bloeckeBeimBeginn = FormSinogramm->Sinogramm->Blockhoehe(); });
         std::vector<int> gezeigt;
-        const auto verbindung = connect(&Form12->Zustand, &Simulatorzustand::winkelFertig, FormSinogramm,
-                                        [&] { gezeigt.push_back(FormSinogramm->Sinogramm->GezeigteZeilen()); });
+        bool bilderWachsen = true;
+        const auto verbindung = connect(&Form12->Zustand, &Simulatorzustand::winkelFertig, FormSinogramm, [&] {
+            gezeigt.push_back(FormSinogramm->Sinogramm->GezeigteZeilen());
+            bilderWachsen = bilderWachsen && FormSinogramm->Rueckprojektion() == ct::Rueckprojektion(messung())
+                            && FormSinogramm->Rekonstruktion()
+                                   == ct::GefilterteRueckprojektion(messung(), ct::Faltungskern::RamLak);
+        });
         Form12->StartButton->click();
         disconnect(verbindung);
+        disconnect(beginn);
+        QVERIFY(bloeckeBeimBeginn >= 2);
+        QVERIFY(bilderWachsen);
         const int zeilen = verlauf ? 4 : 18;
         std::vector<int> erwartet(std::size_t(zeilen), 0);
         for (int z = 0; z < zeilen; ++z)
@@ -172,6 +290,8 @@ private slots:
         // the largest reading is black, a ray beside the pattern white
         QCOMPARE(Sinogrammgrau(messung().Hoechstwert(), messung().Hoechstwert()), 0);
         QCOMPARE(blockfarbe(0, 1), grau(255));
+        // every row at least 2 pixels high, also at 1 degree
+        QVERIFY(FormSinogramm->Sinogramm->Blockhoehe() >= 2);
     }
 
     void grauwerte_data()
@@ -184,6 +304,7 @@ private slots:
         QTest::newRow("a third") << 10.0f << 30.0f << 170;
         QTest::newRow("half, even neighbour") << 1.0f << 2.0f << 127;   // 255 - Round(127.5)
         QTest::newRow("no reading at all") << 0.0f << 0.0f << 255;
+        QTest::newRow("below 0 (noise)") << -1.0f << 30.0f << 255;
     }
 
     void grauwerte()
@@ -194,8 +315,18 @@ private slots:
         QCOMPARE(Sinogrammgrau(wert, hoechstwert), grau);
     }
 
-    // A stop keeps the rows measured so far, the rest stays white; the
-    // reconstruction is made from them.
+    void divergierend()
+    {
+        QCOMPARE(Divergierend(0.0, 2.0), qRgb(255, 255, 255));
+        QCOMPARE(Divergierend(2.0, 2.0), qRgb(0xB2, 0x18, 0x2B));
+        QCOMPARE(Divergierend(-5.0, 2.0), qRgb(0x21, 0x66, 0xAC));
+        QCOMPARE(Divergierend(1.0, 0.0), qRgb(255, 255, 255));
+        const QRgb halb = Divergierend(-1.0, 2.0);
+        QVERIFY(qBlue(halb) > qRed(halb) && qRed(halb) > 100 && qRed(halb) < 255);
+    }
+
+    // A stop between angles keeps the rows measured so far, the rest stays
+    // white; the pictures are made from them.
     void gestoppterScan()
     {
         TFormEinstellungen* e = FormEinstellungen;
@@ -212,8 +343,44 @@ private slots:
         QCOMPARE(FormSinogramm->Sinogramm->GezeigteZeilen(), gemessen);
         for (int k = 1; k <= messung().Strahlzahl(); ++k)
             QCOMPARE(blockfarbe(gemessen, k), grau(255));
-        QVERIFY(FormSinogramm->RmsGefiltert() >= 0.0);
+        QVERIFY(FormSinogramm->RmsRekonstruktion() >= 0.0);
         QVERIFY(FormSinogramm->Rekonstruktion() == ct::GefilterteRueckprojektion(messung(), ct::Faltungskern::RamLak));
+    }
+
+    // A stop in the middle of a projection (the progression draws ray by
+    // ray; the stop comes during the first ray at 45 degrees): the readings
+    // keep that ray, so the sinogram shows it, and the back-projection is
+    // the simulator's CT picture value for value.
+    void mittenGestoppt()
+    {
+        TFormEinstellungen* e = FormEinstellungen;
+        einstellen({e->Rastergroesse4, e->Winkel45, e->Alles, e->mitVerlauf});
+        malen({{4, 1}, {2, 2}, {3, 3}});   // at 45 degrees ray 1 touches (4, 1) alone
+        Form12->Sinogrammzeigen->trigger();
+        std::function<void()> warten = [&] {
+            if (Form12->Modell.Drehwinkel == 45)
+                Form12->StopButton->click();
+            else
+                QTimer::singleShot(0, FormSinogramm, warten);
+        };
+        QTimer::singleShot(0, FormSinogramm, warten);
+        Form12->StartButton->click();
+        QCOMPARE(messung().GemesseneZeilen(), 1);
+        QCOMPARE(messung().Teilstrahlen(), 1);
+        QVERIFY(FormSinogramm->Voll());
+        QCOMPARE(FormSinogramm->Sinogramm->GezeigteZeilen(), 2);
+        const ct::Bildfeld rueck = FormSinogramm->Rueckprojektion();
+        for (int x = 1; x <= 4; ++x)
+            for (int y = 1; y <= 4; ++y)
+                QCOMPARE(rueck(x, y).Wert, Form12->Modell.CTBild(x, y).Wert);
+        QCOMPARE(blockfarbe(1, 1), grau(Sinogrammgrau(messung().Messwert(1, 1), messung().Hoechstwert())));
+        QVERIFY(messung().Messwert(1, 1) > 0.0f);
+        for (int k = 2; k <= 6; ++k)
+            QCOMPARE(blockfarbe(1, k), grau(255));
+        // the detector's readings take the same rays
+        FormSinogramm->Weglaenge->click();
+        QCOMPARE(FormSinogramm->Messwerte().Teilstrahlen(), 1);
+        QVERIFY(FormSinogramm->Rueckprojektion() == ct::Rueckprojektion(FormSinogramm->Messwerte()));
     }
 
     // Opened after a scan it shows that scan; deleting the CT picture clears it.
@@ -224,10 +391,12 @@ private slots:
         Form12->StartButton->click();
         Form12->Sinogrammzeigen->trigger();
         QCOMPARE(FormSinogramm->Sinogramm->GezeigteZeilen(), 18);
+        QVERIFY(FormSinogramm->Voll());
         Form12->CTLoeschenClick();
         QCOMPARE(FormSinogramm->Sinogramm->GezeigteZeilen(), 0);
-        QCOMPARE(FormSinogramm->RmsCTBild(), -1.0);
+        QCOMPARE(FormSinogramm->RmsRueckprojektion(), -1.0);
         QVERIFY(FormSinogramm->Profilwerte(2).empty());
+        QVERIFY(!FormSinogramm->Voll());
     }
 
     void verbindungen_data()
@@ -281,6 +450,12 @@ private slots:
         }
         QTest::mouseClick(f->Muster, Qt::RightButton, Qt::NoModifier, mitte(f->Muster->Rechteck(1, 1)));
         QVERIFY(f->Sinogramm->Marken().empty());
+
+        // with a detector's readings the ray's path lengths are read out
+        f->Weglaenge->click();
+        mausBewegen(f->Sinogramm, mitte(f->Sinogramm->Block({1, 3})));
+        QVERIFY2(f->Anzeige->text().startsWith(QStringLiteral("45°, ray 3: path ")), qPrintable(f->Anzeige->text()));
+        QVERIFY(f->Muster->Strahlzellen() == ct::KaestchenDesStrahls(f->Messwerte(), 1, 3));
     }
 
     // An archived picture brings its readings back into the window.
@@ -307,18 +482,25 @@ private slots:
 
     void rekonstruktion_data()
     {
-        QTest::addColumn<bool>("sheppLogan");
+        QTest::addColumn<int>("verfahren");
+        QTest::addColumn<bool>("weg");
         QTest::addColumn<bool>("faltung");
-        QTest::newRow("Ram-Lak") << false << false;
-        QTest::newRow("Shepp-Logan, with convolution") << true << true;
+        using V = TFormSinogramm::Verfahren;
+        QTest::newRow("Ram-Lak") << int(V::RamLak) << false << false;
+        QTest::newRow("Shepp-Logan, scan with convolution") << int(V::SheppLogan) << false << true;
+        QTest::newRow("Hann, path lengths") << int(V::Hann) << true << false;
+        QTest::newRow("ART, path lengths") << int(V::Iterativ) << true << false;
+        QTest::newRow("ART, counted") << int(V::Iterativ) << false << false;
     }
 
-    // The filtered picture is the chosen kernel's; the profile shows the
-    // pattern's row and both pictures normalised; the RMS figures are those of
-    // the pictures against the scanned pattern.
+    // The reconstruction is the chosen one's of the chosen readings; the
+    // profile shows the pattern's row and both pictures fitted to it; the
+    // figures are those of the fits, and the reconstruction beats the plain
+    // back-projection.
     void rekonstruktion()
     {
-        QFETCH(bool, sheppLogan);
+        QFETCH(int, verfahren);
+        QFETCH(bool, weg);
         QFETCH(bool, faltung);
         TFormEinstellungen* e = FormEinstellungen;
         einstellen({e->Rastergroesse20, e->Winkel10, e->Endergebnis, faltung ? e->mitFaltung : e->ohneFaltung});
@@ -326,19 +508,166 @@ private slots:
         Form12->StartButton->click();
         Form12->Sinogrammzeigen->trigger();
         TFormSinogramm* f = FormSinogramm;
-        (sheppLogan ? f->SheppLogan : f->RamLak)->click();
-        const ct::Faltungskern kern = sheppLogan ? ct::Faltungskern::SheppLogan : ct::Faltungskern::RamLak;
-        QVERIFY(f->Rekonstruktion() == ct::GefilterteRueckprojektion(messung(), kern));
+        if (weg)
+            f->Weglaenge->click();
+        const auto v = TFormSinogramm::Verfahren(verfahren);
+        verfahrenWaehlen(v);
+        f->Durchlaeufe->setValue(7);
+        const ct::Sinogramm m = weg ? ct::Detektormessung(messung(), vorlage(), 0.0) : messung();
+        QVERIFY(f->Messwerte() == m);
+        QVERIFY(f->Rueckprojektion() == ct::Rueckprojektion(m));
+        if (v == TFormSinogramm::Verfahren::Iterativ) {
+            const ct::Iterationsergebnis it = ct::IterativeRekonstruktion(m, 7);
+            QVERIFY(f->Rekonstruktion() == it.Bild);
+            QVERIFY(f->Residuen() == it.Residuen);
+            QCOMPARE(f->Residuum->text(), QStringLiteral("residual %1").arg(it.Residuen.back(), 0, 'f', 4));
+            QVERIFY(f->Durchlaeufe->isEnabled());
+        } else {
+            const ct::Faltungskern kern = v == TFormSinogramm::Verfahren::RamLak       ? ct::Faltungskern::RamLak
+                                          : v == TFormSinogramm::Verfahren::SheppLogan ? ct::Faltungskern::SheppLogan
+                                                                                       : ct::Faltungskern::Hann;
+            QVERIFY(f->Rekonstruktion() == ct::GefilterteRueckprojektion(m, kern));
+            QVERIFY(f->Residuum->text().isEmpty());
+            QVERIFY(!f->Durchlaeufe->isEnabled());
+        }
         f->Zeilenwahl->setValue(10);
         const std::vector<double> muster = f->Profilwerte(0);
         QCOMPARE(muster.size(), std::size_t(20));
         for (int x = 1; x <= 20; ++x)
             QCOMPARE(muster[std::size_t(x - 1)], std::abs(x - 10) <= 4 ? 1.0 : 0.0);
-        const ct::Bildfeld normiert = ct::Normiert(Form12->Modell.CTBild, 20);
-        QCOMPARE(f->Profilwerte(1)[4], double(normiert(5, 10).Wert));
-        QCOMPARE(f->RmsCTBild(), ct::RmsAbweichung(Form12->Modell.CTBild, Form12->Modell.CTBild, 20));
-        // the filtered picture lies closer to the disc than the blurred one
-        QVERIFY(f->RmsGefiltert() < f->RmsCTBild());
+        const ct::Anpassung a = ct::Anpassen(f->Rueckprojektion(), vorlage(), 20);
+        QCOMPARE(f->Profilwerte(1)[4], a.Angepasst(f->Rueckprojektion()(5, 10).Wert));
+        QCOMPARE(f->RmsRueckprojektion(), a.Rms);
+        QCOMPARE(f->RmsRekonstruktion(), ct::Anpassen(f->Rekonstruktion(), vorlage(), 20).Rms);
+        QCOMPARE(f->RmsRekonstruktionlabel->text(), QStringLiteral("RMS %1").arg(f->RmsRekonstruktion(), 0, 'f', 3));
+        QVERIFY(f->RmsRekonstruktion() < f->RmsRueckprojektion());
+        // the difference picture: the fitted reconstruction minus the pattern
+        const ct::Anpassung b = f->AnpassungRekonstruktion();
+        for (const auto& [x, y] : std::vector<std::pair<int, int>>{{10, 10}, {14, 10}, {15, 10}, {1, 1}}) {
+            const double d = b.Angepasst(f->Rekonstruktion()(x, y).Wert) - (std::abs(x - 10) <= 4 && y == 10 ? 1.0 : 0.0);
+            QCOMPARE(zellfarbe(f->Differenzbild, x, y), Divergierend(d, 1.0));
+        }
+    }
+
+    // The choices of readings and dose: a detector's path lengths, without
+    // noise or with the dose chosen; the dose acts on path lengths only.
+    void messarten()
+    {
+        scheibeScannen();
+        TFormSinogramm* f = FormSinogramm;
+        QVERIFY(f->Zaehlung->isChecked());
+        QVERIFY(f->Messwerte() == messung());
+        QVERIFY(!f->Dosis->isEnabled());
+        f->Weglaenge->click();
+        QVERIFY(f->Dosis->isEnabled());
+        QCOMPARE(f->Dosis->value(), int(TFormSinogramm::OhneRauschen));
+        QCOMPARE(f->Photonen(), 0.0);
+        QCOMPARE(f->Dosisanzeige->text(), QStringLiteral("no noise"));
+        QVERIFY(f->Messwerte() == ct::Detektormessung(messung(), vorlage(), 0.0));
+        QCOMPARE(blockfarbe(4, 14), grau(Sinogrammgrau(f->Messwerte().Messwert(4, 14), f->Messwerte().Hoechstwert())));
+
+        const std::vector<std::pair<int, double>> dosen{{8, 1e2}, {16, 1e4}, {24, 1e6}};
+        std::vector<double> rms;
+        for (const auto& [stelle, photonen] : dosen) {
+            f->Dosis->setValue(stelle);
+            QCOMPARE(f->Photonen(), photonen);
+            QVERIFY(f->Messwerte() == ct::Detektormessung(messung(), vorlage(), photonen));
+            rms.push_back(f->RmsRekonstruktion());
+        }
+        QCOMPARE(f->Dosisanzeige->text(), QStringLiteral("%1 photons per ray").arg(QLocale().toString(1e6, 'f', 0)));
+        // between the decades quarter decades, to two digits as shown
+        f->Dosis->setValue(9);
+        QCOMPARE(f->Photonen(), 180.0);
+        QCOMPARE(f->Dosisanzeige->text(), QStringLiteral("180 photons per ray"));
+        // less noise, a better picture
+        QVERIFY(rms[0] > rms[1] && rms[1] > rms[2]);
+        f->Zaehlung->click();
+        QVERIFY(f->Messwerte() == messung());
+        QVERIFY(!f->Dosis->isEnabled());
+    }
+
+    // The filtered sinogram: every row convolved with the chosen kernel, on
+    // the diverging scale, negative beside the disc's edge.
+    void gefiltertesSinogramm()
+    {
+        scheibeScannen();
+        TFormSinogramm* f = FormSinogramm;
+        verfahrenWaehlen(TFormSinogramm::Verfahren::SheppLogan);
+        f->Sinogrammart->setCurrentIndex(1);
+        const ct::Sinogramm g = ct::GefiltertesSinogramm(messung(), ct::Faltungskern::SheppLogan);
+        float grenze = 0.0f;
+        int negativ = 0;
+        for (int z = 0; z < g.Zeilenzahl(); ++z)
+            for (int k = 1; k <= g.Strahlzahl(); ++k) {
+                grenze = std::max(grenze, std::fabs(g.Messwert(z, k)));
+                negativ += g.Messwert(z, k) < -1.0f ? 1 : 0;
+            }
+        QVERIFY(negativ > 0);
+        QCOMPARE(f->Sinogramm->Skalengrenze(), grenze);
+        QVERIFY(f->Sinogrammskala->Divergierend());
+        QCOMPARE(f->Sinogrammskala->Grenze(), double(grenze));
+        for (int z : {0, 5, 17})
+            for (int k = 1; k <= g.Strahlzahl(); ++k)
+                QCOMPARE(blockfarbe(z, k), Divergierend(g.Messwert(z, k), grenze));
+        f->Sinogrammart->setCurrentIndex(0);
+        QVERIFY(!f->Sinogrammskala->Divergierend());
+        QCOMPARE(f->Sinogrammskala->Grenze(), double(messung().Hoechstwert()));
+    }
+
+    // Export writes every picture and the three tables into the folder; a
+    // folder that is not there is reported with the first file.
+    void exportieren()
+    {
+        scheibeScannen();
+        TFormSinogramm* f = FormSinogramm;
+        verfahrenWaehlen(TFormSinogramm::Verfahren::Iterativ);
+        QTemporaryDir ordner;
+        QVERIFY(ordner.isValid());
+        QVERIFY(f->Exportieren(ordner.path()));
+        const QDir d(ordner.path());
+        QCOMPARE(d.entryList(QDir::Files).size(), TFormSinogramm::Exportdateien().size());
+        QCOMPARE(QImage(d.filePath(QStringLiteral("sinogram.png"))).size(), f->Sinogramm->Bloecke().size());
+        QCOMPARE(QImage(d.filePath(QStringLiteral("reconstruction.png"))).convertToFormat(QImage::Format_RGB32),
+                 f->Rekonstruktionsbild->Bild().convertToFormat(QImage::Format_RGB32));
+
+        const auto zeilen = [&](const QString& name) {
+            QFile datei(d.filePath(name));
+            if (!datei.open(QIODevice::ReadOnly))
+                return QStringList();
+            return QString::fromUtf8(datei.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        };
+        const QStringList lesungen = zeilen(QStringLiteral("readings.csv"));
+        QCOMPARE(lesungen.size(), 19);
+        QVERIFY(lesungen[0].startsWith(QStringLiteral("angle,ray 1,ray 2")));
+        const QStringList zeile5 = lesungen[5].split(QLatin1Char(','));
+        QCOMPARE(zeile5.size(), messung().Strahlzahl() + 1);
+        QCOMPARE(zeile5[0], QStringLiteral("40"));
+        QCOMPARE(zeile5[14].toFloat(), messung().Messwert(4, 14));
+        const QStringList bild = zeilen(QStringLiteral("reconstruction.csv"));
+        QCOMPARE(bild.size(), 20);
+        QCOMPARE(bild[9].split(QLatin1Char(','))[9].toFloat(), f->Rekonstruktion()(10, 10).Wert);
+        const QStringList profil = zeilen(QStringLiteral("profile.csv"));
+        QCOMPARE(profil.size(), 21);
+        QCOMPARE(profil[10].split(QLatin1Char(','))[1], QStringLiteral("1"));
+
+        QString fehler;
+        QVERIFY(!f->Exportieren(d.filePath(QStringLiteral("not/there")), &fehler));
+        QVERIFY(fehler.endsWith(QStringLiteral("not/there/sinogram.png")));
+
+        // "Export...": the folder chosen, or nothing written when none is.
+        QTemporaryDir gewaehlt;
+        int gefragt = 0;
+        TFormSinogramm::Ordnerwahl = [&] { return ++gefragt == 1 ? gewaehlt.path() : QString(); };
+        f->ExportButton->click();
+        QCOMPARE(QDir(gewaehlt.path()).entryList(QDir::Files), QDir(ordner.path()).entryList(QDir::Files));
+        f->ExportButton->click();
+        QCOMPARE(gefragt, 2);
+        QVERIFY(meldungen().isEmpty());
+        TFormSinogramm::Ordnerwahl = [] { return QStringLiteral("/proc/nowhere"); };
+        f->ExportButton->click();
+        QCOMPARE(meldungen().size(), 1);
+        QVERIFY(meldungen()[0].text.contains(QStringLiteral("could not be written")));
+        TFormSinogramm::Ordnerwahl = [] { return QString(); };
     }
 };
 
