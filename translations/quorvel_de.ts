@@ -77,6 +77,17 @@
     </message>
 </context>
 <context>
+    <name>Sinogrammbild</name>
+    <message>
+        <source>Start a scan:
+its readings appear here,
+row by row</source>
+        <translation>Starten Sie einen Scan:
+seine Messwerte erscheinen
+hier Zeile für Zeile</translation>
+    </message>
+</context>
+<context>
     <name>Statustexte</name>
     <message>
         <source>Picture: unnamed</source>
@@ -1525,6 +1536,205 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>Sources</source>
         <translation>Quellen</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSinogramm</name>
+    <message>
+        <source>Sinogram and reconstruction</source>
+        <translation>Sinogramm und Rekonstruktion</translation>
+    </message>
+    <message>
+        <source>Sinogram: rays across, angles down</source>
+        <translation>Sinogramm: Strahlen →, Winkel ↓</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Filtered</source>
+        <translation>Gefiltert</translation>
+    </message>
+    <message>
+        <source>Sinogram shows</source>
+        <translation>Sinogramm zeigt</translation>
+    </message>
+    <message>
+        <source>Pattern: click a cell</source>
+        <translation>Vorlage: Kästchen anklicken</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Sinogram</source>
+        <translation>Sinogramm</translation>
+    </message>
+    <message>
+        <source>Readings:</source>
+        <translation>Messwerte:</translation>
+    </message>
+    <message>
+        <source>cells touched (as the scan)</source>
+        <translation>berührte Kästchen (wie der Scan)</translation>
+    </message>
+    <message>
+        <source>path length (as a detector)</source>
+        <translation>Weglänge (wie ein Detektor)</translation>
+    </message>
+    <message>
+        <source>Dose:</source>
+        <translation>Dosis:</translation>
+    </message>
+    <message>
+        <source>Dose in photons per ray</source>
+        <translation>Dosis in Photonen pro Strahl</translation>
+    </message>
+    <message>
+        <source>Back-projection</source>
+        <translation>Rückprojektion</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenzbild</translation>
+    </message>
+    <message>
+        <source>Reconstruction:</source>
+        <translation>Rekonstruktion:</translation>
+    </message>
+    <message>
+        <source>Reconstruction</source>
+        <translation>Rekonstruktion</translation>
+    </message>
+    <message>
+        <source>ART sweeps</source>
+        <translation>Durchläufe</translation>
+    </message>
+    <message>
+        <source>Profile of row</source>
+        <translation>Profil der Zeile</translation>
+    </message>
+    <message>
+        <source>RMS: what remains after fitting each picture&apos;s scale and offset to the pattern; 0 is perfect.</source>
+        <translation>RMS: was nach Anpassung von Maßstab und Versatz an die Vorlage bleibt; 0 ist ideal.</translation>
+    </message>
+    <message>
+        <source>-1 too low</source>
+        <translation>-1 zu niedrig</translation>
+    </message>
+    <message>
+        <source>+1 too high</source>
+        <translation>+1 zu hoch</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>fitted value</source>
+        <translation>angepasst</translation>
+    </message>
+    <message>
+        <source>Filtered, Ram-Lak (ramp)</source>
+        <translation>Gefiltert, Ram-Lak (Rampe)</translation>
+    </message>
+    <message>
+        <source>Filtered, Shepp-Logan</source>
+        <translation>Gefiltert, Shepp-Logan</translation>
+    </message>
+    <message>
+        <source>Filtered, Hann (smooth)</source>
+        <translation>Gefiltert, Hann (glättend)</translation>
+    </message>
+    <message>
+        <source>Iterative (ART)</source>
+        <translation>Iterativ (ART)</translation>
+    </message>
+    <message>
+        <source>Plain</source>
+        <translation>Ungefiltert</translation>
+    </message>
+    <message>
+        <source>ART: at the end</source>
+        <translation>ART: am Ende</translation>
+    </message>
+    <message>
+        <source>ART, 1 sweep</source>
+        <translation>ART, 1 Durchlauf</translation>
+    </message>
+    <message>
+        <source>ART, %1 sweeps</source>
+        <translation>ART, %1 Durchläufe</translation>
+    </message>
+    <message>
+        <source>Ram-Lak</source>
+        <translation>Ram-Lak</translation>
+    </message>
+    <message>
+        <source>Shepp-Logan</source>
+        <translation>Shepp-Logan</translation>
+    </message>
+    <message>
+        <source>Hann</source>
+        <translation>Hann</translation>
+    </message>
+    <message>
+        <source>RMS %1</source>
+        <translation>RMS %1</translation>
+    </message>
+    <message>
+        <source>residual %1</source>
+        <translation>Residuum %1</translation>
+    </message>
+    <message>
+        <source>(for path lengths)</source>
+        <translation>(nur für Weglängen)</translation>
+    </message>
+    <message>
+        <source>no noise</source>
+        <translation>ohne Rauschen</translation>
+    </message>
+    <message>
+        <source>%1 photons per ray</source>
+        <translation>%1 Photonen pro Strahl</translation>
+    </message>
+    <message>
+        <source>Point to a reading: its ray shows.</source>
+        <translation>Zeigen Sie auf einen Messwert, um seinen Strahl zu sehen.</translation>
+    </message>
+    <message>
+        <source>%1, ray %2: </source>
+        <translation>%1, Strahl %2: </translation>
+    </message>
+    <message>
+        <source>not measured yet</source>
+        <translation>noch nicht gemessen</translation>
+    </message>
+    <message>
+        <source>%1 cells, %2</source>
+        <translation>%1 Kästchen, Messwert %2</translation>
+    </message>
+    <message>
+        <source>path %1, reading %2</source>
+        <translation>Weg %1, Messwert %2</translation>
+    </message>
+    <message>
+        <source>Export the sinogram&apos;s pictures and data to</source>
+        <translation>Bilder und Daten des Sinogramms exportieren nach</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 </TS>

@@ -77,6 +77,17 @@
     </message>
 </context>
 <context>
+    <name>Sinogrammbild</name>
+    <message>
+        <source>Start a scan:
+its readings appear here,
+row by row</source>
+        <translation>Start a scan:
+its readings appear here,
+row by row</translation>
+    </message>
+</context>
+<context>
     <name>Statustexte</name>
     <message>
         <source>Picture: unnamed</source>
@@ -1525,6 +1536,205 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>Sources</source>
         <translation>Sources</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSinogramm</name>
+    <message>
+        <source>Sinogram and reconstruction</source>
+        <translation>Sinogram and reconstruction</translation>
+    </message>
+    <message>
+        <source>Sinogram: rays across, angles down</source>
+        <translation>Sinogram: rays across, angles down</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Filtered</source>
+        <translation>Filtered</translation>
+    </message>
+    <message>
+        <source>Sinogram shows</source>
+        <translation>Sinogram shows</translation>
+    </message>
+    <message>
+        <source>Pattern: click a cell</source>
+        <translation>Pattern: click a cell</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Sinogram</source>
+        <translation>Sinogram</translation>
+    </message>
+    <message>
+        <source>Readings:</source>
+        <translation>Readings:</translation>
+    </message>
+    <message>
+        <source>cells touched (as the scan)</source>
+        <translation>cells touched (as the scan)</translation>
+    </message>
+    <message>
+        <source>path length (as a detector)</source>
+        <translation>path length (as a detector)</translation>
+    </message>
+    <message>
+        <source>Dose:</source>
+        <translation>Dose:</translation>
+    </message>
+    <message>
+        <source>Dose in photons per ray</source>
+        <translation>Dose in photons per ray</translation>
+    </message>
+    <message>
+        <source>Back-projection</source>
+        <translation>Back-projection</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Reconstruction:</source>
+        <translation>Reconstruction:</translation>
+    </message>
+    <message>
+        <source>Reconstruction</source>
+        <translation>Reconstruction</translation>
+    </message>
+    <message>
+        <source>ART sweeps</source>
+        <translation>ART sweeps</translation>
+    </message>
+    <message>
+        <source>Profile of row</source>
+        <translation>Profile of row</translation>
+    </message>
+    <message>
+        <source>RMS: what remains after fitting each picture&apos;s scale and offset to the pattern; 0 is perfect.</source>
+        <translation>RMS: what remains after fitting each picture&apos;s scale and offset to the pattern; 0 is perfect.</translation>
+    </message>
+    <message>
+        <source>-1 too low</source>
+        <translation>-1 too low</translation>
+    </message>
+    <message>
+        <source>+1 too high</source>
+        <translation>+1 too high</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Pattern</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>column</translation>
+    </message>
+    <message>
+        <source>fitted value</source>
+        <translation>fitted value</translation>
+    </message>
+    <message>
+        <source>Filtered, Ram-Lak (ramp)</source>
+        <translation>Filtered, Ram-Lak (ramp)</translation>
+    </message>
+    <message>
+        <source>Filtered, Shepp-Logan</source>
+        <translation>Filtered, Shepp-Logan</translation>
+    </message>
+    <message>
+        <source>Filtered, Hann (smooth)</source>
+        <translation>Filtered, Hann (smooth)</translation>
+    </message>
+    <message>
+        <source>Iterative (ART)</source>
+        <translation>Iterative (ART)</translation>
+    </message>
+    <message>
+        <source>Plain</source>
+        <translation>Plain</translation>
+    </message>
+    <message>
+        <source>ART: at the end</source>
+        <translation>ART: at the end</translation>
+    </message>
+    <message>
+        <source>ART, 1 sweep</source>
+        <translation>ART, 1 sweep</translation>
+    </message>
+    <message>
+        <source>ART, %1 sweeps</source>
+        <translation>ART, %1 sweeps</translation>
+    </message>
+    <message>
+        <source>Ram-Lak</source>
+        <translation>Ram-Lak</translation>
+    </message>
+    <message>
+        <source>Shepp-Logan</source>
+        <translation>Shepp-Logan</translation>
+    </message>
+    <message>
+        <source>Hann</source>
+        <translation>Hann</translation>
+    </message>
+    <message>
+        <source>RMS %1</source>
+        <translation>RMS %1</translation>
+    </message>
+    <message>
+        <source>residual %1</source>
+        <translation>residual %1</translation>
+    </message>
+    <message>
+        <source>(for path lengths)</source>
+        <translation>(for path lengths)</translation>
+    </message>
+    <message>
+        <source>no noise</source>
+        <translation>no noise</translation>
+    </message>
+    <message>
+        <source>%1 photons per ray</source>
+        <translation>%1 photons per ray</translation>
+    </message>
+    <message>
+        <source>Point to a reading: its ray shows.</source>
+        <translation>Point to a reading: its ray shows.</translation>
+    </message>
+    <message>
+        <source>%1, ray %2: </source>
+        <translation>%1, ray %2: </translation>
+    </message>
+    <message>
+        <source>not measured yet</source>
+        <translation>not measured yet</translation>
+    </message>
+    <message>
+        <source>%1 cells, %2</source>
+        <translation>%1 cells, %2</translation>
+    </message>
+    <message>
+        <source>path %1, reading %2</source>
+        <translation>path %1, reading %2</translation>
+    </message>
+    <message>
+        <source>Export the sinogram&apos;s pictures and data to</source>
+        <translation>Export the sinogram&apos;s pictures and data to</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 could not be written.</translation>
     </message>
 </context>
 </TS>

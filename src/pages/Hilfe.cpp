@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabBar>
@@ -44,6 +45,7 @@ struct Gegliedert
         QString titel;
         int zeile;
         int pixel;
+        int anker;   // the y of "@y", -1 without
     };
     QList<Kopf> koepfe;
 };
@@ -62,12 +64,13 @@ Gegliedert gliedern(const QString& roh, int zeilenhoehe, bool abstandVorKopf)
         // an empty line between a text and the next heading
         if (abstandVorKopf && !aus.isEmpty() && !aus.last().isEmpty())
             aus.append(QString());
+        int anker = -1;
         if (!m.captured(3).isEmpty()) {
-            const int y = m.captured(3).toInt();
-            while (Rand + aus.size() * zeilenhoehe < y)
+            anker = m.captured(3).toInt();
+            while (Rand + aus.size() * zeilenhoehe < anker)
                 aus.append(QString());
         }
-        g.koepfe.append({m.captured(2), int(aus.size()), m.captured(1).size() == 1 ? 16 : 13});
+        g.koepfe.append({m.captured(2), int(aus.size()), m.captured(1).size() == 1 ? 16 : 13, anker});
         aus.append(QString());
         aus.append(QString());
     }
@@ -165,10 +168,16 @@ void TFormHilfe::computertomographieAnlegen(QWidget* innen)
     const int hoehe = std::max(1800, textHoehe(Memo2));
     Memo2->resize(Innenbreite, hoehe);
     innen->resize(Innenbreite, hoehe);
-    for (const Gegliedert::Kopf& k : g.koepfe)
+    for (const Gegliedert::Kopf& k : g.koepfe) {
+        const int y = Rand + k.zeile * zh - 1;
         Ueberschriften.append(Bausteine::ueberschrift(innen,
                                                       QStringLiteral("Ueberschrift%1").arg(Ueberschriften.size() + 1),
-                                                      k.titel, 0, Rand + k.zeile * zh - 1, Innenbreite, k.pixel));
+                                                      k.titel, 0, y, Innenbreite, k.pixel));
+        // A heading the text before it pushed a line or more below its
+        // anchor is scrolled to where it stands.
+        if (k.anker >= 0 && y - k.anker >= zh)
+            m_anker.insert(k.anker, y);
+    }
 }
 
 void TFormHilfe::HilfeZeigen(int seite, int position)
@@ -177,6 +186,13 @@ void TFormHilfe::HilfeZeigen(int seite, int position)
     zeigenVorn(this);
     if (position >= 0) {
         QScrollArea* kasten = seite == Computertomographie ? ScrollBox2 : ScrollBox1;
+        if (seite == Computertomographie)
+            position = m_anker.value(position, position);
+        // The text was made taller while the window was hidden; a scroll
+        // area learns a new size of its content only from a resize event.
+        QWidget* innen = kasten->widget();
+        QResizeEvent groesse(innen->size(), innen->size());
+        QCoreApplication::sendEvent(innen, &groesse);
         kasten->verticalScrollBar()->setValue(position);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QWidget>
 
@@ -19,7 +20,9 @@ public:
     TFormHilfe();
     enum Seite { Allgemein = 0, Computertomographie = 1 };
     // Selects a tab, sets the vertical scroll position of its text (-1 keeps
-    // it) and shows the window.
+    // it) and shows the window. A position that a heading of the simulator's
+    // guide is anchored at ("@y") scrolls to that heading wherever a longer
+    // edition of the text has pushed it.
     void HilfeZeigen(int seite, int position);
 
     QTabWidget* PageControl1;
@@ -34,6 +37,7 @@ public:
     QPushButton* EndeButton;
 
 private:
+    QHash<int, int> m_anker;   // anchor y -> where its heading stands
     void allgemeinAnlegen(QWidget* innen);
     void computertomographieAnlegen(QWidget* innen);
 };

@@ -676,6 +676,9 @@ TFormSinogramm::TFormSinogramm()
     Profil->setRenderHint(QPainter::Antialiasing);
     Profil->setFrameShape(QFrame::NoFrame);
 
+    // The full layout first, so that the controls only it shows have their
+    // places and sizes while the small one hides them.
+    anordnen(true);
     anordnen(false);
 
     connect(HilfeButton, &QPushButton::clicked, this,
