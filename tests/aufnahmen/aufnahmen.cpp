@@ -172,7 +172,16 @@ void simulator()
         }
     zellenMalen(muster);
     aufnehmen(QStringLiteral("51_muster"));
-    Form12->StartButton->click();
+    {
+        // Once in the middle of the scan (at its fourth measured angle).
+        int winkel = 0;
+        const auto mitte = QObject::connect(&Form12->Zustand, &Simulatorzustand::winkelFertig, Form12, [&winkel](int) {
+            if (++winkel == 4)
+                aufnehmen(QStringLiteral("52_scan_mitte"));
+        });
+        Form12->StartButton->click();
+        QObject::disconnect(mitte);
+    }
     aufnehmen(QStringLiteral("52_scan"));
     geoeffnet(QStringLiteral("53_graustufen"), Form12->GraucodezeigenButton, FormGraucode);
     geoeffnet(QStringLiteral("54_filter"), Form12->FilterzeigenButton, FormFilter);
@@ -464,7 +473,6 @@ int aufnahmenMachen(const std::function<void()>& starten, const QString& ordner)
         FormHaupt->ZugNeu(k);
         aufnehmen(QStringLiteral("%1_seite%2").arg(k + 1, 2, 10, QLatin1Char('0')).arg(k + 1));
     }
-    uebungen();
     FormHaupt->ZugNeu(4);
     fenster(QStringLiteral("20_ausstieg"), FormAusstieg);
     fenster(QStringLiteral("21_falsch"), FormFalsch);
@@ -502,6 +510,8 @@ int aufnahmenMachen(const std::function<void()>& starten, const QString& ordner)
     fenster(QStringLiteral("38_gehirn"), FormBilderGehirn);
     simulator();
     simulatorWeiter();
+    // Last, so that the dialogs' earlier states are those of a fresh start.
+    uebungen();
     geometrieDatei.close();
     return 0;
 }
