@@ -10,6 +10,7 @@
 // offscreen platform pretends the screen; under xcb the display must have
 // that size).
 #include "support/Testumgebung.h"
+#include "sim/Simhilfe.h"
 
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
@@ -83,16 +84,6 @@ void reiter(QWidget* w, QTabWidget* buch)
     w->hide();
 }
 
-void einstellen(std::initializer_list<QRadioButton*> knoepfe)
-{
-    if (Form12->CTLoeschenButton->isEnabled())
-        Form12->CTLoeschenButton->click();
-    Form12->EinstellungButton->click();
-    for (QRadioButton* k : knoepfe)
-        k->click();
-    FormEinstellungen->OKButton->click();
-}
-
 void rundgang()
 {
     for (int k = 0; k < 12; ++k) {
@@ -113,7 +104,10 @@ void rundgang()
     Form12->BibliothekButton->click();
     pause(30);
     FormBilder38->hide();
-    einstellen({e->Rastergroesse56, e->Winkel1, e->Alles, e->ohneVerlauf});
+    // With no CT picture in the way (the walk before left one).
+    if (Form12->CTLoeschenButton->isEnabled())
+        Form12->CTLoeschenButton->click();
+    Simhilfe::einstellen({e->Rastergroesse56, e->Winkel1, e->Alles, e->ohneVerlauf});
     Form12->BibliothekButton->click();
     FormBilder56->Bilder->setCurrentIndex(1);
     FormBilder56->UebernehmenButton->click();
