@@ -106,7 +106,7 @@ void uebernehmen()
     }
     // On a scaled screen the drawing surfaces record what is drawn on them,
     // so that it is drawn at the screen's resolution.
-    const double verhaeltnis = qApp->devicePixelRatio();
+    const double verhaeltnis = qGuiApp->devicePixelRatio();
     Zeichenflaeche::setzeAufzeichnung(verhaeltnis != 1.0, verhaeltnis);
     const QSize layout = wahl().layout;
     const QSize bildschirm = Bildschirm::flaeche().size();

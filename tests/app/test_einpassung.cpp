@@ -235,7 +235,7 @@ int probe(int argc, char** argv)
     Einpassung::uebernehmen();
     const QSize layout = Einpassung::gewaehlt().layout;
     const QSize s = QGuiApplication::primaryScreen()->geometry().size();
-    std::printf("%.17g %dx%d %s %s\n", qApp->devicePixelRatio(), s.width(), s.height(),
+    std::printf("%.17g %dx%d %s %s\n", qGuiApp->devicePixelRatio(), s.width(), s.height(),
                 layout.isEmpty() ? "-" : qPrintable(QStringLiteral("%1x%2").arg(layout.width()).arg(layout.height())),
                 qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qgetenv("QT_SCALE_FACTOR").constData() : "unset");
     return 0;
