@@ -426,17 +426,18 @@ void TFormHaupt::ImageZeichnen(Bildanzeige* bild, int c, int n, int figur, int o
     f.setzePinsel(Farben::Weiss);
     f.fillRect(0, 0, f.breite(), f.hoehe());
     f.setzeStift(Farben::Schwarz);
-    for (int i = 1; i <= n + 1; ++i)
-        for (int d = 0; d <= 1; ++d) {
-            f.moveTo(i * c - o + d, c - o);
-            f.lineTo(i * c - o + d, (n + 1) * c + 1 - o);
-        }
+    // Lines two pixels wide, drawn as such (so that they are equally wide
+    // where the screen draws them at its own resolution).
+    f.setzeStiftbreite(2);
+    for (int i = 1; i <= n + 1; ++i) {
+        f.moveTo(i * c - o, c - o);
+        f.lineTo(i * c - o, (n + 1) * c - o);
+    }
     for (int i = 1; i <= n + 1; ++i) {
         f.moveTo(c - o, i * c - o);
         f.lineTo((n + 1) * c + 1 - o, i * c - o);
-        f.moveTo(c - o, i * c - o + 1);
-        f.lineTo((n + 1) * c + 2 - o, i * c - o + 1);
     }
+    f.setzeStiftbreite(1);
     f.setzePinsel(Tumorfarbe);
     if (figur == 1 || figur == 2)
         f.ellipse(2 * c + 1 - o, 2 * c + 1 - o, 3 * c - o, 3 * c - o);

@@ -116,19 +116,32 @@ void beiFokus(QWidget* element, std::function<void()> aktion)
     element->installEventFilter(new Fokuswaechter(element, std::move(aktion)));
 }
 
+void rahmen(QLineEdit* feld, bool mitRahmen)
+{
+    feld->setFrame(mitRahmen);
+    // Without its border a field shows the grid beneath its box: on a scaled
+    // screen the box may cover a device pixel of a grid line.
+    QPalette pal = feld->palette();
+    pal.setBrush(QPalette::Base, mitRahmen ? QApplication::palette(feld).base() : QBrush(Qt::transparent));
+    feld->setPalette(pal);
+}
+
 void oeffnen(QLineEdit* feld)
 {
-    feld->setFrame(true);
+    rahmen(feld, true);
     feld->setReadOnly(false);
     feld->setFocusPolicy(Qt::StrongFocus);
 }
 
 void schliessen(QLineEdit* feld)
 {
-    feld->setFrame(false);
+    rahmen(feld, false);
     feld->setReadOnly(true);
     feld->setFocusPolicy(Qt::ClickFocus);
     feld->deselect();
+    // Its text from the first character: a text a fraction of a pixel wider
+    // than the box (a scaled screen) is not scrolled out of it.
+    feld->setCursorPosition(0);
 }
 
 void setzeSchriftfarbe(QWidget* element, QColor farbe)
