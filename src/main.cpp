@@ -11,7 +11,8 @@
 
 int main(int argc, char* argv[])
 {
-    // --help and --version are answered before anything needs a display.
+    // --help, --version and a wrong command line are answered before anything
+    // needs a display.
     if (const std::optional<int> ende = Kommandozeile::behandeln(argc, argv))
         return *ende;
 
@@ -20,8 +21,7 @@ int main(int argc, char* argv[])
     Einpassung::vorbereiten(argc, argv);
     QApplication anwendung(argc, argv);
     Einpassung::uebernehmen();
-    QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
+    Programm::benennen();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     Programm::ressourcenLaden();
     // The edition the desktop's languages ask for (none in the C locale).

@@ -9,6 +9,31 @@
     </message>
 </context>
 <context>
+    <name>Kommandozeile</name>
+    <message>
+        <source>A course on image reconstruction in computed tomography, with a scan simulator.
+Qt&apos;s own options, such as -platform or -style, are passed on to Qt.</source>
+        <translation>Ein Kurs zur Bildrekonstruktion in der Computertomographie, mit einem Scan-Simulator.
+Die Optionen von Qt selbst, etwa -platform oder -style, werden an Qt weitergegeben.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>%1: unknown option &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
+        <translation>%1: unbekannte Option „%2“ (siehe „%1 --help“)</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
+        <translation>%1: unerwartetes Argument „%2“ (siehe „%1 --help“)</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Aufruf: %1 [Optionen]</translation>
+    </message>
+</context>
+<context>
     <name>Kursseite</name>
     <message>
         <source>Continue</source>
@@ -849,7 +874,7 @@ Kursteam für den Unterricht erstellt.</translation>
     </message>
     <message>
         <source>A head scanner of the first generation</source>
-        <translation>Ein Kopfscanner der ersten Generation</translation>
+        <translation>Ein Kopf-CT der ersten Generation</translation>
     </message>
     <message>
         <source>A spiral CT scanner</source>
@@ -1735,6 +1760,45 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>%1 could not be written.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Ueber</name>
+    <message>
+        <source>A&amp;bout Quorvel</source>
+        <translation>Ü&amp;ber Quorvel</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Über Q&amp;t</translation>
+    </message>
+    <message>
+        <source>A course on image reconstruction in computed tomography, with a scan simulator.</source>
+        <translation>Ein Kurs zur Bildrekonstruktion in der Computertomographie, mit einem Scan-Simulator.</translation>
+    </message>
+    <message>
+        <source>Copyright 2026 the Quorvel course team</source>
+        <translation>Copyright 2026 das Quorvel-Kursteam</translation>
+    </message>
+    <message>
+        <source>Quorvel is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later).</source>
+        <translation>Quorvel ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later), weitergeben und/oder verändern.</translation>
+    </message>
+    <message>
+        <source>This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more details.</source>
+        <translation>Dieses Programm wird in der Hoffnung verbreitet, dass es nützlich ist, aber OHNE JEDE GEWÄHRLEISTUNG, sogar ohne die stillschweigende Gewährleistung der MARKTGÄNGIGKEIT oder der EIGNUNG FÜR EINEN BESTIMMTEN ZWECK. Einzelheiten stehen in der GNU General Public License.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running on Qt %2.</source>
+        <translation>Erstellt mit Qt %1, läuft mit Qt %2.</translation>
+    </message>
+    <message>
+        <source>About Quorvel</source>
+        <translation>Über Quorvel</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Über Qt</translation>
     </message>
 </context>
 </TS>

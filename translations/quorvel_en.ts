@@ -9,6 +9,31 @@
     </message>
 </context>
 <context>
+    <name>Kommandozeile</name>
+    <message>
+        <source>A course on image reconstruction in computed tomography, with a scan simulator.
+Qt&apos;s own options, such as -platform or -style, are passed on to Qt.</source>
+        <translation>A course on image reconstruction in computed tomography, with a scan simulator.
+Qt&apos;s own options, such as -platform or -style, are passed on to Qt.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Displays this help.</translation>
+    </message>
+    <message>
+        <source>%1: unknown option &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
+        <translation>%1: unknown option &apos;%2&apos; (try &apos;%1 --help&apos;)</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
+        <translation>%1: unexpected argument &apos;%2&apos; (try &apos;%1 --help&apos;)</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Usage: %1 [options]</translation>
+    </message>
+</context>
+<context>
     <name>Kursseite</name>
     <message>
         <source>Continue</source>
@@ -776,7 +801,7 @@ by a grant for teaching in translation.</translation>
     </message>
     <message>
         <source> Schritte</source>
-        <translation> per step</translation>
+        <translation> steps</translation>
     </message>
 </context>
 <context>
@@ -1735,6 +1760,45 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>%1 could not be written.</source>
         <translation>%1 could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>Ueber</name>
+    <message>
+        <source>A&amp;bout Quorvel</source>
+        <translation>A&amp;bout Quorvel</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>About &amp;Qt</translation>
+    </message>
+    <message>
+        <source>A course on image reconstruction in computed tomography, with a scan simulator.</source>
+        <translation>A course on image reconstruction in computed tomography, with a scan simulator.</translation>
+    </message>
+    <message>
+        <source>Copyright 2026 the Quorvel course team</source>
+        <translation>Copyright 2026 the Quorvel course team</translation>
+    </message>
+    <message>
+        <source>Quorvel is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later).</source>
+        <translation>Quorvel is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more details.</source>
+        <translation>This program is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more details.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running on Qt %2.</source>
+        <translation>Built with Qt %1, running on Qt %2.</translation>
+    </message>
+    <message>
+        <source>About Quorvel</source>
+        <translation>About Quorvel</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>About Qt</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "app/Fenster.h"
 #include "app/Programm.h"
 #include "app/Kursseite.h"
+#include "app/Ueber.h"
 #include "pages/Danksagung.h"
 #include "pages/Hilfe.h"
 #include "pages/Info.h"
@@ -220,6 +221,11 @@ void TFormHaupt::menueAnlegen()
     Info = eintrag(Sonstiges, QStringLiteral("Info"), tr("&Info"), QKeySequence(Qt::CTRL | Qt::Key_I),
                    nullptr);
     connect(Info, &QAction::triggered, this, [zeigen] { zeigen(FormInfo); });
+    N4 = trenner(Sonstiges, QStringLiteral("N4"));
+    UeberQuorvel = eintrag(Sonstiges, QStringLiteral("UeberQuorvel"), Ueber::quorvelEintrag(), {}, nullptr);
+    connect(UeberQuorvel, &QAction::triggered, this, [] { Ueber::quorvelZeigen(); });
+    UeberQt = eintrag(Sonstiges, QStringLiteral("UeberQt"), Ueber::qtEintrag(), {}, nullptr);
+    connect(UeberQt, &QAction::triggered, this, [] { Ueber::qtZeigen(); });
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));

@@ -40,6 +40,10 @@ public:
     QAction* Quellen;
     QAction* N2;
     QAction* Info;
+    // After the designed items: About Quorvel and About Qt.
+    QAction* N4;
+    QAction* UeberQuorvel;
+    QAction* UeberQt;
     QMenu* Datei;
     QMenu* Optionen;
     QMenu* Lexikon;

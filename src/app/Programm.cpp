@@ -1,5 +1,7 @@
 #include "app/Programm.h"
 
+#include "app/Version.h"
+
 #include <QApplication>
 #include <QWidget>
 #include <QtGlobal>
@@ -50,6 +52,14 @@ void beenden()
             w->hide();
     if (hauptschleife)
         QCoreApplication::exit(0);
+}
+
+void benennen()
+{
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_KENNUNG));
 }
 
 void ressourcenLaden()

@@ -16,6 +16,11 @@ void setzeHauptschleife(bool laeuft);
 // tests, only the windows are hidden).
 void beenden();
 
+// Tells Qt and the desktop who the program is: its name, its version, and
+// the id of its desktop entry (with which a Wayland desktop matches the
+// window to its entry and icon).
+void benennen();
+
 // Loads the resources (pictures, icons and texts) of every part.
 void ressourcenLaden();
 

@@ -214,6 +214,7 @@ void TForm9::Summen1ButtonClick()
 {
     for (int n = 1; n <= 16; ++n) {
         D1[n]->setText(QString::number(D1[n]->text().toInt() + D2[n]->text().toInt()));
+        D1[n]->setCursorPosition(0);
         D2[n]->hide();
     }
     schrittWeiter(Summen1Button, 6, ZeigeButton);
@@ -226,6 +227,7 @@ void TForm9::ZeigeButtonClick()
         D2[n]->resize(skaliert(18), D2[n]->height());
         Kurs::setzeSchriftfarbe(D2[n], Qt::black);
         D2[n]->setText(QString::number(SummeHV[n]));
+        D2[n]->setCursorPosition(0);
     }
     schrittWeiter(ZeigeButton, 7, Summen2Button);
 }

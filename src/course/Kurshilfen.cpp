@@ -33,17 +33,18 @@ void gitterbild(Bildanzeige* bild, int c, int n, int figur, int o)
     f.setzePinsel(Farben::Weiss);
     f.fillRect(0, 0, f.breite(), f.hoehe());
     f.setzeStift(Farben::Schwarz);
-    for (int i = 1; i <= n + 1; ++i)
-        for (int d = 0; d <= 1; ++d) {
-            f.moveTo(i * c - o + d, c - o);
-            f.lineTo(i * c - o + d, (n + 1) * c + 1 - o);
-        }
+    // Lines two pixels wide, drawn as such (so that they are equally wide
+    // where the screen draws them at its own resolution).
+    f.setzeStiftbreite(2);
+    for (int i = 1; i <= n + 1; ++i) {
+        f.moveTo(i * c - o, c - o);
+        f.lineTo(i * c - o, (n + 1) * c - o);
+    }
     for (int i = 1; i <= n + 1; ++i) {
         f.moveTo(c - o, i * c - o);
         f.lineTo((n + 1) * c + 1 - o, i * c - o);
-        f.moveTo(c - o, i * c - o + 1);
-        f.lineTo((n + 1) * c + 2 - o, i * c - o + 1);
     }
+    f.setzeStiftbreite(1);
     f.setzePinsel(Tumorfarbe);
     if (figur == 1 || figur == 2)
         f.ellipse(2 * c + 1 - o, 2 * c + 1 - o, 3 * c - o, 3 * c - o);
@@ -149,19 +150,32 @@ void beiFokus(QWidget* element, std::function<void()> aktion)
     element->installEventFilter(new Fokuswaechter(element, std::move(aktion)));
 }
 
+void rahmen(QLineEdit* feld, bool mitRahmen)
+{
+    feld->setFrame(mitRahmen);
+    // Without its border a field shows the grid beneath its box: on a scaled
+    // screen the box may cover a device pixel of a grid line.
+    QPalette pal = feld->palette();
+    pal.setBrush(QPalette::Base, mitRahmen ? QApplication::palette(feld).base() : QBrush(Qt::transparent));
+    feld->setPalette(pal);
+}
+
 void oeffnen(QLineEdit* feld)
 {
-    feld->setFrame(true);
+    rahmen(feld, true);
     feld->setReadOnly(false);
     feld->setFocusPolicy(Qt::StrongFocus);
 }
 
 void schliessen(QLineEdit* feld)
 {
-    feld->setFrame(false);
+    rahmen(feld, false);
     feld->setReadOnly(true);
     feld->setFocusPolicy(Qt::ClickFocus);
     feld->deselect();
+    // Its text from the first character: a text a fraction of a pixel wider
+    // than the box (a scaled screen) is not scrolled out of it.
+    feld->setCursorPosition(0);
 }
 
 void setzeSchriftfarbe(QWidget* element, QColor farbe)

@@ -58,6 +58,9 @@ void beiFokus(QWidget* element, std::function<void()> aktion);
 // stop) and closed (no border, read-only, no tab stop).
 void oeffnen(QLineEdit* feld);
 void schliessen(QLineEdit* feld);
+// The border alone, as the two states have it; without it the field's box is
+// transparent.
+void rahmen(QLineEdit* feld, bool mitRahmen);
 // Font colour of a field or label.
 void setzeSchriftfarbe(QWidget* element, QColor farbe);
 QColor schriftfarbe(const QWidget* element);

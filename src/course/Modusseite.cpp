@@ -158,13 +158,16 @@ bool Modusseite::vorfuehren(int g)
     Schritt = 2 * g + 2;
     auto& felder = *d.felder;
     for (int n = 1; n <= 16; ++n) {
-        felder[n]->setFrame(false);
+        Kurs::rahmen(felder[n], false);
         felder[n]->show();
         if (BreiteVorfuehrung > 0)
             felder[n]->resize(skaliert(BreiteVorfuehrung), felder[n]->height());
     }
     const bool fertig =
-        gruppenweise(d.gruppen, [&](int n) { felder[n]->setText(QString::number(d.soll(zeile(n), spalte(n)))); });
+        gruppenweise(d.gruppen, [&](int n) {
+            felder[n]->setText(QString::number(d.soll(zeile(n), spalte(n))));
+            felder[n]->setCursorPosition(0);
+        });
     if (Programmende())
         return false;
     kurs().neuAnbieten(true);
@@ -224,7 +227,7 @@ void Modusseite::NeuStart()
             QLineEdit* f = (*d.felder)[n];
             f->hide();
             f->clear();
-            f->setFrame(true);
+            Kurs::rahmen(f, true);
             setzeTabstop(f, false);
             f->resize(skaliert(15), f->height());
             f->setReadOnly(true);

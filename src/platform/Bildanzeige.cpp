@@ -2,8 +2,11 @@
 
 #include "platform/Bilder.h"
 
+#include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QPainter>
+#include <algorithm>
 #include <QtMath>
 
 namespace {
@@ -106,6 +109,51 @@ const QImage& Bildanzeige::feinesBild(qreal pixelverhaeltnis)
     return m_fein;
 }
 
+const QImage* Bildanzeige::geraetebild(qreal pixelverhaeltnis)
+{
+    const Fein::Liste* liste = m_flaeche.befehle();
+    if (!liste || liste->empty() || m_flaeche.leer())
+        return nullptr;
+    // A picture and nothing drawn on it: shown pixel for pixel as it is.
+    if (liste->size() == 1 && liste->front().art == Fein::Befehl::Art::Bild)
+        return nullptr;
+    const QSize groesse(Fein::kante(m_flaeche.breite(), pixelverhaeltnis),
+                        Fein::kante(m_flaeche.hoehe(), pixelverhaeltnis));
+    QElapsedTimer dauer;
+    dauer.start();
+    std::size_t von = 0;
+    if (!m_maler || m_geraet.size() != groesse || m_geraetVerhaeltnis != pixelverhaeltnis
+        || m_geraetBeginn != m_flaeche.aufzeichnungsbeginn()) {
+        // Device pixels, drawn on without any scaling of the painter's.
+        m_geraet = QImage(groesse, QImage::Format_RGB32);
+        m_geraet.fill(0xFFFFFFFFu);
+        m_geraetVerhaeltnis = pixelverhaeltnis;
+        m_maler = std::make_unique<Fein::Feinmaler>(m_geraet, m_flaeche.breite(), m_flaeche.hoehe(),
+                                                    pixelverhaeltnis);
+        m_geraetBeginn = m_flaeche.aufzeichnungsbeginn();
+    } else {
+        // Only what was recorded since: the commands are numbered in order.
+        von = std::size_t(std::upper_bound(liste->begin(), liste->end(), m_geraetNr,
+                                           [](std::uint64_t nr, const Fein::Befehl& b) { return nr < b.nr; })
+                          - liste->begin());
+    }
+    if (von < liste->size()) {
+        m_maler->zeichnen(*liste, von);
+        m_geraetNr = liste->back().nr;
+    }
+    m_feinDauer = dauer.elapsed();
+    return &m_geraet;
+}
+
+void Bildanzeige::hideEvent(QHideEvent* e)
+{
+    QWidget::hideEvent(e);
+    // Made again from the record and the source when shown again.
+    m_maler.reset();
+    m_geraet = QImage();
+    m_fein = QImage();
+}
+
 void Bildanzeige::flaecheAnpassen()
 {
     m_flaeche.setzeGroesse(width(), height());
@@ -145,8 +193,31 @@ void Bildanzeige::paintEvent(QPaintEvent*)
         maler.drawImage(QRectF(QPointF(0, 0), m_eigeneGroesse ? QSizeF(m_flaeche.groesse()) : QSizeF(size())), fein);
         return;
     }
+    const bool gestreckt = m_gestreckt && m_flaeche.groesse() != size();
+    // A picture redrawn many times a second (a scan's steps) whose drawing
+    // at the screen's resolution is costly is shown pixel for pixel while it
+    // changes, and at the screen's resolution once it stands still.
+    const qint64 seitLetztem = m_gemalt.isValid() ? m_gemalt.restart() : (m_gemalt.start(), qint64(1000));
+    const bool rasch = seitLetztem < Ruhezeit && m_feinDauer > TeureZeichnung;
+    if (rasch && pixelverhaeltnis != 1 && !gestreckt && m_flaeche.befehle()) {
+        if (!m_nachzeichnen) {
+            m_nachzeichnen = new QTimer(this);
+            m_nachzeichnen->setSingleShot(true);
+            connect(m_nachzeichnen, &QTimer::timeout, this, [this] {
+                m_feinDauer = 0;
+                update();
+            });
+        }
+        m_nachzeichnen->start(Ruhezeit);
+    } else if (pixelverhaeltnis != 1 && !gestreckt)
+        if (const QImage* geraet = geraetebild(pixelverhaeltnis)) {
+            // Drawn at the screen's resolution, shown pixel for pixel.
+            const QRectF ziel(QPointF(0, 0), QSizeF(geraet->size()) / pixelverhaeltnis);
+            maler.drawImage(ziel, m_transparent ? durchsichtig(*geraet) : *geraet);
+            return;
+        }
     const QImage bild = m_transparent ? durchsichtig(m_flaeche.bild()) : m_flaeche.bild();
-    if (m_gestreckt && m_flaeche.groesse() != size()) {
+    if (gestreckt) {
         // Stretched by the layout itself: smoothed.
         maler.setRenderHint(QPainter::SmoothPixmapTransform, true);
         maler.drawImage(rect(), bild);

@@ -2,17 +2,23 @@
 
 #include "platform/Zeichenflaeche.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
+#include <memory>
 
 // A picture control: shows a drawing surface, unstretched at the top-left
 // corner or stretched over the whole control, and reports mouse press, move
 // and release with the button and the set of held buttons and keys. Mouse
 // coordinates are those of the surface.
 //
-// On a scaled screen the surface keeps its pixels (those of the layout) and
-// is shown with nearest-neighbour scaling, so that cells keep hard edges; a
-// picture from the resources (an SVG drawing) is rendered again at the
-// screen's own resolution.
+// On a scaled screen the surface keeps its pixels (those of the layout);
+// what was drawn on it is drawn again at the screen's own resolution from the
+// surface's record (Feinzeichnung.h), and pictures put on it are enlarged
+// pixel by pixel, so that cells keep hard edges; a picture from the resources
+// (an SVG drawing) is rendered again at the screen's resolution. What is
+// drawn at the screen's resolution is kept only while the control is shown.
+class QTimer;
+
 class Bildanzeige : public QWidget
 {
     Q_OBJECT
@@ -67,17 +73,34 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void quelleZeichnen();
     QImage quelleLaden(QSize groesse, qreal pixelverhaeltnis) const;
     // The source at the screen's resolution, made when first needed.
     const QImage& feinesBild(qreal pixelverhaeltnis);
+    // The surface drawn at the screen's resolution from its record, brought
+    // up to date (null where the record is a picture and no more).
+    const QImage* geraetebild(qreal pixelverhaeltnis);
 
     Zeichenflaeche m_flaeche;
     QString m_quelle;
     bool m_eigeneGroesse = false;
     QImage m_fein;
+    QImage m_geraet;
+    std::unique_ptr<Fein::Feinmaler> m_maler;
+    // The last paint, how long the last drawing at the screen's resolution
+    // took (milliseconds), and the timer that draws it once the picture has
+    // stood still (see paintEvent).
+    static constexpr int Ruhezeit = 60;
+    static constexpr qint64 TeureZeichnung = 3;
+    QElapsedTimer m_gemalt;
+    qint64 m_feinDauer = 0;
+    QTimer* m_nachzeichnen = nullptr;
+    qreal m_geraetVerhaeltnis = 1;
+    std::uint64_t m_geraetBeginn = 0;
+    std::uint64_t m_geraetNr = 0;  // the last command drawn
     bool m_gespiegelt = false;
     bool m_gestreckt = false;
     bool m_transparent = false;

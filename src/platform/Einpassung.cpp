@@ -1,12 +1,14 @@
 #include "platform/Einpassung.h"
 
 #include "platform/Bildschirm.h"
+#include "platform/Zeichenflaeche.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace Einpassung {
@@ -18,6 +20,8 @@ Wahl& wahl()
     return w;
 }
 bool faktorGesetzt = false;
+// QT_SCALE_FACTOR as it was before the program set its own.
+std::optional<QByteArray> vorherigerFaktor;
 
 constexpr QSize Gross(1024, 768);
 constexpr QSize Klein(800, 600);
@@ -52,7 +56,7 @@ Bildschirmlage proben(int argc, char** argv)
 
 Wahl waehlen(const Bildschirmlage& lage)
 {
-    if (lage.eigeneSkalierung || lage.breite <= 0 || lage.hoehe <= 0)
+    if (lage.skalierungAus || lage.breite <= 0 || lage.hoehe <= 0)
         return {};
     const QSize layout = lage.breite >= Gross.width() && lage.hoehe >= Gross.height() ? Gross : Klein;
     const double untergrenze = 1.0 / std::max(lage.pixelverhaeltnis, 1.0);
@@ -64,20 +68,29 @@ Wahl waehlen(const Bildschirmlage& lage)
             QSize(int(std::ceil(lage.breite / faktor - Spiel)), int(std::ceil(lage.hoehe / faktor - Spiel)))};
 }
 
-bool eigeneSkalierung()
+bool skalierungAus()
 {
-    return !qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") || !qEnvironmentVariableIsEmpty("QT_SCREEN_SCALE_FACTORS")
-        || qEnvironmentVariable("QT_ENABLE_HIGHDPI_SCALING").trimmed() == QLatin1String("0");
+    return qEnvironmentVariable("QT_ENABLE_HIGHDPI_SCALING").trimmed() == QLatin1String("0");
+}
+
+double nutzerfaktor()
+{
+    bool ok = false;
+    const double f = qgetenv("QT_SCALE_FACTOR").trimmed().toDouble(&ok);
+    return ok && f > 0 && std::isfinite(f) ? f : 1.0;
 }
 
 void vorbereiten(int argc, char** argv)
 {
     wahl() = {};
-    if (eigeneSkalierung())
+    if (skalierungAus())
         return;
     wahl() = waehlen(proben(argc, argv));
     if (wahl().faktor != 1.0) {
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(wahl().faktor, 'g', 17));
+        vorherigerFaktor.reset();
+        if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+            vorherigerFaktor = qgetenv("QT_SCALE_FACTOR");
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(nutzerfaktor() * wahl().faktor, 'g', 17));
         faktorGesetzt = true;
     }
 }
@@ -85,9 +98,16 @@ void vorbereiten(int argc, char** argv)
 void uebernehmen()
 {
     if (faktorGesetzt) {
-        qunsetenv("QT_SCALE_FACTOR");
+        if (vorherigerFaktor)
+            qputenv("QT_SCALE_FACTOR", *vorherigerFaktor);
+        else
+            qunsetenv("QT_SCALE_FACTOR");
         faktorGesetzt = false;
     }
+    // On a scaled screen the drawing surfaces record what is drawn on them,
+    // so that it is drawn at the screen's resolution.
+    const double verhaeltnis = qGuiApp->devicePixelRatio();
+    Zeichenflaeche::setzeAufzeichnung(verhaeltnis != 1.0, verhaeltnis);
     const QSize layout = wahl().layout;
     const QSize bildschirm = Bildschirm::flaeche().size();
     if (!layout.isEmpty() && bildschirm.width() >= layout.width() && bildschirm.height() >= layout.height())

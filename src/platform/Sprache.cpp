@@ -96,6 +96,12 @@ Ausgabe ausgabe()
     return gewaehlt();
 }
 
+QLocale zahlen()
+{
+    return gewaehlt() == Ausgabe::Deutsch ? QLocale(QLocale::German, QLocale::Germany)
+                                          : QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
 QString datei(const QString& pfad)
 {
     const QString k = kuerzel(gewaehlt());

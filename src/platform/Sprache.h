@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,9 @@ void einrichten();
 // buttons and dialogs). Windows made afterwards show it.
 void setzen(Ausgabe ausgabe);
 Ausgabe ausgabe();
+// How the edition writes the numbers it works out while it runs: "0,25" and
+// "10.000" in German, "0.25" and "10,000" in the English windows.
+QLocale zahlen();
 
 // The edition's own copy of a resource (":/pages/texte/x.txt" is
 // ":/pages/texte/de/x.txt" in the German edition) where it has one, else the

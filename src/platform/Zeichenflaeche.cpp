@@ -5,8 +5,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <unordered_set>
 
 namespace {
+bool aufzeichnen_ = false;
+double verhaeltnis_ = 1.0;
+// A record this long is made shorter (verdichten).
+constexpr std::size_t Verdichtungsschwelle = 4096;
+
 // Puts the corners of a box in order; false when the box holds no pixel.
 bool ordnen(int& x1, int& y1, int& x2, int& y2)
 {
@@ -26,6 +32,99 @@ Zeichenflaeche::Zeichenflaeche(int breite, int hoehe, QRgb hintergrund)
     m_weissRest = (hintergrund | 0xFF000000u) == 0xFFFFFFFFu;
     m_spannen.assign(std::size_t(m_h) * 2, Spanne{});
     m_markiert = 0;
+    if (aufzeichnen_)
+        neuAufzeichnen({.art = Fein::Befehl::Art::Flaeche, .farbe = hintergrund | 0xFF000000u,
+                        .r = QRect(0, 0, m_b, m_h)});
+}
+
+void Zeichenflaeche::setzeAufzeichnung(bool an, double verhaeltnis)
+{
+    aufzeichnen_ = an;
+    verhaeltnis_ = verhaeltnis;
+}
+
+bool Zeichenflaeche::aufzeichnung()
+{
+    return aufzeichnen_;
+}
+
+void Zeichenflaeche::neuAufzeichnen(Fein::Befehl b)
+{
+    m_liste = std::make_shared<Fein::Liste>();
+    b.nr = ++m_letzteNr;
+    m_liste->push_back(std::move(b));
+    ++m_beginn;
+    m_verdichtetBei = 0;
+}
+
+void Zeichenflaeche::aufzeichnen(Fein::Befehl b)
+{
+    if (!m_liste)
+        return;
+    const QRect ganz(0, 0, m_b, m_h);
+    if (Fein::deckend(b) && b.r.contains(ganz)) {
+        neuAufzeichnen(std::move(b));
+        return;
+    }
+    // A copy taken of the record keeps it as it was.
+    if (m_liste.use_count() > 1)
+        m_liste = std::make_shared<Fein::Liste>(*m_liste);
+    if (Fein::deckend(b) && 4L * b.r.width() * b.r.height() >= long(m_b) * long(m_h)) {
+        // A large command drawn over earlier ones: they need not be kept.
+        const QRect r = b.r;
+        std::erase_if(*m_liste, [&r](const Fein::Befehl& c) { return r.contains(Fein::umfang(c)); });
+    }
+    b.nr = ++m_letzteNr;
+    m_liste->push_back(std::move(b));
+    if (m_liste->size() >= Verdichtungsschwelle && m_liste->size() >= 2 * m_verdichtetBei)
+        verdichten();
+}
+
+void Zeichenflaeche::verdichten()
+{
+    // From the last command back: one is dropped when a later one that
+    // paints its whole box covers it (the same box, or a large one).
+    const Fein::Liste& alt = *m_liste;
+    std::unordered_set<std::uint64_t> kaesten;
+    std::vector<QRect> grosse;
+    const auto schluessel = [](const QRect& r) {
+        return (std::uint64_t(std::uint16_t(r.x())) << 48) | (std::uint64_t(std::uint16_t(r.y())) << 32)
+            | (std::uint64_t(std::uint16_t(r.width())) << 16) | std::uint64_t(std::uint16_t(r.height()));
+    };
+    Fein::Liste neu;
+    for (std::size_t i = alt.size(); i-- > 0;) {
+        const Fein::Befehl& b = alt[i];
+        const QRect u = Fein::umfang(b);
+        const bool verdeckt = kaesten.contains(schluessel(u))
+            || std::any_of(grosse.begin(), grosse.end(), [&u](const QRect& g) { return g.contains(u); });
+        if (verdeckt)
+            continue;
+        neu.push_back(b);
+        if (Fein::deckend(b)) {
+            kaesten.insert(schluessel(b.r));
+            if (16L * b.r.width() * b.r.height() >= long(m_b) * long(m_h))
+                grosse.push_back(b.r);
+        }
+    }
+    std::reverse(neu.begin(), neu.end());
+    if (neu.size() >= Verdichtungsschwelle && verhaeltnis_ != 1.0) {
+        // What still grows (drawings over drawings) begins anew from its
+        // picture at the device's resolution.
+        QImage geraet(Fein::kante(m_b, verhaeltnis_), Fein::kante(m_h, verhaeltnis_), QImage::Format_RGB32);
+        geraet.fill(0xFFFFFFFFu);
+        Fein::Feinmaler(geraet, m_b, m_h, verhaeltnis_).zeichnen(neu);
+        neuAufzeichnen({.art = Fein::Befehl::Art::Geraet, .r = QRect(0, 0, m_b, m_h), .bild = geraet});
+        return;
+    }
+    m_liste = std::make_shared<Fein::Liste>(std::move(neu));
+    m_verdichtetBei = std::max(m_liste->size(), Verdichtungsschwelle / 2);
+}
+
+void Zeichenflaeche::ergebnisAufzeichnen(const QRect& r)
+{
+    const QRect k = r & QRect(0, 0, m_b, m_h);
+    if (m_liste && !k.isEmpty())
+        aufzeichnen({.art = Fein::Befehl::Art::Bild, .r = k, .bild = m_bild.copy(k)});
 }
 
 void Zeichenflaeche::spanneErweitern(int y, int x1, int x2)
@@ -146,10 +245,18 @@ void Zeichenflaeche::setzeGroesse(int breite, int hoehe)
     for (int y = 0; y < h; ++y)
         std::copy_n(reinterpret_cast<const QRgb*>(m_bild.constScanLine(y)), w,
                     reinterpret_cast<QRgb*>(neu.scanLine(y)));
+    const bool weiss = m_liste && m_liste->size() == 1 && m_liste->front().art == Fein::Befehl::Art::Flaeche
+        && m_liste->front().farbe == 0xFFFFFFFFu && m_liste->front().r.contains(QRect(0, 0, m_b, m_h));
     m_bild = std::move(neu);
     masseMerken();
     // New rows are white; columns beyond the width are cut where they are read.
     m_spannen.resize(std::size_t(m_h) * 2, Spanne{});
+    if (aufzeichnen_) {
+        if (weiss)
+            neuAufzeichnen({.art = Fein::Befehl::Art::Flaeche, .farbe = 0xFFFFFFFFu, .r = QRect(0, 0, m_b, m_h)});
+        else
+            neuAufzeichnen({.art = Fein::Befehl::Art::Bild, .r = QRect(0, 0, m_b, m_h), .bild = m_bild});
+    }
 }
 
 void Zeichenflaeche::setzeBild(const QImage& bild)
@@ -159,6 +266,8 @@ void Zeichenflaeche::setzeBild(const QImage& bild)
     m_weissRest = false;
     m_spannen.assign(std::size_t(m_h) * 2, Spanne{});
     m_markiert = 0;
+    if (aufzeichnen_)
+        neuAufzeichnen({.art = Fein::Befehl::Art::Bild, .r = QRect(0, 0, m_b, m_h), .bild = m_bild});
 }
 
 void Zeichenflaeche::punkt(int x, int y, QRgb farbe)
@@ -191,6 +300,8 @@ void Zeichenflaeche::setPixel(int x, int y, QRgb farbe)
     schreiben();
     beruehrt(x, y, x + 1, y + 1);
     punkt(x, y, farbe | 0xFF000000u);
+    if (m_liste && innen(x, y))
+        aufzeichnen({.art = Fein::Befehl::Art::Flaeche, .farbe = farbe | 0xFF000000u, .r = QRect(x, y, 1, 1)});
 }
 
 void Zeichenflaeche::fillRect(int x1, int y1, int x2, int y2)
@@ -202,6 +313,8 @@ void Zeichenflaeche::fillRect(int x1, int y1, int x2, int y2)
     y2 = std::min(y2, m_h);
     if (x1 >= x2 || y1 >= y2)
         return;
+    if (m_liste)
+        aufzeichnen({.art = Fein::Befehl::Art::Flaeche, .farbe = m_pinsel, .r = QRect(x1, y1, x2 - x1, y2 - y1)});
     if (m_pinsel == 0xFFFFFFFFu && m_weissRest) {
         // White where the rest is known white: only the drawn spans need it.
         weissUeberSpannen(x1, y1, x2, y2);
@@ -231,6 +344,10 @@ void Zeichenflaeche::rectangle(int x1, int y1, int x2, int y2)
         return;
     fillRect(x1, y1, x2, y2);
     beruehrt(x1, y1, x2, y2);
+    if (m_liste)
+        for (const auto& [a, b] : {std::pair{QPoint(x1, y1), QPoint(x2, y1)}, {QPoint(x1, y2 - 1), QPoint(x2, y2 - 1)},
+                                   {QPoint(x1, y1), QPoint(x1, y2)}, {QPoint(x2 - 1, y1), QPoint(x2 - 1, y2)}})
+            aufzeichnen({.art = Fein::Befehl::Art::Linie, .breite = m_stiftbreite, .farbe = m_stift, .a = a, .b = b});
     for (int x = x1; x < x2; ++x) {
         stiftpunkt(x, y1);
         stiftpunkt(x, y2 - 1);
@@ -296,6 +413,9 @@ void Zeichenflaeche::linie(QPoint a, QPoint b, bool mitEndpunkt)
 
 void Zeichenflaeche::lineTo(int x, int y)
 {
+    if (m_liste)
+        aufzeichnen({.art = Fein::Befehl::Art::Linie, .breite = m_stiftbreite, .farbe = m_stift, .a = m_position,
+                     .b = QPoint(x, y)});
     linie(m_position, QPoint(x, y), false);
     m_position = QPoint(x, y);
 }
@@ -350,6 +470,9 @@ void Zeichenflaeche::polygon(const std::vector<QPoint>& punkte)
 {
     if (punkte.empty())
         return;
+    if (m_liste)
+        aufzeichnen({.art = Fein::Befehl::Art::Vieleck, .breite = m_stiftbreite, .farbe = m_stift, .pinsel = m_pinsel,
+                     .punkte = punkte});
     fuelleFlaeche(punkte);
     for (std::size_t i = 0; i < punkte.size(); ++i)
         linie(punkte[i], punkte[(i + 1) % punkte.size()], false);
@@ -362,6 +485,9 @@ void Zeichenflaeche::ellipse(int x1, int y1, int x2, int y2)
     if (!ordnen(x1, y1, x2, y2))
         return;
     beruehrt(x1, y1, x2, y2);
+    if (m_liste)
+        aufzeichnen({.art = Fein::Befehl::Art::Ellipse, .breite = m_stiftbreite, .farbe = m_stift, .pinsel = m_pinsel,
+                     .r = QRect(x1, y1, x2 - x1, y2 - y1)});
     QPainter maler(&m_bild);
     maler.setRenderHint(QPainter::Antialiasing, false);
     maler.setPen(QPen(QColor::fromRgb(m_stift), m_stiftbreite == 1 ? 0 : m_stiftbreite));
@@ -381,6 +507,9 @@ void Zeichenflaeche::chord(int x1, int y1, int x2, int y2, int x3, int y3, int x
     while (spanne <= 0)
         spanne += 360.0;
     beruehrt(x1, y1, x2, y2);
+    if (m_liste)
+        aufzeichnen({.art = Fein::Befehl::Art::Sehne, .breite = m_stiftbreite, .farbe = m_stift, .pinsel = m_pinsel,
+                     .r = QRect(x1, y1, x2 - x1, y2 - y1), .a = QPoint(x3, y3), .b = QPoint(x4, y4)});
     QPainter maler(&m_bild);
     maler.setRenderHint(QPainter::Antialiasing, false);
     maler.setPen(QPen(QColor::fromRgb(m_stift), m_stiftbreite == 1 ? 0 : m_stiftbreite));
@@ -405,6 +534,7 @@ void Zeichenflaeche::floodFill(int x, int y, QRgb farbe, Fuellart art)
     const int w = m_b, h = m_h;
     QRgb* px = schreiben();
     beruehrt(0, 0, w, h);
+    std::vector<int> spannen;
     std::vector<QPoint> stapel{QPoint(x, y)};
     while (!stapel.empty()) {
         QPoint p = stapel.back();
@@ -419,6 +549,8 @@ void Zeichenflaeche::floodFill(int x, int y, QRgb farbe, Fuellart art)
             ++rechts;
         for (int i = links; i <= rechts; ++i)
             zeile[i] = m_pinsel;
+        if (m_liste)
+            spannen.insert(spannen.end(), {p.y(), links, rechts + 1});
         for (int ny : {p.y() - 1, p.y() + 1}) {
             if (ny < 0 || ny >= h)
                 continue;
@@ -432,6 +564,9 @@ void Zeichenflaeche::floodFill(int x, int y, QRgb farbe, Fuellart art)
             }
         }
     }
+    if (m_liste)
+        aufzeichnen({.art = Fein::Befehl::Art::Maske, .rand = art == Fuellart::Rand, .farbe = m_pinsel, .alt = farbe,
+                     .a = QPoint(x, y), .spannen = std::move(spannen)});
 }
 
 void Zeichenflaeche::textOut(int x, int y, const QString& text, bool mitHintergrund)
@@ -446,6 +581,8 @@ void Zeichenflaeche::textOut(int x, int y, const QString& text, bool mitHintergr
         maler.fillRect(kasten, QColor::fromRgb(m_pinsel));
     maler.setPen(QColor::fromRgb(m_stift));
     maler.drawText(kasten, Qt::AlignLeft | Qt::AlignTop, text);
+    maler.end();
+    ergebnisAufzeichnen(kasten.adjusted(-2, -2, 2, 2));
 }
 
 void Zeichenflaeche::kopiere(const QRect& ziel, const QImage& von, const QRect& quelle, bool und)
@@ -494,6 +631,14 @@ void Zeichenflaeche::kopiere(const QRect& ziel, const QImage& von, const QRect& 
 
 void Zeichenflaeche::copyRect(const QRect& ziel, const Zeichenflaeche& von, const QRect& quelle)
 {
+    const bool aufgezeichnet = kopieAufzeichnen(ziel, von, quelle, false);
+    flaecheKopieren(ziel, von, quelle);
+    if (!aufgezeichnet)
+        ergebnisAufzeichnen(ziel);
+}
+
+void Zeichenflaeche::flaecheKopieren(const QRect& ziel, const Zeichenflaeche& von, const QRect& quelle)
+{
     const QRect ganz(0, 0, m_b, m_h);
     if (&von != this && von.m_weissRest && von.groesse() == groesse() && ziel == ganz && quelle == ganz) {
         // A whole copy of a surface that is white outside its spans: clear
@@ -523,15 +668,37 @@ void Zeichenflaeche::copyRect(const QRect& ziel, const Zeichenflaeche& von, cons
 
 void Zeichenflaeche::copyRectAnd(const QRect& ziel, const Zeichenflaeche& von, const QRect& quelle)
 {
+    const bool aufgezeichnet = kopieAufzeichnen(ziel, von, quelle, true);
     kopiere(ziel, von.m_bild, quelle, true);
+    if (!aufgezeichnet)
+        ergebnisAufzeichnen(ziel);
 }
 
 void Zeichenflaeche::copyRect(const QRect& ziel, const QImage& von, const QRect& quelle)
 {
     kopiere(ziel, von, quelle, false);
+    if (!ziel.isEmpty() && !quelle.isEmpty() && !von.isNull())
+        ergebnisAufzeichnen(ziel);
 }
 
 void Zeichenflaeche::copyRectAnd(const QRect& ziel, const QImage& von, const QRect& quelle)
 {
     kopiere(ziel, von, quelle, true);
+    if (!ziel.isEmpty() && !quelle.isEmpty() && !von.isNull())
+        ergebnisAufzeichnen(ziel);
+}
+
+bool Zeichenflaeche::kopieAufzeichnen(const QRect& ziel, const Zeichenflaeche& von, const QRect& quelle, bool und)
+{
+    if (!m_liste || ziel.isEmpty() || quelle.isEmpty() || von.leer())
+        return true;
+    // Scaled, or from the surface itself: the pixels it leaves are recorded after it.
+    if (&von == this || !von.m_liste || ziel.size() != quelle.size())
+        return false;
+    const QPoint versatz = ziel.topLeft() - quelle.topLeft();
+    const QRect r = ziel & quelle.translated(versatz) & QRect(QPoint(0, 0), von.groesse()).translated(versatz)
+        & QRect(0, 0, m_b, m_h);
+    if (!r.isEmpty())
+        aufzeichnen({.art = Fein::Befehl::Art::Kopie, .und = und, .r = r, .a = versatz, .quelle = von.stand()});
+    return true;
 }

@@ -6,16 +6,36 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <cstdint>
+#include <memory>
 #include <vector>
+
+#include "platform/Feinzeichnung.h"
 
 // The one drawing surface of the program: an RGB32 picture with a pen and a
 // brush colour and exactly the primitives the windows need. Nothing is
 // antialiased. Rectangles are given by their corners (x1, y1)-(x2, y2) with the
 // right and bottom edge exclusive; lines exclude their end point. Pixels
 // outside the surface are silently clipped.
+//
+// On a scaled screen (setzeAufzeichnung) the surface also records what is
+// drawn on it since it was last drawn over as a whole (befehle), so that its
+// picture control can draw it again at the screen's resolution
+// (Feinzeichnung.h). Its pixels stay those of the layout.
 class Zeichenflaeche
 {
 public:
+    // Recording on (the screen is scaled by `verhaeltnis`) or off, for the
+    // surfaces made or drawn over as a whole from now on.
+    static void setzeAufzeichnung(bool an, double verhaeltnis = 1.0);
+    static bool aufzeichnung();
+    // The commands recorded, from the last time the surface was drawn over as
+    // a whole; none while nothing is recorded.
+    const Fein::Liste* befehle() const { return m_liste.get(); }
+    // Counts the times the record began anew: a drawing made from it before
+    // holds only while the count is the same (and then up to its last command).
+    std::uint64_t aufzeichnungsbeginn() const { return m_beginn; }
+
     enum class Fuellart { Flaeche, Rand };  // flood fill: same-colour area, or up to a border colour
 
     Zeichenflaeche() = default;
@@ -80,6 +100,22 @@ public:
     void copyRectAnd(const QRect& ziel, const QImage& von, const QRect& quelle);
 
 private:
+    // Recording: the command given appended, or (anew) the record begun with it.
+    bool zeichnetAuf() const { return m_liste != nullptr; }
+    void aufzeichnen(Fein::Befehl b);
+    void neuAufzeichnen(Fein::Befehl b);
+    // The record as it stands, shared with a copy taken of it.
+    Fein::Stand stand() const { return m_liste; }
+    // The pixels of r as a picture command (what a copy or a text put there).
+    void ergebnisAufzeichnen(const QRect& r);
+    // A copy from another surface as a command; false where it is recorded
+    // by its result instead (scaled, or from the surface itself).
+    bool kopieAufzeichnen(const QRect& ziel, const Zeichenflaeche& von, const QRect& quelle, bool und);
+    void flaecheKopieren(const QRect& ziel, const Zeichenflaeche& von, const QRect& quelle);
+    // Drops the commands that later ones cover, and, where the record still
+    // grows, takes its drawing at the device's resolution as its beginning.
+    void verdichten();
+
     struct Spanne
     {
         int von = 0, bis = 0;  // columns [von, bis); empty when von >= bis
@@ -134,4 +170,8 @@ private:
     int m_stiftbreite = 1;
     QPoint m_position;
     QFont m_schrift;
+    std::shared_ptr<Fein::Liste> m_liste;
+    std::uint64_t m_beginn = 0;
+    std::uint64_t m_letzteNr = 0;
+    std::size_t m_verdichtetBei = 0;
 };

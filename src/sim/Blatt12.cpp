@@ -3,6 +3,7 @@
 #include "app/Ausstieg.h"
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
+#include "app/Ueber.h"
 #include "core/Arithmetik.h"
 #include "pages/Danksagung.h"
 #include "pages/Hilfe.h"
@@ -266,6 +267,10 @@ void TForm12::menueAnlegen()
     Sonstiges1->addSeparator()->setObjectName(QStringLiteral("N4"));
     Info1 = eintrag(Sonstiges1, QStringLiteral("Info1"), tr("&Info"), QKeySequence(Qt::CTRL | Qt::Key_I),
                     zeigen(&FormInfo));
+    Sonstiges1->addSeparator()->setObjectName(QStringLiteral("N6"));
+    UeberQuorvel = eintrag(Sonstiges1, QStringLiteral("UeberQuorvel"), Ueber::quorvelEintrag(), {},
+                           [] { Ueber::quorvelZeigen(); });
+    UeberQt = eintrag(Sonstiges1, QStringLiteral("UeberQt"), Ueber::qtEintrag(), {}, [] { Ueber::qtZeigen(); });
 }
 
 void TForm12::steuerelementeAnlegen()

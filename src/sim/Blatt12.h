@@ -102,6 +102,9 @@ public:
     QAction* Danksagung;
     QAction* Quellen2;
     QAction* Info1;
+    // After the designed items: About Quorvel and About Qt.
+    QAction* UeberQuorvel;
+    QAction* UeberQt;
 
     // --- Layout and drawing -----------------------------------------------
 

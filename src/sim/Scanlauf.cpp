@@ -258,16 +258,12 @@ void TForm12::CTZeichnen(int drehwinkel)
         // The overlay follows the angle only when an angle is drawn a second
         // time, so a scan that shows no rays never keeps it.
         if (m_umrissWinkel != drehwinkel) {
-            if (m_umriss.groesse() != f.groesse() || m_umrissWinkel < 0) {
+            // The overlay holds nothing but the last outlines: a white fill
+            // clears only the pixels drawn on (Zeichenflaeche keeps them).
+            if (m_umriss.groesse() != f.groesse())
                 m_umriss.setzeGroesse(f.breite(), f.hoehe());
-                m_umriss.setzePinsel(Weiss);
-                m_umriss.fillRect(0, 0, m_umriss.breite(), m_umriss.hoehe());
-            } else {
-                // The overlay holds nothing but the last outlines: drawn over
-                // in white, they leave it white for the new ones.
-                m_umriss.setzeStift(Weiss);
-                zeichnen(m_umriss, m_umrissWinkel);
-            }
+            m_umriss.setzePinsel(Weiss);
+            m_umriss.fillRect(0, 0, m_umriss.breite(), m_umriss.hoehe());
             m_umriss.setzeStift(Schwarz);
             zeichnen(m_umriss, drehwinkel);
             m_umrissWinkel = drehwinkel;

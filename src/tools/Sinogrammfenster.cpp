@@ -9,6 +9,7 @@
 #include "platform/Fensterart.h"
 #include "platform/Layout.h"
 #include "platform/Meldung.h"
+#include "platform/Sprache.h"
 #include "platform/Steuerelemente.h"
 #include "platform/Zeichenflaeche.h"
 #include "sim/Simulatorzustand.h"
@@ -96,7 +97,7 @@ QString grad(int winkel)
 QString zahl(double wert)
 {
     const double b = std::fabs(wert);
-    return QString::number(wert, 'f', b >= 100 ? 0 : b >= 10 ? 1 : 2);
+    return Sprache::zahlen().toString(wert, 'f', b >= 100 ? 0 : b >= 10 ? 1 : 2);
 }
 
 // A number rounded to two significant digits (177,828 to 180,000).
@@ -395,7 +396,9 @@ void Sinogrammbild::paintEvent(QPaintEvent* e)
     for (int w = 0; w <= 180; w += 45) {
         const int y = Oben + int(std::lround(double(w) * hoehe / 180.0));
         p.drawLine(Links - 4, y, Links - 1, y);
-        p.drawText(QRect(0, y - 7, Links - 5, 14), Qt::AlignRight | Qt::AlignVCenter, grad(w));
+        // the last label stands above its tick rather than below the picture's edge
+        p.drawText(QRect(0, std::min(y - 7, height() - 14), Links - 5, 14), Qt::AlignRight | Qt::AlignVCenter,
+                   grad(w));
     }
     if (m_werte.isNull()) {
         p.drawRect(bloecke);
@@ -664,12 +667,14 @@ TFormSinogramm::TFormSinogramm(Simulatorzustand& zustand)
     }
     xAchse->setTitleText(tr("column"));
     yAchse->setTitleText(tr("fitted value"));
-    xAchse->setLabelFormat(QStringLiteral("%d"));
+    xAchse->setLabelFormat(QStringLiteral("%.0f"));
     yAchse->setRange(-0.25, 1.25);
     yAchse->setTickType(QValueAxis::TicksDynamic);
     yAchse->setTickAnchor(0.0);
     yAchse->setTickInterval(0.5);
     yAchse->setLabelFormat(QStringLiteral("%.1f"));
+    diagramm->setLocale(Sprache::zahlen());
+    diagramm->setLocalizeNumbers(true);
     xAchse->setTickType(QValueAxis::TicksDynamic);
     Profil = new QChartView(diagramm, this);
     Profil->setObjectName(QStringLiteral("Profil"));
@@ -1063,12 +1068,12 @@ void TFormSinogramm::bilderZeigen()
 void TFormSinogramm::figurenZeigen()
 {
     const bool iterativ = GewaehltesVerfahren() == Verfahren::Iterativ;
-    RmsRueckprojektionlabel->setText(m_bild ? tr("RMS %1").arg(m_anpassungRueck.Rms, 0, 'f', 3) : QString());
-    RmsRekonstruktionlabel->setText(m_bild ? tr("RMS %1").arg(m_anpassungRekon.Rms, 0, 'f', 3) : QString());
+    RmsRueckprojektionlabel->setText(m_bild ? tr("RMS %1").arg(Sprache::zahlen().toString(m_anpassungRueck.Rms, 'f', 3)) : QString());
+    RmsRekonstruktionlabel->setText(m_bild ? tr("RMS %1").arg(Sprache::zahlen().toString(m_anpassungRekon.Rms, 'f', 3)) : QString());
     Durchlaeufe->setEnabled(iterativ);
     Durchlaeufelabel->setEnabled(iterativ);
     Residuum->setText(iterativ && !m_iteration.Residuen.empty()
-                          ? tr("residual %1").arg(m_iteration.Residuen.back(), 0, 'f', 4)
+                          ? tr("residual %1").arg(Sprache::zahlen().toString(m_iteration.Residuen.back(), 'f', 4))
                           : QString());
 }
 
@@ -1080,7 +1085,7 @@ void TFormSinogramm::dosisZeigen()
     const double p = Photonen();
     Dosisanzeige->setText(!weg         ? tr("(for path lengths)")
                           : p <= 0.0   ? tr("no noise")
-                                       : tr("%1 photons per ray").arg(QLocale().toString(p, 'f', 0)));
+                                       : tr("%1 photons per ray").arg(Sprache::zahlen().toString(p, 'f', 0)));
 }
 
 std::vector<double> TFormSinogramm::Profilwerte(int kurve) const
@@ -1166,14 +1171,15 @@ void TFormSinogramm::StrahlZeigen(ct::Sinogrammpunkt p)
         int getroffen = 0;
         for (const ct::Kaestchen& k : zellen)
             getroffen += m_vorlage(k.Spalte, k.Zeile).Belegt ? 1 : 0;
-        text = kopf + tr("%1 cells, %2").arg(getroffen).arg(double(s.Messwert(p.Zeile, p.Strahl)));
+        text = kopf + tr("%1 cells, %2").arg(getroffen).arg(Sprache::zahlen().toString(double(s.Messwert(p.Zeile, p.Strahl))));
     } else {
         // The path through the pattern, and what the detector read of it.
         const std::vector<float> laengen = ct::GewichteDesStrahls(s, p.Zeile, p.Strahl);
         double weg = 0.0;
         for (std::size_t i = 0; i < zellen.size(); ++i)
             weg += m_vorlage(zellen[i].Spalte, zellen[i].Zeile).Belegt ? laengen[i] : 0.0f;
-        text = kopf + tr("path %1, reading %2").arg(weg, 0, 'f', 2).arg(double(s.Messwert(p.Zeile, p.Strahl)), 0, 'f', 2);
+        const QLocale z = Sprache::zahlen();
+        text = kopf + tr("path %1, reading %2").arg(z.toString(weg, 'f', 2), z.toString(double(s.Messwert(p.Zeile, p.Strahl)), 'f', 2));
     }
     Muster->setzeStrahl(std::move(zellen), a, b);
     Anzeige->setText(text);

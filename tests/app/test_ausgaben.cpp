@@ -18,6 +18,7 @@
 #include <QSet>
 #include <QFontMetrics>
 #include <QMap>
+#include <QPlainTextEdit>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -277,6 +278,24 @@ private slots:
             if (f.element->inherits("QPlainTextEdit") && langeEntwurf.value(f.ort) == f.text
                 && ausgabe == Ausgabe::Deutsch && hatBuchstaben(f.text) && !GleicheLangtexte.contains(f.ort))
                 nichtEigen << f.ort;
+            // a designed German long text has the English edition's own; the
+            // list of literature keeps its titles
+            static const QRegularExpression deutsch(QStringLiteral("\\b(und|ich|Sie|nicht|der|die|das)\\b"));
+            if (f.element->inherits("QPlainTextEdit") && langeEntwurf.value(f.ort) == f.text
+                && ausgabe == Ausgabe::Englisch && f.text.contains(deutsch) && !f.ort.contains(QLatin1String("FormQuellen")))
+                nichtEigen << f.ort;
+            // A long text's lines stay in view where the designed text's did: a
+            // box taller than the text shows no scroll bar, so lines that run
+            // below its window's edge are lost.
+            if (auto* memo = qobject_cast<QPlainTextEdit*>(f.element); memo && langeEntwurf.contains(f.ort)) {
+                const int zeilenhoehe = QFontMetrics(memo->font()).lineSpacing();
+                const int rand = 2 * int(memo->document()->documentMargin());
+                const auto hoehe = [&](const QString& t) { return int(t.count(QLatin1Char('\n')) + 1) * zeilenhoehe + rand; };
+                const int sichtbar = std::min(memo->height(), memo->parentWidget()->height() - memo->y());
+                const int noetig = hoehe(f.text);
+                if (noetig > sichtbar && noetig <= memo->height() && hoehe(langeEntwurf.value(f.ort)) <= sichtbar)
+                    zuLang << QStringLiteral("%1: %2 px of lines, %3 px in view").arg(f.ort).arg(noetig).arg(sichtbar);
+            }
             if (f.einzeilig && !f.feld.isEmpty()) {
                 const int noetig = QFontMetrics(f.schrift).horizontalAdvance(ohneKuerzel(f.text));
                 if (noetig > f.feld.width())

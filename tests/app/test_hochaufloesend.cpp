@@ -1,11 +1,14 @@
-// The program on a screen of 1920 x 1080 device pixels, started as the
-// program starts: the 1024 x 768 layout at a factor of 1.40625, centred.
-// Clicks at device pixels paint the cell shown there, a scan gives the same
-// CT picture as unscaled, pixel pictures keep hard edges, and the layout
-// stands at its offset.
+// The program on a screen of 1920 x 1080 device pixels (or 3840 x 2160, with
+// QUORVEL_TESTBILDSCHIRM=3840x2160), started as the program starts: the
+// 1024 x 768 layout at a factor of 1.40625 (2.8125), centred. Clicks at
+// device pixels paint the cell shown there, a scan gives the same CT picture
+// as unscaled, pixel pictures keep hard edges and even lines, the exercise
+// page's closed fields show their digits whole over whole grid lines, and
+// the layout stands at its offset.
 #include "support/Testumgebung.h"
 
 #include "sim/Simhilfe.h"
+#include "course/Antworter.h"
 
 #include "app/Ausstieg.h"
 #include "app/BlattAnfang.h"
@@ -13,13 +16,18 @@
 #include "app/HauptBlatt.h"
 #include "app/Programm.h"
 #include "core/Farben.h"
+#include "course/Blatt8.h"
+#include "course/Blatt9.h"
 #include "pages/Blatt4.h"
 #include "platform/Einpassung.h"
 #include "platform/Fensterart.h"
 #include "platform/Layout.h"
+#include "platform/Pause.h"
 #include "tools/Graucode.h"
 
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <cmath>
 
@@ -27,9 +35,11 @@ using namespace Testumgebung;
 using namespace Simhilfe;
 
 namespace {
-constexpr double Faktor = 1.40625;
-// 1920 / 1.40625 = 1365.33 pixels: Qt reports 1365, the windows filling the
-// screen take 1366 to reach its last device pixel.
+// The screen in device pixels, and the factor that fits the layout to it.
+QSize Geraet(1920, 1080);
+double Faktor = 1.40625;
+// 1920 / 1.40625 = 3840 / 2.8125 = 1365.33 pixels: Qt reports 1365, the
+// windows filling the screen take 1366 to reach its last device pixel.
 constexpr int Versatz = (1366 - 1024) / 2;
 
 // The first and the last device pixel (counted from the widget's window)
@@ -71,11 +81,78 @@ void zelleKlicken(int spalte, int zeile, bool obenLinks)
 }
 
 // The window reaches the screen's last device pixel (a maximised window
-// takes the screen's size from the platform, which rounds it).
+// takes the screen's size from the platform, which rounds it: the offscreen
+// platform at 2.8125 gives the 1365 pixels it reports).
 bool fuelltBildschirm(const QWidget* w)
 {
-    return w->pos() == QPoint(0, 0) && std::lround(w->width() * Faktor) >= 1920
-        && std::lround(w->height() * Faktor) >= 1080;
+    return w->pos() == QPoint(0, 0)
+        && ((std::lround(w->width() * Faktor) >= Geraet.width() && std::lround(w->height() * Faktor) >= Geraet.height())
+            || w->geometry() == QGuiApplication::primaryScreen()->geometry());
+}
+
+// Pixels of a text colour (red or blue, also where antialiased on white or gray).
+int textpixel(const QImage& bild, QRgb farbe)
+{
+    int n = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x) {
+            const QColor p = bild.pixelColor(x, y);
+            const int eigen = qRed(farbe) ? p.red() : p.blue(), andere = qRed(farbe) ? std::max(p.green(), p.blue())
+                                                                                   : std::max(p.red(), p.green());
+            n += eigen - andere > 60;
+        }
+    return n;
+}
+
+// A field's text is shown whole: as many pixels of its colour as the text
+// drawn alone in the field's font at the screen's resolution.
+bool ganzeZiffern(QLineEdit* feld, QRgb farbe)
+{
+    const QImage gezeigt = feld->grab().toImage();
+    QImage allein(gezeigt.size() + QSize(40, 0), QImage::Format_RGB32);
+    allein.setDevicePixelRatio(gezeigt.devicePixelRatio());
+    allein.fill(Qt::white);
+    QPainter maler(&allein);
+    maler.setFont(feld->font());
+    maler.setPen(QColor::fromRgb(farbe));
+    maler.drawText(QPointF(4, feld->height() / 2.0 + feld->fontMetrics().ascent() / 2.0), feld->text());
+    maler.end();
+    const int soll = textpixel(allein, farbe), ist = textpixel(gezeigt, farbe);
+    if (ist * 10 < soll * 8)
+        qWarning("%s shows %d of %d pixels of its text", qPrintable(feld->objectName()), ist, soll);
+    return soll > 0 && ist * 10 >= soll * 8;
+}
+
+// The grid lines on a page's grid picture are whole on the screen where the
+// fields lie over them: no row of a horizontal line has a white pixel
+// between its ends.
+bool ganzeLinien(QWidget* gitter)
+{
+    // What the screen shows, as composed from the window's painting.
+    pause(50);
+    const QImage bild = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint o = gitter->mapToGlobal(QPoint(0, 0));
+    const QRect g(QPoint(int(std::ceil(o.x() * Faktor)), int(std::ceil(o.y() * Faktor))),
+                  QPoint(int((o.x() + gitter->width()) * Faktor) - 1, int((o.y() + gitter->height()) * Faktor) - 1));
+    int linien = 0;
+    for (int y = g.top(); y <= g.bottom(); ++y) {
+        int erste = -1, letzte = -1, schwarz = 0;
+        for (int x = g.left(); x <= g.right(); ++x)
+            if (qGray(bild.pixel(x, y)) < 64) {
+                ++schwarz;
+                erste = erste < 0 ? x : erste;
+                letzte = x;
+            }
+        if (schwarz * 10 < g.width() * 3)  // a row of a horizontal line (the grid covers 2/3 of the width)
+            continue;
+        ++linien;
+        for (int x = erste; x <= letzte; ++x)
+            if (qGray(bild.pixel(x, y)) > 200) {
+                qWarning("a gap in the line at %d,%d", x, y);
+                return false;
+            }
+    }
+    return linien >= 5;
 }
 
 bool gemalt(int spalte, int zeile)
@@ -157,6 +234,52 @@ private slots:
             }
     }
 
+    // Page 10 in instruction mode: after each check the closed fields show
+    // their digits whole and leave the grid lines whole; so does page 9
+    // after a switch to demonstration in mid-exercise.
+    void felderGanz()
+    {
+        Antworter antworter;
+        FormHaupt->ZugNeu(9);
+        TForm9* s10 = Form9;
+        const auto tippen = [](const std::array<QLineEdit*, 17>& felder, const QString& werte) {
+            for (int n = 1; n <= 16; ++n) {
+                felder[std::size_t(n)]->clear();
+                QTest::keyClicks(felder[std::size_t(n)], werte.mid(n - 1, 1));
+            }
+        };
+        s10->Start1Button->click();
+        tippen(s10->D1, QStringLiteral("2000020000200002"));
+        s10->D1Button->click();
+        QCOMPARE(s10->Phase, 2);
+        for (int n = 1; n <= 16; ++n)
+            QVERIFY2(ganzeZiffern(s10->D1[std::size_t(n)], 0xFFFF0000u), qPrintable(QString::number(n)));
+        QVERIFY(ganzeLinien(s10->Bild2));
+        s10->Start2Button->click();
+        tippen(s10->D2, QStringLiteral("0010010110100100"));
+        s10->D2Button->click();
+        QCOMPARE(s10->Phase, 4);
+        for (int n = 1; n <= 16; ++n) {
+            QVERIFY2(ganzeZiffern(s10->D1[std::size_t(n)], 0xFFFF0000u), qPrintable(QString::number(n)));
+            QVERIFY2(ganzeZiffern(s10->D2[std::size_t(n)], 0xFF0000FFu), qPrintable(QString::number(n)));
+        }
+        QVERIFY(ganzeLinien(s10->Bild2));
+        FormHaupt->Neu->trigger();
+
+        FormHaupt->ZugNeu(8);
+        TForm8* s9 = Form8;
+        s9->Start1Button->click();
+        tippen(s9->Hor, QStringLiteral("0000"));
+        FormHaupt->Demonstration1->trigger();
+        s9->HorizontalButton->click();
+        QCOMPARE(s9->Phase, 2);
+        for (int n = 1; n <= 16; ++n)
+            QVERIFY2(ganzeZiffern(s9->Hor[std::size_t(n)], 0xFFFF0000u), qPrintable(QString::number(n)));
+        QVERIFY(ganzeLinien(s9->Bild2));
+        FormHaupt->Neu->trigger();
+        FormHaupt->Lernprogramm1->trigger();
+    }
+
     void scanWieUnskaliert()
     {
         FormHaupt->ZugNeu(12);
@@ -192,7 +315,12 @@ int main(int argc, char** argv)
 {
     for (const char* v : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING"})
         qunsetenv(v);
-    Testumgebung::bildschirmVorbereiten("1920x1080", argc, argv);
+    if (qgetenv("QUORVEL_TESTBILDSCHIRM") == "3840x2160") {
+        Geraet = QSize(3840, 2160);
+        Faktor = 2.8125;
+    }
+    Testumgebung::bildschirmVorbereiten(QStringLiteral("%1x%2").arg(Geraet.width()).arg(Geraet.height()).toLatin1(),
+                                        argc, argv);
     QApplication app(argc, argv);
     Einpassung::uebernehmen();
     Testumgebung::anwendungEinrichten();

@@ -1,5 +1,5 @@
-// Page navigation: the page protocol, minimise and restore, the mode switch
-// and the menu states the pages set.
+// Page navigation: the page protocol, minimise and restore, the mode switch,
+// the menu states the pages set, and the About boxes of the "?" menus.
 #include "support/Testumgebung.h"
 
 #include "app/Ausstieg.h"
@@ -11,11 +11,13 @@
 #include "pages/LexFilter.h"
 #include "platform/Bildanzeige.h"
 #include "platform/Pause.h"
+#include "platform/Sprache.h"
 #include "platform/Steuerelemente.h"
 #include "sim/Blatt12.h"
 #include "sim/Einstellungen.h"
 
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 
 using namespace Testumgebung;
@@ -210,6 +212,58 @@ private slots:
         QVERIFY(schritte < 20);
         QVERIFY(!FormHaupt->isVisible());
         QVERIFY(!Form7->isVisible());
+    }
+
+    void ueber_data()
+    {
+        QTest::addColumn<bool>("simulator");
+        QTest::addColumn<bool>("deutsch");
+        QTest::addColumn<QString>("eintrag");
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QStringList>("inhalt");
+        const QString version = QStringLiteral("Quorvel " PROJEKTVERSION);
+        const QString qt = QString::fromLatin1(qVersion());
+        QTest::newRow("main window, English") << false << false << "UeberQuorvel" << "About Quorvel"
+            << QStringList{version, "GPL-3.0-or-later", "WITHOUT ANY WARRANTY", "running on Qt " + qt};
+        QTest::newRow("simulator, German") << true << true << "UeberQuorvel" << "Über Quorvel"
+            << QStringList{version, "GPL-3.0-or-later", "OHNE JEDE GEWÄHRLEISTUNG", "läuft mit Qt " + qt};
+        QTest::newRow("About Qt, German") << false << true << "UeberQt" << "Über Qt" << QStringList{qt};
+        QTest::newRow("About Qt, simulator") << true << false << "UeberQt" << "About Qt" << QStringList{qt};
+    }
+
+    // "About Quorvel" and "About Qt" follow the designed items of both "?"
+    // menus, and show their boxes modally in the edition's language.
+    void ueber()
+    {
+        QFETCH(bool, simulator);
+        QFETCH(bool, deutsch);
+        QFETCH(QString, eintrag);
+        QFETCH(QString, titel);
+        QFETCH(QStringList, inhalt);
+        Sprache::setzen(deutsch ? Sprache::Ausgabe::Deutsch : Sprache::Ausgabe::Englisch);
+        starten();
+        QMenu* menue = simulator ? Form12->Sonstiges1 : FormHaupt->Sonstiges;
+        QStringList namen;
+        for (QAction* a : menue->actions())
+            namen << a->objectName();
+        QCOMPARE(namen.mid(namen.indexOf(simulator ? "Info1" : "Info")),
+                 (QStringList{simulator ? "Info1" : "Info", simulator ? "N6" : "N4", "UeberQuorvel", "UeberQt"}));
+        if (simulator)
+            FormHaupt->ZugNeu(12);
+
+        QString gezeigterTitel, gezeigterText;
+        wennModal([&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                gezeigterTitel = box->windowTitle();
+                gezeigterText = box->text();
+                box->close();
+            }
+        });
+        menue->findChild<QAction*>(eintrag)->trigger();
+        Sprache::setzen(Sprache::Ausgabe::Entwurf);
+        QCOMPARE(gezeigterTitel, titel);
+        for (const QString& t : inhalt)
+            QVERIFY2(gezeigterText.contains(t), qPrintable(t + QStringLiteral(" in ") + gezeigterText));
     }
 };
 

@@ -20,9 +20,12 @@
 #include "app/Ausstieg.h"
 #include "app/Fenster.h"
 #include "app/HauptBlatt.h"
+#include "course/Blatt11.h"
+#include "course/Blatt7.h"
+#include "course/Blatt8.h"
+#include "course/Blatt9.h"
 #include "course/Falsch.h"
 #include "course/Korrektur.h"
-#include "course/Blatt11.h"
 #include "course/Kurshilfen.h"
 #include "pages/BilderGehirn.h"
 #include "pages/BilderLunge.h"
@@ -170,7 +173,16 @@ void simulator()
         }
     zellenMalen(muster);
     aufnehmen(QStringLiteral("51_muster"));
-    Form12->StartButton->click();
+    {
+        // Once in the middle of the scan (at its fourth measured angle).
+        int winkel = 0;
+        const auto mitte = QObject::connect(&Form12->Zustand, &Simulatorzustand::winkelFertig, Form12, [&winkel](int) {
+            if (++winkel == 4)
+                aufnehmen(QStringLiteral("52_scan_mitte"));
+        });
+        Form12->StartButton->click();
+        QObject::disconnect(mitte);
+    }
     aufnehmen(QStringLiteral("52_scan"));
     geoeffnet(QStringLiteral("53_graustufen"), Form12->GraucodezeigenButton, FormGraucode);
     geoeffnet(QStringLiteral("54_filter"), Form12->FilterzeigenButton, FormFilter);
@@ -199,6 +211,115 @@ void einstellen(std::initializer_list<QRadioButton*> knoepfe)
 }
 
 void sinogramm();
+
+// Closes every verdict and correction dialog as soon as it is up.
+class Beantworter : public QObject
+{
+public:
+    Beantworter()
+    {
+        m_uhr.setInterval(5);
+        connect(&m_uhr, &QTimer::timeout, this, [] {
+            if (FormFalsch->isVisible())
+                FormFalsch->OKButton->click();
+            if (FormKorrektur->isVisible())
+                FormKorrektur->OKButton->click();
+        });
+        m_uhr.start();
+    }
+
+private:
+    QTimer m_uhr;
+};
+
+void tippen(QLineEdit* feld, const QString& text)
+{
+    feld->clear();
+    QTest::keyClicks(feld, text);
+}
+
+// Typed shares, one character per field of 1 to `werte`'s length.
+template <std::size_t N>
+void tippen(const std::array<QLineEdit*, N>& felder, const QString& werte, int von = 1)
+{
+    for (int i = 0; i < werte.size(); ++i)
+        tippen(felder[std::size_t(von + i)], werte.mid(i, 1));
+}
+
+// The exercise pages with entry fields through every check: page 9 in
+// instruction and, after a mode switch in mid-exercise, in demonstration;
+// page 10 in instruction; page 12 to its end.
+void uebungen()
+{
+    const Beantworter beantworter;
+    FormHaupt->ZugNeu(8);
+    TForm8* s9 = Form8;
+    s9->Start1Button->click();
+    tippen(s9->Hor, QStringLiteral("00001111111"));
+    aufnehmen(QStringLiteral("83_seite9_offen"));
+    tippen(s9->Hor, QStringLiteral("10000"), 12);
+    s9->HorizontalButton->click();
+    aufnehmen(QStringLiteral("84_seite9_horizontal"));
+    s9->Start2Button->click();
+    tippen(s9->Ver, QStringLiteral("0110011001100110"));
+    s9->VertikalButton->click();
+    aufnehmen(QStringLiteral("85_seite9_vertikal"));
+    s9->SummenButton->click();
+    s9->FaerbeButton->click();
+    aufnehmen(QStringLiteral("86_seite9_grau"));
+    FormHaupt->Neu->trigger();
+    s9->Start1Button->click();
+    tippen(s9->Hor, QStringLiteral("0000"));
+    FormHaupt->Demonstration1->trigger();
+    aufnehmen(QStringLiteral("87_seite9_demonstration"));
+    s9->HorizontalButton->click();
+    s9->Start2Button->click();
+    s9->VertikalButton->click();
+    aufnehmen(QStringLiteral("88_seite9_verteilt"));
+    FormHaupt->Neu->trigger();
+    FormHaupt->Lernprogramm1->trigger();
+
+    FormHaupt->ZugNeu(9);
+    TForm9* s10 = Form9;
+    s10->Start1Button->click();
+    tippen(s10->D1, QStringLiteral("2000020000200002"));
+    s10->D1Button->click();
+    aufnehmen(QStringLiteral("89_seite10_d1"));
+    s10->Start2Button->click();
+    tippen(s10->D2, QStringLiteral("0010010110100100"));
+    s10->D2Button->click();
+    aufnehmen(QStringLiteral("90_seite10_d2"));
+    s10->Summen1Button->click();
+    s10->ZeigeButton->click();
+    aufnehmen(QStringLiteral("91_seite10_gezeigt"));
+    s10->Summen2Button->click();
+    s10->FaerbeButton->click();
+    aufnehmen(QStringLiteral("92_seite10_grau"));
+    FormHaupt->Neu->trigger();
+
+    FormHaupt->ZugNeu(11);
+    TForm11* s12 = Form11;
+    s12->StartHoriButton->click();
+    tippen(s12->Int, QStringLiteral("100"));
+    s12->HorizontalButton->click();
+    tippen(s12->Hor, QStringLiteral("111000000"));
+    aufnehmen(QStringLiteral("93_seite12_horizontal"));
+    s12->StartVertiButton->click();
+    tippen(s12->Int, QStringLiteral("100"), 4);
+    s12->VertikalButton->click();
+    tippen(s12->Ver, QStringLiteral("100100100"));
+    s12->SummenButton->click();
+    aufnehmen(QStringLiteral("94_seite12_summen"));
+    s12->Farbe2->click();
+    const int c = Bildschirmbreite * 54 / 800;
+    for (auto [r, j] : {std::pair{1, 2}, {1, 3}, {2, 1}, {3, 1}})
+        QTest::mouseClick(s12->Bild2, Qt::LeftButton, Qt::NoModifier, QPoint(j * c + 8, r * c + 8));
+    s12->Farbe1->click();
+    QTest::mouseClick(s12->Bild2, Qt::LeftButton, Qt::NoModifier, QPoint(c + 8, c + 8));
+    s12->FertigButton->click();
+    aufnehmen(QStringLiteral("95_seite12_fertig"));
+    FormHaupt->Neu->trigger();
+}
 
 // The simulator's further states: the end of a scan in every display mode,
 // with convolution and with progression, filters, an own kernel, the gray
@@ -338,6 +459,34 @@ void sinogramm()
     FormSinogramm->hide();
 }
 
+// The states the program's listing in software centres shows (its AppStream
+// screenshots, copied by scripts/screenshots): the simulator in the middle of
+// a scan of the library's brain, taken in the wait after the row of 90
+// degrees, and, after the simulator's way back to the course, page 8's
+// exercise worked through. Taken last, so that no earlier picture changes.
+void auslage()
+{
+    FormHaupt->ZugNeu(12);
+    TFormEinstellungen* e = FormEinstellungen;
+    einstellen({e->Rastergroesse38, e->Winkel2, e->Alles, e->ohneVerlauf, e->ohneFaltung});
+    Form12->BibliothekButton->click();
+    FormBilder38->Bilder->setCurrentIndex(2);
+    FormBilder38->UebernehmenButton->click();
+    const auto mitte = QObject::connect(&Form12->Zustand, &Simulatorzustand::winkelFertig, Form12, [](int winkel) {
+        if (winkel == 90)
+            QTimer::singleShot(0, Form12, [] { aufnehmen(QStringLiteral("90_scan_mitte")); });
+    });
+    Form12->StartButton->click();
+    QObject::disconnect(mitte);
+
+    Form12->Zurueck->trigger();
+    FormHaupt->ZugNeu(7);
+    for (QPushButton* k : {Form7->Start1Button, Form7->HorizontalButton, Form7->Start2Button, Form7->VertikalButton,
+                           Form7->SummenButton, Form7->FaerbeButton})
+        k->click();
+    aufnehmen(QStringLiteral("91_uebung_fertig"));
+}
+
 int aufnahmenMachen(const std::function<void()>& starten, const QString& ordner)
 {
     ziel = QDir(ordner);
@@ -390,6 +539,9 @@ int aufnahmenMachen(const std::function<void()>& starten, const QString& ordner)
     fenster(QStringLiteral("38_gehirn"), FormBilderGehirn);
     simulator();
     simulatorWeiter();
+    auslage();
+    // Last, so that the dialogs' earlier states are those of a fresh start.
+    uebungen();
     geometrieDatei.close();
     return 0;
 }

@@ -1,8 +1,10 @@
 // The drawing surface, pixel by pixel: every window draws through it.
 #include "support/Testumgebung.h"
 
+#include "platform/Feinzeichnung.h"
 #include "platform/Zeichenflaeche.h"
 
+#include <cmath>
 #include <random>
 
 namespace {
@@ -10,6 +12,7 @@ constexpr QRgb W = 0xFFFFFFFFu;
 constexpr QRgb S = 0xFF000000u;
 constexpr QRgb R = 0xFFFF0000u;
 constexpr QRgb G = 0xFF808080u;
+constexpr QRgb Weiss = W, Schwarz = S, Rot = R, Grau = G, Blau = 0xFF0000FFu, Tumor = 0xFF7E7E7Eu;
 
 // The surface as rows of characters: '.' white, '#' black, 'r' red, 'g' gray, '?' other.
 QStringList bild(const Zeichenflaeche& f)
@@ -303,6 +306,113 @@ private slots:
         f.setzeGroesse(3, 1);
         QCOMPARE(bild(f), QStringList{"##."});
         QCOMPARE(f.pixel(5, 5), W);  // outside reads white
+    }
+
+    // Drawing at the device's resolution (a scaled screen): the simulator's
+    // grid of 38 cells with painted cells, a tumour circle, a flood fill and
+    // a copy, recorded and drawn again at the factor.
+    void feinzeichnung_data()
+    {
+        QTest::addColumn<double>("faktor");
+        for (double f : {1.2, 1.40625, 1.8, 1600.0 / 768, 2.8125})
+            QTest::newRow(qPrintable(QString::number(f))) << f;
+    }
+
+    void feinzeichnung()
+    {
+        QFETCH(double, faktor);
+        constexpr int n = 38, c = 8, nc = n * c;
+        const auto zeichnen = [](Zeichenflaeche& z) {
+            z.setzePinsel(Weiss);
+            z.fillRect(0, 0, z.breite(), z.hoehe());
+            z.setzeStift(Schwarz);
+            for (int i = 0; i <= n; ++i) {
+                z.moveTo(i * c, 0);
+                z.lineTo(i * c, nc + 1);
+                z.moveTo(0, i * c);
+                z.lineTo(nc + 1, i * c);
+            }
+            z.setzePinsel(Grau);
+            for (int k = 3; k <= 12; ++k)  // a block of painted cells, as the learner paints them
+                for (int j = 3; j <= 5; ++j)
+                    z.fillRect((k - 1) * c + 1, (j - 1) * c + 1, k * c, j * c);
+            z.setzePinsel(Tumor);
+            z.setzeStift(Rot);
+            z.ellipse(100, 100, 181, 181);
+            z.setzeStift(Schwarz);
+            z.setzePinsel(Blau);
+            z.floodFill(nc - 4, nc - 4, Weiss, Zeichenflaeche::Fuellart::Flaeche);
+            Zeichenflaeche quelle(40, 40);
+            quelle.setzeStift(Rot);
+            quelle.moveTo(0, 0);
+            quelle.lineTo(39, 39);
+            z.copyRectAnd(QRect(200, 20, 40, 40), quelle, QRect(0, 0, 40, 40));
+        };
+        Zeichenflaeche::setzeAufzeichnung(true, faktor);
+        Zeichenflaeche fein(nc + 1, nc + 1);
+        zeichnen(fein);
+        Zeichenflaeche::setzeAufzeichnung(false);
+        Zeichenflaeche ohne(nc + 1, nc + 1);
+        zeichnen(ohne);
+        // the pixels the program reads are those drawn without recording
+        QCOMPARE(fein.bild(), ohne.bild());
+        QVERIFY(!ohne.befehle());
+        QVERIFY(fein.befehle());
+
+        QImage g(Fein::kante(nc + 1, faktor), Fein::kante(nc + 1, faktor), QImage::Format_RGB32);
+        g.fill(0xFFFFFFFFu);
+        Fein::Feinmaler(g, nc + 1, nc + 1, faktor).zeichnen(*fein.befehle());
+        const int w = Fein::strichbreite(1, faktor);
+        QCOMPARE(w, faktor < 1.5 ? 1 : int(std::lround(faktor)));
+
+        // Across a row of cells through the painted ones: every vertical
+        // line is w device pixels wide, and the cells beside it reach it.
+        for (int zeile : {1, 4, 30}) {
+            const int y = Fein::kante((zeile - 1) * c + c / 2, faktor);
+            std::vector<int> breiten;
+            int lauf = 0;
+            for (int x = 0; x < g.width(); ++x) {
+                const QRgb p = g.pixel(x, y);
+                if (p == Schwarz) {
+                    ++lauf;
+                    continue;
+                }
+                if (lauf)
+                    breiten.push_back(lauf);
+                lauf = 0;
+                if (zeile == 4 && x > Fein::kante(2 * c + 2, faktor) && x < Fein::kante(12 * c - 1, faktor))
+                    QVERIFY2(p == Grau, qPrintable(QStringLiteral("a gap beside a line at %1").arg(x)));
+            }
+            if (lauf)
+                breiten.push_back(lauf);
+            QCOMPARE(int(breiten.size()), n + 1);
+            for (int b : breiten)
+                QCOMPARE(b, w);
+        }
+
+        // The circle's edge: from row to row (where it is steep) and from
+        // column to column (where it is flat) it moves by one device pixel at most.
+        const int x0 = Fein::kante(100, faktor), x1 = Fein::kante(181, faktor);
+        const double mitte = (x0 + x1) / 2.0, radius = (x1 - x0) / 2.0, band = radius * 0.65;
+        const auto rand = [&](int i, bool zeilenweise) {
+            for (int k = x0; k < x1; ++k) {
+                const QRgb p = zeilenweise ? g.pixel(k, i) : g.pixel(i, k);
+                if (p == Rot || p == Tumor)
+                    return k;
+            }
+            return -1;
+        };
+        for (const bool zeilenweise : {true, false})
+            for (int i = int(mitte - band); i < int(mitte + band); ++i)
+                QVERIFY2(std::abs(rand(i + 1, zeilenweise) - rand(i, zeilenweise)) <= 1,
+                         qPrintable(QStringLiteral("a step at %1").arg(i)));
+
+        // The flood fill reaches the lines around its cell, at their band.
+        const int y = Fein::kante(nc - 4, faktor);
+        QCOMPARE(g.pixel(Fein::kante(nc, faktor) - 1, y), Blau);
+        QCOMPARE(g.pixel(Fein::kante(nc - c + 1, faktor), y), Blau);
+        // the copied line is there, ANDed onto the grid
+        QCOMPARE(g.pixel(Fein::kante(220, faktor) + w / 2, Fein::kante(40, faktor) + w / 2), Rot & Schwarz);
     }
 };
 

@@ -222,7 +222,7 @@ private slots:
             return namen.join(' ');
         };
         QCOMPARE(folge(f->Datei), QStringLiteral("Neu1 Minimieren1 - Zurueck - Beenden"));
-        QCOMPARE(folge(f->Sonstiges1), QStringLiteral("Hilfe - Danksagung Quellen2 - Info1"));
+        QCOMPARE(folge(f->Sonstiges1), QStringLiteral("Hilfe - Danksagung Quellen2 - Info1 - UeberQuorvel UeberQt"));
     }
 
     void malenAnDenRaendern_data()

@@ -121,16 +121,17 @@ void startenWieDasProgramm()
     QCoreApplication::processEvents();
 }
 
-void offscreenBildschirm(QSize groesse)
+void offscreenBildschirm(QSize groesse, int dpi)
 {
     static QTemporaryFile datei(QDir::tempPath() + QStringLiteral("/quorvel-bildschirm-XXXXXX.json"));
     if (!datei.open())
         qFatal("no temporary file for the screen");
     datei.resize(0);
     datei.write(QStringLiteral(R"({"screens": [{"name": "Test", "x": 0, "y": 0, "width": %1, "height": %2,)"
-                               R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                               R"( "logicalDpi": %3, "logicalBaseDpi": 96, "dpr": 1}]})")
                     .arg(groesse.width())
                     .arg(groesse.height())
+                    .arg(dpi)
                     .toUtf8());
     datei.flush();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(datei.fileName()));

@@ -42,8 +42,9 @@ void abbauen();
 
 // Before the application object: the offscreen platform pretends a screen of
 // that many device pixels from now on (a test of scaling then runs the
-// program's own start-up on it).
-void offscreenBildschirm(QSize groesse);
+// program's own start-up on it); a logical DPI above 96 makes the platform
+// scale by itself, as a desktop set to a larger font DPI does.
+void offscreenBildschirm(QSize groesse, int dpi = 96);
 // Before the application object, for tools that take a screen as "WxH": the
 // size (invalid for anything else); on the offscreen platform a screen of
 // that size is pretended, and the program's start-up (Einpassung) fits the
