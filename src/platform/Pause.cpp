@@ -10,12 +10,12 @@
 #include <sys/prctl.h>
 #endif
 
-void pause(int ms)
+namespace {
+
+// Waits a little more than grenze nanoseconds, measured by uhr (running).
+void wartenBis(const QElapsedTimer& uhr, qint64 grenze)
 {
-    QElapsedTimer uhr;
-    uhr.start();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    const qint64 grenze = qint64(ms) * 1000000;  // nanoseconds
     constexpr qint64 millisekunde = 1000000;
     for (qint64 rest = grenze - uhr.nsecsElapsed(); rest >= 0; rest = grenze - uhr.nsecsElapsed()) {
         if (rest < millisekunde) {
@@ -47,4 +47,26 @@ void pause(int ms)
         if (!abgelaufen)
             return;
     }
+}
+
+}  // namespace
+
+void pause(int ms)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    wartenBis(uhr, qint64(ms) * 1000000);
+}
+
+void Takt::beginnen()
+{
+    m_uhr.start();
+}
+
+void Takt::warten(int ms)
+{
+    if (!m_uhr.isValid())
+        m_uhr.start();
+    wartenBis(m_uhr, qint64(ms) * 1000000);
+    m_uhr.start();
 }

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 
 class TestPlattform : public QObject
@@ -127,6 +128,36 @@ private slots:
         pause(50);
         QVERIFY(innenFertig >= 150);
         QVERIFY(uhr.elapsed() >= innenFertig);
+    }
+
+    void taktZaehltDieArbeitMit_data()
+    {
+        QTest::addColumn<int>("arbeit");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("step shorter than the pace") << 100 << 250;
+        QTest::newRow("step longer than the pace") << 300 << 250;
+    }
+
+    void taktZaehltDieArbeitMit()
+    {
+        // the work between two waits is part of the step: the wait ends ms
+        // after the previous one (or at once after a longer step), and
+        // pending events still run in it
+        QFETCH(int, arbeit);
+        QFETCH(int, ms);
+        Takt takt;
+        takt.beginnen();
+        QElapsedTimer schritt;
+        schritt.start();
+        QThread::msleep(ulong(arbeit));
+        bool ereignis = false;
+        QTimer::singleShot(0, [&] { ereignis = true; });
+        QElapsedTimer warten;
+        warten.start();
+        takt.warten(ms);
+        QVERIFY(schritt.nsecsElapsed() > qint64(std::max(arbeit, ms)) * 1000000);
+        QVERIFY2(warten.elapsed() < ms, qPrintable(QString::number(warten.elapsed())));
+        QVERIFY(ereignis);
     }
 
     void pauseLaesstProzessorRuhen()
