@@ -1,6 +1,7 @@
 #include "platform/Pause.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -61,12 +62,14 @@ void pause(int ms)
 void Takt::beginnen()
 {
     m_uhr.start();
+    m_soll = 0;
 }
 
 void Takt::warten(int ms)
 {
     if (!m_uhr.isValid())
-        m_uhr.start();
-    wartenBis(m_uhr, qint64(ms) * 1000000);
-    m_uhr.start();
+        beginnen();
+    const qint64 schritt = qint64(ms) * 1000000;
+    m_soll = std::max(m_soll + schritt, m_uhr.nsecsElapsed() - schritt);
+    wartenBis(m_uhr, m_soll);
 }

@@ -11,12 +11,14 @@
 // shutting down its event loops.
 void pause(int ms);
 
-// The pace of an animation: each wait ends ms milliseconds after the previous
-// one ended, so the drawing done between two waits is part of the step rather
-// than added to it, and a scan keeps its pace on any screen whose drawing
-// fits into a step. A step that took longer than ms still handles the pending
-// events once (pause(0)), so the window is painted and input is taken. The
-// first wait after beginnen() counts from there.
+// The pace of an animation: the k-th wait after beginnen() ends k times ms
+// milliseconds after it, so the drawing done between two waits is part of
+// the step rather than added to it, and a scan keeps its pace on any screen
+// whose drawing fits into a step on average. A step that overran shortens the
+// next wait; at most one step is made up that way, so a long stall (a pause,
+// a dragged window) is never followed by a rush. Every wait handles the
+// pending events at least once (pause(0)), so the window is painted and input
+// is taken even when no time is left.
 class Takt
 {
 public:
@@ -25,4 +27,5 @@ public:
 
 private:
     QElapsedTimer m_uhr;
+    qint64 m_soll = 0;  // where the last wait ended by the pace, ns after beginnen()
 };
