@@ -70,6 +70,7 @@ void Takt::warten(int ms)
     if (!m_uhr.isValid())
         beginnen();
     const qint64 schritt = qint64(ms) * 1000000;
-    m_soll = std::max(m_soll + schritt, m_uhr.nsecsElapsed() - schritt);
+    constexpr qint64 hoechstensNachholen = 100000000;  // ns, for short steps
+    m_soll = std::max(m_soll + schritt, m_uhr.nsecsElapsed() - std::max(schritt, hoechstensNachholen));
     wartenBis(m_uhr, m_soll);
 }

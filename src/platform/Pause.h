@@ -15,8 +15,9 @@ void pause(int ms);
 // milliseconds after it, so the drawing done between two waits is part of
 // the step rather than added to it, and a scan keeps its pace on any screen
 // whose drawing fits into a step on average. A step that overran shortens the
-// next wait; at most one step is made up that way, so a long stall (a pause,
-// a dragged window) is never followed by a rush. Every wait handles the
+// next waits; at most one step, or 100 ms of short steps, is made up that way
+// (a slow first step of a scan is absorbed, a long stall such as a pause is
+// never followed by a rush). Every wait handles the
 // pending events at least once (pause(0)), so the window is painted and input
 // is taken even when no time is left.
 class Takt
