@@ -1,6 +1,7 @@
 #include "platform/Pause.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -10,12 +11,12 @@
 #include <sys/prctl.h>
 #endif
 
-void pause(int ms)
+namespace {
+
+// Waits a little more than grenze nanoseconds, measured by uhr (running).
+void wartenBis(const QElapsedTimer& uhr, qint64 grenze)
 {
-    QElapsedTimer uhr;
-    uhr.start();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    const qint64 grenze = qint64(ms) * 1000000;  // nanoseconds
     constexpr qint64 millisekunde = 1000000;
     for (qint64 rest = grenze - uhr.nsecsElapsed(); rest >= 0; rest = grenze - uhr.nsecsElapsed()) {
         if (rest < millisekunde) {
@@ -47,4 +48,29 @@ void pause(int ms)
         if (!abgelaufen)
             return;
     }
+}
+
+}  // namespace
+
+void pause(int ms)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    wartenBis(uhr, qint64(ms) * 1000000);
+}
+
+void Takt::beginnen()
+{
+    m_uhr.start();
+    m_soll = 0;
+}
+
+void Takt::warten(int ms)
+{
+    if (!m_uhr.isValid())
+        beginnen();
+    const qint64 schritt = qint64(ms) * 1000000;
+    constexpr qint64 hoechstensNachholen = 100000000;  // ns, for short steps
+    m_soll = std::max(m_soll + schritt, m_uhr.nsecsElapsed() - std::max(schritt, hoechstensNachholen));
+    wartenBis(m_uhr, m_soll);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Simulator.h"
+#include "platform/Pause.h"
 #include "platform/Zeichenflaeche.h"
 #include "sim/Simulatorzustand.h"
 
@@ -223,4 +224,7 @@ private:
     std::vector<QRect> m_schmutz;
     // The progress display's navy half disc on white.
     Zeichenflaeche m_halbscheibe;
+    // The scan's pace: the waits after each ray and each angle count from the
+    // end of the previous wait, so drawing a step does not lengthen the scan.
+    Takt m_takt;
 };

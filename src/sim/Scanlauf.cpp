@@ -298,7 +298,7 @@ void TForm12::RoentgenZeichnen(int drehwinkel, int strahl, int anzahl)
     if (mitVerlauf()) {
         Sichtbild->flaeche().copyRectAnd(zeichenRechteck(), f, zeichenRechteck());
         Sichtbild->aktualisieren();
-        pause(100);
+        m_takt.warten(100);
     }
 }
 
@@ -317,6 +317,7 @@ void TForm12::SchleifeBeginn(int projektionen)
     musterAufSichtbild();
     FormProgressBar->ProgressBar1->setRange(0, projektionen + 1);
     FormProgressBar->ProgressBar1->setValue(0);
+    m_takt.beginnen();
 }
 
 bool TForm12::SchleifeAbbruch()
@@ -354,7 +355,7 @@ void TForm12::WinkelEnde(int drehwinkel)
         Sichtbild->flaeche().copyRect(zeichenRechteck(), Image1->flaeche(), zeichenRechteck());
         musterAufSichtbild();
     }
-    pause(10);
+    m_takt.warten(10);
 }
 
 void TForm12::ZeileGemessen(int drehwinkel)

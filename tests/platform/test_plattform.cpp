@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 
 class TestPlattform : public QObject
@@ -127,6 +128,44 @@ private slots:
         pause(50);
         QVERIFY(innenFertig >= 150);
         QVERIFY(uhr.elapsed() >= innenFertig);
+    }
+
+    void taktZaehltDieArbeitMit_data()
+    {
+        // work before the first of three waits of 250 ms; whether each wait
+        // is cut short (the work is part of the step, an overrun step is made
+        // up in the next, but never more than one step) or full
+        QTest::addColumn<int>("arbeit");
+        QTest::addColumn<QList<bool>>("kurz");
+        QTest::newRow("step shorter than the pace") << 150 << QList<bool>{true, false, false};
+        QTest::newRow("overrun made up in the next step") << 400 << QList<bool>{true, true, false};
+        QTest::newRow("a long stall makes up one step only") << 1000 << QList<bool>{true, true, false};
+    }
+
+    void taktZaehltDieArbeitMit()
+    {
+        QFETCH(int, arbeit);
+        QFETCH(QList<bool>, kurz);
+        constexpr int ms = 250;
+        Takt takt;
+        takt.beginnen();
+        QElapsedTimer gesamt;
+        gesamt.start();
+        QThread::msleep(ulong(arbeit));
+        for (int i = 0; i < kurz.size(); ++i) {
+            bool ereignis = false;
+            QTimer::singleShot(0, [&] { ereignis = true; });
+            QElapsedTimer warten;
+            warten.start();
+            takt.warten(ms);
+            const qint64 dauer = warten.elapsed();
+            QVERIFY(ereignis);  // pending events ran in every wait
+            if (kurz[i])
+                QVERIFY2(dauer < ms * 4 / 5, qPrintable(QStringLiteral("wait %1: %2 ms").arg(i).arg(dauer)));
+            else
+                QVERIFY2(dauer >= ms * 9 / 10, qPrintable(QStringLiteral("wait %1: %2 ms").arg(i).arg(dauer)));
+        }
+        QVERIFY(gesamt.elapsed() >= std::max(arbeit, ms));
     }
 
     void pauseLaesstProzessorRuhen()
