@@ -12,7 +12,7 @@
     <name>Kommandozeile</name>
     <message>
         <source>A course on image reconstruction in computed tomography, with a scan simulator.
-Qt&apos;s own options, such as -platform or -style, are passed on to Qt.</source>
+Qt's own options, such as -platform or -style, are passed on to Qt.</source>
         <translation>Ein Kurs zur Bildrekonstruktion in der Computertomographie, mit einem Scan-Simulator.
 Die Optionen von Qt selbst, etwa -platform oder -style, werden an Qt weitergegeben.</translation>
     </message>
@@ -21,11 +21,11 @@ Die Optionen von Qt selbst, etwa -platform oder -style, werden an Qt weitergegeb
         <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
-        <source>%1: unknown option &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
+        <source>%1: unknown option '%2' (try '%1 --help')</source>
         <translation>%1: unbekannte Option „%2“ (siehe „%1 --help“)</translation>
     </message>
     <message>
-        <source>%1: unexpected argument &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
+        <source>%1: unexpected argument '%2' (try '%1 --help')</source>
         <translation>%1: unerwartetes Argument „%2“ (siehe „%1 --help“)</translation>
     </message>
     <message>
@@ -482,10 +482,6 @@ hier Zeile für Zeile</translation>
         <translation>CT-Bild &amp;löschen aus</translation>
     </message>
     <message>
-        <source>CT Picture load from</source>
-        <translation>CT-Bild l&amp;aden aus</translation>
-    </message>
-    <message>
         <source>Picture &amp;%1</source>
         <translation>Bild &amp;%1</translation>
     </message>
@@ -498,7 +494,7 @@ hier Zeile für Zeile</translation>
         <translation>&amp;Röntgenstrahlung</translation>
     </message>
     <message>
-        <source>&amp;&quot;Real&quot; Computer Tomography</source>
+        <source>&amp;"Real" Computer Tomography</source>
         <translation>„Reale“ &amp;Computertomographie</translation>
     </message>
     <message>
@@ -576,6 +572,74 @@ hier Zeile für Zeile</translation>
     <message>
         <source>Archive: edit</source>
         <translation>Archiv bearbeiten</translation>
+    </message>
+    <message>
+        <source>Computer &amp;Tomography</source>
+        <translation>Computer&amp;tomograph</translation>
+    </message>
+    <message>
+        <source>CT Picture &amp;load from</source>
+        <translation>CT-Bild l&amp;aden aus</translation>
+    </message>
+    <message>
+        <source>Pattern grid</source>
+        <translation>Vorlagenraster</translation>
+    </message>
+    <message>
+        <source>Scan drawing</source>
+        <translation>Scan-Zeichnung</translation>
+    </message>
+    <message>
+        <source>X-ray source</source>
+        <translation>Strahlenquelle</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detektor</translation>
+    </message>
+    <message>
+        <source>Scan area</source>
+        <translation>Scanbereich</translation>
+    </message>
+    <message>
+        <source>CT picture</source>
+        <translation>CT-Bild</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>Fortschritt des Scans</translation>
+    </message>
+    <message>
+        <source>Start the scan</source>
+        <translation>Scan starten</translation>
+    </message>
+    <message>
+        <source>Pause the scan</source>
+        <translation>Scan anhalten</translation>
+    </message>
+    <message>
+        <source>Stop the scan</source>
+        <translation>Scan abbrechen</translation>
+    </message>
+    <message>
+        <source>Speed up the scan while held</source>
+        <translation>Scan beschleunigen, solange gedrückt</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+    <message>
+        <source>Scan stopped</source>
+        <translation>Scan abgebrochen</translation>
+    </message>
+    <message>
+        <source>Scan finished</source>
+        <translation>Scan beendet</translation>
+    </message>
+    <message>
+        <source>Pattern grid, %1 by %1 cells, %2 cells drawn</source>
+        <translation>Vorlagenraster, %1 mal %1 Kästchen, %2 Kästchen gemalt</translation>
     </message>
 </context>
 <context>
@@ -768,6 +832,18 @@ Kursteam für den Unterricht erstellt.</translation>
         <source>With this curl in the page you can move through the lesson.</source>
         <translation>Mit diesem Eselsohr blättern Sie durch den Kurs.</translation>
     </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Arrow to the page curl</source>
+        <translation>Pfeil zum Eselsohr</translation>
+    </message>
 </context>
 <context>
     <name>TFormArchiv</name>
@@ -833,6 +909,18 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Save as picture %1</source>
+        <translation>Speichern als Bild %1</translation>
+    </message>
+    <message>
+        <source>Delete picture %1</source>
+        <translation>Bild %1 löschen</translation>
+    </message>
+    <message>
+        <source>Load picture %1</source>
+        <translation>Bild %1 laden</translation>
     </message>
 </context>
 <context>
@@ -958,12 +1046,16 @@ Kursteam für den Unterricht erstellt.</translation>
         <translation>0</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
+        <source>'%1' is not a valid integer value</source>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
         <source>1/%1(%2)</source>
         <translation>1/%1(%2)</translation>
+    </message>
+    <message>
+        <source>Kernel row %1, column %2</source>
+        <translation>Faltungskern Zeile %1, Spalte %2</translation>
     </message>
 </context>
 <context>
@@ -1068,7 +1160,7 @@ Kursteam für den Unterricht erstellt.</translation>
 <context>
     <name>TFormFalsch</name>
     <message>
-        <source>That&apos;s not right.</source>
+        <source>That's not right.</source>
         <translation>Das ist nicht richtig.</translation>
     </message>
     <message>
@@ -1205,6 +1297,14 @@ Kursteam für den Unterricht erstellt.</translation>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>Gray scale window down</source>
+        <translation>Graufenster nach unten</translation>
+    </message>
+    <message>
+        <source>Gray scale window up</source>
+        <translation>Graufenster nach oben</translation>
+    </message>
 </context>
 <context>
     <name>TFormHaupt</name>
@@ -1320,6 +1420,22 @@ Kursteam für den Unterricht erstellt.</translation>
         <source>&amp;Info</source>
         <translation>&amp;Info</translation>
     </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>TFormHilfe</name>
@@ -1416,7 +1532,7 @@ Kursteam für den Unterricht erstellt.</translation>
 <context>
     <name>TFormLexikonComputertomograph</name>
     <message>
-        <source>The &apos;real&apos; comper tomography</source>
+        <source>The 'real' comper tomography</source>
         <translation>Die „reale“ Computertomographie</translation>
     </message>
     <message>
@@ -1646,7 +1762,7 @@ Kursteam für den Unterricht erstellt.</translation>
         <translation>Profil der Zeile</translation>
     </message>
     <message>
-        <source>RMS: what remains after fitting each picture&apos;s scale and offset to the pattern; 0 is perfect.</source>
+        <source>RMS: what remains after fitting each picture's scale and offset to the pattern; 0 is perfect.</source>
         <translation>RMS: was nach Anpassung von Maßstab und Versatz an die Vorlage bleibt; 0 ist ideal.</translation>
     </message>
     <message>
@@ -1754,12 +1870,16 @@ Kursteam für den Unterricht erstellt.</translation>
         <translation>Weg %1, Messwert %2</translation>
     </message>
     <message>
-        <source>Export the sinogram&apos;s pictures and data to</source>
+        <source>Export the sinogram's pictures and data to</source>
         <translation>Bilder und Daten des Sinogramms exportieren nach</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Profile plot</source>
+        <translation>Profildiagramm</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +1919,13 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>About Qt</source>
         <translation>Über Qt</translation>
+    </message>
+</context>
+<context>
+    <name>Zellcursor</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
 </context>
 </TS>

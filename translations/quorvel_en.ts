@@ -12,21 +12,21 @@
     <name>Kommandozeile</name>
     <message>
         <source>A course on image reconstruction in computed tomography, with a scan simulator.
-Qt&apos;s own options, such as -platform or -style, are passed on to Qt.</source>
+Qt's own options, such as -platform or -style, are passed on to Qt.</source>
         <translation>A course on image reconstruction in computed tomography, with a scan simulator.
-Qt&apos;s own options, such as -platform or -style, are passed on to Qt.</translation>
+Qt's own options, such as -platform or -style, are passed on to Qt.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
         <translation>Displays this help.</translation>
     </message>
     <message>
-        <source>%1: unknown option &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
-        <translation>%1: unknown option &apos;%2&apos; (try &apos;%1 --help&apos;)</translation>
+        <source>%1: unknown option '%2' (try '%1 --help')</source>
+        <translation>%1: unknown option '%2' (try '%1 --help')</translation>
     </message>
     <message>
-        <source>%1: unexpected argument &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
-        <translation>%1: unexpected argument &apos;%2&apos; (try &apos;%1 --help&apos;)</translation>
+        <source>%1: unexpected argument '%2' (try '%1 --help')</source>
+        <translation>%1: unexpected argument '%2' (try '%1 --help')</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
@@ -482,10 +482,6 @@ row by row</translation>
         <translation>CT Picture &amp;delete from</translation>
     </message>
     <message>
-        <source>CT Picture load from</source>
-        <translation>CT Picture &amp;load from</translation>
-    </message>
-    <message>
         <source>Picture &amp;%1</source>
         <translation>Picture &amp;%1</translation>
     </message>
@@ -498,8 +494,8 @@ row by row</translation>
         <translation>&amp;X-rays</translation>
     </message>
     <message>
-        <source>&amp;&quot;Real&quot; Computer Tomography</source>
-        <translation>&quot;&amp;Real&quot; Computer Tomography</translation>
+        <source>&amp;"Real" Computer Tomography</source>
+        <translation>"&amp;Real" Computer Tomography</translation>
     </message>
     <message>
         <source>&amp;Filters and Convolutions</source>
@@ -576,6 +572,74 @@ row by row</translation>
     <message>
         <source>Archive: edit</source>
         <translation>Archive: edit</translation>
+    </message>
+    <message>
+        <source>Computer &amp;Tomography</source>
+        <translation>Computer &amp;Tomography</translation>
+    </message>
+    <message>
+        <source>CT Picture &amp;load from</source>
+        <translation>CT Picture &amp;load from</translation>
+    </message>
+    <message>
+        <source>Pattern grid</source>
+        <translation>Pattern grid</translation>
+    </message>
+    <message>
+        <source>Scan drawing</source>
+        <translation>Scan drawing</translation>
+    </message>
+    <message>
+        <source>X-ray source</source>
+        <translation>X-ray source</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message>
+        <source>Scan area</source>
+        <translation>Scan area</translation>
+    </message>
+    <message>
+        <source>CT picture</source>
+        <translation>CT picture</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>Scan progress</translation>
+    </message>
+    <message>
+        <source>Start the scan</source>
+        <translation>Start the scan</translation>
+    </message>
+    <message>
+        <source>Pause the scan</source>
+        <translation>Pause the scan</translation>
+    </message>
+    <message>
+        <source>Stop the scan</source>
+        <translation>Stop the scan</translation>
+    </message>
+    <message>
+        <source>Speed up the scan while held</source>
+        <translation>Speed up the scan while held</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Status bar</translation>
+    </message>
+    <message>
+        <source>Scan stopped</source>
+        <translation>Scan stopped</translation>
+    </message>
+    <message>
+        <source>Scan finished</source>
+        <translation>Scan finished</translation>
+    </message>
+    <message>
+        <source>Pattern grid, %1 by %1 cells, %2 cells drawn</source>
+        <translation>Pattern grid, %1 by %1 cells, %2 cells drawn</translation>
     </message>
 </context>
 <context>
@@ -768,6 +832,18 @@ by a grant for teaching in translation.</translation>
         <source>With this curl in the page you can move through the lesson.</source>
         <translation>With this curl in the page you can move through the lesson.</translation>
     </message>
+    <message>
+        <source>Your name</source>
+        <translation>Your name</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Arrow to the page curl</source>
+        <translation>Arrow to the page curl</translation>
+    </message>
 </context>
 <context>
     <name>TFormArchiv</name>
@@ -833,6 +909,18 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>Help</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>Save as picture %1</source>
+        <translation>Save as picture %1</translation>
+    </message>
+    <message>
+        <source>Delete picture %1</source>
+        <translation>Delete picture %1</translation>
+    </message>
+    <message>
+        <source>Load picture %1</source>
+        <translation>Load picture %1</translation>
     </message>
 </context>
 <context>
@@ -958,12 +1046,16 @@ by a grant for teaching in translation.</translation>
         <translation>0</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>&apos;%1&apos; is not a valid integer value</translation>
+        <source>'%1' is not a valid integer value</source>
+        <translation>'%1' is not a valid integer value</translation>
     </message>
     <message>
         <source>1/%1(%2)</source>
         <translation>1/%1(%2)</translation>
+    </message>
+    <message>
+        <source>Kernel row %1, column %2</source>
+        <translation>Kernel row %1, column %2</translation>
     </message>
 </context>
 <context>
@@ -1068,8 +1160,8 @@ by a grant for teaching in translation.</translation>
 <context>
     <name>TFormFalsch</name>
     <message>
-        <source>That&apos;s not right.</source>
-        <translation>That&apos;s not right.</translation>
+        <source>That's not right.</source>
+        <translation>That's not right.</translation>
     </message>
     <message>
         <source>Not yet right</source>
@@ -1205,6 +1297,14 @@ by a grant for teaching in translation.</translation>
         <source>Help</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>Gray scale window down</source>
+        <translation>Gray scale window down</translation>
+    </message>
+    <message>
+        <source>Gray scale window up</source>
+        <translation>Gray scale window up</translation>
+    </message>
 </context>
 <context>
     <name>TFormHaupt</name>
@@ -1320,6 +1420,22 @@ by a grant for teaching in translation.</translation>
         <source>&amp;Info</source>
         <translation>&amp;Info</translation>
     </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>TFormHilfe</name>
@@ -1416,8 +1532,8 @@ by a grant for teaching in translation.</translation>
 <context>
     <name>TFormLexikonComputertomograph</name>
     <message>
-        <source>The &apos;real&apos; comper tomography</source>
-        <translation>The &apos;real&apos; computer tomography</translation>
+        <source>The 'real' comper tomography</source>
+        <translation>The 'real' computer tomography</translation>
     </message>
     <message>
         <source>General</source>
@@ -1646,8 +1762,8 @@ by a grant for teaching in translation.</translation>
         <translation>Profile of row</translation>
     </message>
     <message>
-        <source>RMS: what remains after fitting each picture&apos;s scale and offset to the pattern; 0 is perfect.</source>
-        <translation>RMS: what remains after fitting each picture&apos;s scale and offset to the pattern; 0 is perfect.</translation>
+        <source>RMS: what remains after fitting each picture's scale and offset to the pattern; 0 is perfect.</source>
+        <translation>RMS: what remains after fitting each picture's scale and offset to the pattern; 0 is perfect.</translation>
     </message>
     <message>
         <source>-1 too low</source>
@@ -1754,12 +1870,16 @@ by a grant for teaching in translation.</translation>
         <translation>path %1, reading %2</translation>
     </message>
     <message>
-        <source>Export the sinogram&apos;s pictures and data to</source>
-        <translation>Export the sinogram&apos;s pictures and data to</translation>
+        <source>Export the sinogram's pictures and data to</source>
+        <translation>Export the sinogram's pictures and data to</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
         <translation>%1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Profile plot</source>
+        <translation>Profile plot</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +1919,13 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>About Qt</source>
         <translation>About Qt</translation>
+    </message>
+</context>
+<context>
+    <name>Zellcursor</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Row %1, column %2</translation>
     </message>
 </context>
 </TS>
