@@ -10,7 +10,9 @@
 Zellcursor::Zellcursor(Bildanzeige* bild)
     : QObject(bild), m_bild(bild)
 {
-    bild->setFocusPolicy(Qt::StrongFocus);
+    // Tab only: a click paints and leaves the keyboard where it was, so that
+    // a learner with the mouse never sees the cursor.
+    bild->setFocusPolicy(Qt::TabFocus);
     bild->installEventFilter(this);
     // Two pixels inside the cell's grid lines, in a colour that stands out on
     // white, gray and black cells alike.

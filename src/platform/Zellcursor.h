@@ -6,7 +6,7 @@
 class Bildanzeige;
 
 // The keyboard's way into a grid of square cells shown by a picture control:
-// the control takes the keyboard with Tab, the arrow keys move a cursor from
+// the control takes the keyboard with Tab (not with a click), the arrow keys move a cursor from
 // cell to cell (a frame drawn while the control has the keyboard), Space asks
 // to paint the cell as the left mouse button would, Delete and Backspace to
 // make it white as the right button would. The grid's owner answers that

@@ -204,7 +204,7 @@ void TForm12::menueAnlegen()
     Beenden = eintrag(Datei, QStringLiteral("Beenden"), tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_B),
                       [this] { BeendenClick(); });
 
-    Computertomograph = menue(leiste, QStringLiteral("Computertomograph"), tr("Computer &Tomography"));
+    Computertomograph = menue(leiste, QStringLiteral("Computertomograph"), tr("Computer Tomography"));
     Einstellung = eintrag(Computertomograph, QStringLiteral("Einstellung"), tr("&Adjustments..."),
                           QKeySequence(Qt::CTRL | Qt::Key_E), [this] { EinstellungClick(); });
     Computertomograph->addSeparator()->setObjectName(QStringLiteral("N5"));
@@ -231,7 +231,7 @@ void TForm12::menueAnlegen()
                            QKeySequence(Qt::CTRL | Qt::Key_A), [this] { ArchivzeigenClick(); });
     CTBildSpeichern = menue(Archiv, QStringLiteral("CTBildSpeichern"), tr("CT Picutre &save as"));
     CTBildLoeschen = menue(Archiv, QStringLiteral("CTBildLoeschen"), tr("CT Picture &delete from"));
-    CTBildLaden = menue(Archiv, QStringLiteral("CTBildLaden"), tr("CT Picture &load from"));
+    CTBildLaden = menue(Archiv, QStringLiteral("CTBildLaden"), tr("CT Picture load from"));
     BildLadenGruppe = new QActionGroup(this);
     BildLadenGruppe->setExclusive(true);
     for (int k = 1; k <= 5; ++k) {
@@ -369,6 +369,14 @@ void TForm12::steuerelementeAnlegen()
                                     32, &TForm12::ArchivbearbeitenButtonClick);
     for (QPushButton* k : {CTLoeschenButton, GraucodezeigenButton, ArchivbearbeitenButton})
         k->setEnabled(false);
+    // Tab goes through the commands first (the simulator opens with the
+    // keyboard on "Adjustments..."), then to the pattern grid and the run
+    // buttons that follow from it.
+    setTabOrder(ArchivbearbeitenButton, Image2);
+    setTabOrder(Image2, StartButton);
+    setTabOrder(StartButton, PauseButton);
+    setTabOrder(PauseButton, StopButton);
+    setTabOrder(StopButton, SpeedButton);
     // (its menu is off as well until there is a picture)
     Filterzeigen->setEnabled(false);
     for (const auto& [k, a] : {std::pair{EinstellungButton, Einstellung}, std::pair{BibliothekButton, Bibliothek},
