@@ -407,7 +407,7 @@ hier Zeile für Zeile</translation>
     <name>TForm12</name>
     <message>
         <source>Computer Tomography</source>
-        <translation>Computertomograph</translation>
+        <translation>Computer&amp;tomograph</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -480,10 +480,6 @@ hier Zeile für Zeile</translation>
     <message>
         <source>CT Picture &amp;delete from</source>
         <translation>CT-Bild &amp;löschen aus</translation>
-    </message>
-    <message>
-        <source>CT Picture load from</source>
-        <translation>CT-Bild l&amp;aden aus</translation>
     </message>
     <message>
         <source>Picture &amp;%1</source>
@@ -576,6 +572,70 @@ hier Zeile für Zeile</translation>
     <message>
         <source>Archive: edit</source>
         <translation>Archiv bearbeiten</translation>
+    </message>
+    <message>
+        <source>Pattern grid</source>
+        <translation>Vorlagenraster</translation>
+    </message>
+    <message>
+        <source>Scan drawing</source>
+        <translation>Scan-Zeichnung</translation>
+    </message>
+    <message>
+        <source>X-ray source</source>
+        <translation>Strahlenquelle</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detektor</translation>
+    </message>
+    <message>
+        <source>Scan area</source>
+        <translation>Scanbereich</translation>
+    </message>
+    <message>
+        <source>CT picture</source>
+        <translation>CT-Bild</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>Fortschritt des Scans</translation>
+    </message>
+    <message>
+        <source>Start the scan</source>
+        <translation>Scan starten</translation>
+    </message>
+    <message>
+        <source>Pause the scan</source>
+        <translation>Scan anhalten</translation>
+    </message>
+    <message>
+        <source>Stop the scan</source>
+        <translation>Scan abbrechen</translation>
+    </message>
+    <message>
+        <source>Speed up the scan while held</source>
+        <translation>Scan beschleunigen, solange gedrückt</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+    <message>
+        <source>Scan stopped</source>
+        <translation>Scan abgebrochen</translation>
+    </message>
+    <message>
+        <source>Scan finished</source>
+        <translation>Scan beendet</translation>
+    </message>
+    <message>
+        <source>Pattern grid, %1 by %1 cells, %2 cells drawn</source>
+        <translation>Vorlagenraster, %1 mal %1 Kästchen, %2 Kästchen gemalt</translation>
+    </message>
+    <message>
+        <source>CT Picture load from</source>
+        <translation>CT-Bild l&amp;aden aus</translation>
     </message>
 </context>
 <context>
@@ -768,6 +828,18 @@ Kursteam für den Unterricht erstellt.</translation>
         <source>With this curl in the page you can move through the lesson.</source>
         <translation>Mit diesem Eselsohr blättern Sie durch den Kurs.</translation>
     </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Arrow to the page curl</source>
+        <translation>Pfeil zum Eselsohr</translation>
+    </message>
 </context>
 <context>
     <name>TFormArchiv</name>
@@ -833,6 +905,18 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Save as picture %1</source>
+        <translation>Speichern als Bild %1</translation>
+    </message>
+    <message>
+        <source>Delete picture %1</source>
+        <translation>Bild %1 löschen</translation>
+    </message>
+    <message>
+        <source>Load picture %1</source>
+        <translation>Bild %1 laden</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1048,10 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>1/%1(%2)</source>
         <translation>1/%1(%2)</translation>
+    </message>
+    <message>
+        <source>Kernel row %1, column %2</source>
+        <translation>Faltungskern Zeile %1, Spalte %2</translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1293,14 @@ Kursteam für den Unterricht erstellt.</translation>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>Gray scale window down</source>
+        <translation>Graufenster nach unten</translation>
+    </message>
+    <message>
+        <source>Gray scale window up</source>
+        <translation>Graufenster nach oben</translation>
+    </message>
 </context>
 <context>
     <name>TFormHaupt</name>
@@ -1319,6 +1415,22 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>&amp;Info</source>
         <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1761,6 +1873,10 @@ Kursteam für den Unterricht erstellt.</translation>
         <source>%1 could not be written.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Profile plot</source>
+        <translation>Profildiagramm</translation>
+    </message>
 </context>
 <context>
     <name>Ueber</name>
@@ -1799,6 +1915,13 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>About Qt</source>
         <translation>Über Qt</translation>
+    </message>
+</context>
+<context>
+    <name>Zellcursor</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
 </context>
 </TS>

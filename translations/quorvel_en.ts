@@ -407,7 +407,7 @@ row by row</translation>
     <name>TForm12</name>
     <message>
         <source>Computer Tomography</source>
-        <translation>Computer Tomography</translation>
+        <translation>Computer &amp;Tomography</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -480,10 +480,6 @@ row by row</translation>
     <message>
         <source>CT Picture &amp;delete from</source>
         <translation>CT Picture &amp;delete from</translation>
-    </message>
-    <message>
-        <source>CT Picture load from</source>
-        <translation>CT Picture &amp;load from</translation>
     </message>
     <message>
         <source>Picture &amp;%1</source>
@@ -576,6 +572,70 @@ row by row</translation>
     <message>
         <source>Archive: edit</source>
         <translation>Archive: edit</translation>
+    </message>
+    <message>
+        <source>Pattern grid</source>
+        <translation>Pattern grid</translation>
+    </message>
+    <message>
+        <source>Scan drawing</source>
+        <translation>Scan drawing</translation>
+    </message>
+    <message>
+        <source>X-ray source</source>
+        <translation>X-ray source</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message>
+        <source>Scan area</source>
+        <translation>Scan area</translation>
+    </message>
+    <message>
+        <source>CT picture</source>
+        <translation>CT picture</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>Scan progress</translation>
+    </message>
+    <message>
+        <source>Start the scan</source>
+        <translation>Start the scan</translation>
+    </message>
+    <message>
+        <source>Pause the scan</source>
+        <translation>Pause the scan</translation>
+    </message>
+    <message>
+        <source>Stop the scan</source>
+        <translation>Stop the scan</translation>
+    </message>
+    <message>
+        <source>Speed up the scan while held</source>
+        <translation>Speed up the scan while held</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Status bar</translation>
+    </message>
+    <message>
+        <source>Scan stopped</source>
+        <translation>Scan stopped</translation>
+    </message>
+    <message>
+        <source>Scan finished</source>
+        <translation>Scan finished</translation>
+    </message>
+    <message>
+        <source>Pattern grid, %1 by %1 cells, %2 cells drawn</source>
+        <translation>Pattern grid, %1 by %1 cells, %2 cells drawn</translation>
+    </message>
+    <message>
+        <source>CT Picture load from</source>
+        <translation>CT Picture &amp;load from</translation>
     </message>
 </context>
 <context>
@@ -768,6 +828,18 @@ by a grant for teaching in translation.</translation>
         <source>With this curl in the page you can move through the lesson.</source>
         <translation>With this curl in the page you can move through the lesson.</translation>
     </message>
+    <message>
+        <source>Your name</source>
+        <translation>Your name</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Arrow to the page curl</source>
+        <translation>Arrow to the page curl</translation>
+    </message>
 </context>
 <context>
     <name>TFormArchiv</name>
@@ -833,6 +905,18 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>Help</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>Save as picture %1</source>
+        <translation>Save as picture %1</translation>
+    </message>
+    <message>
+        <source>Delete picture %1</source>
+        <translation>Delete picture %1</translation>
+    </message>
+    <message>
+        <source>Load picture %1</source>
+        <translation>Load picture %1</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1048,10 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>1/%1(%2)</source>
         <translation>1/%1(%2)</translation>
+    </message>
+    <message>
+        <source>Kernel row %1, column %2</source>
+        <translation>Kernel row %1, column %2</translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1293,14 @@ by a grant for teaching in translation.</translation>
         <source>Help</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>Gray scale window down</source>
+        <translation>Gray scale window down</translation>
+    </message>
+    <message>
+        <source>Gray scale window up</source>
+        <translation>Gray scale window up</translation>
+    </message>
 </context>
 <context>
     <name>TFormHaupt</name>
@@ -1319,6 +1415,22 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>&amp;Info</source>
         <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -1761,6 +1873,10 @@ by a grant for teaching in translation.</translation>
         <source>%1 could not be written.</source>
         <translation>%1 could not be written.</translation>
     </message>
+    <message>
+        <source>Profile plot</source>
+        <translation>Profile plot</translation>
+    </message>
 </context>
 <context>
     <name>Ueber</name>
@@ -1799,6 +1915,13 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>About Qt</source>
         <translation>About Qt</translation>
+    </message>
+</context>
+<context>
+    <name>Zellcursor</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Row %1, column %2</translation>
     </message>
 </context>
 </TS>

@@ -29,6 +29,7 @@ TFormAnfang::TFormAnfang()
     Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));
     Bild1->setGeometry(50, 50, 252, 300);
     Bild1->setToolTip(tr("Cross section of a human head"));
+    Bild1->setAccessibleName(Bild1->toolTip());
     Bild1->setzeGestreckt(true);
     Panel1 = new Panel(this, QStringLiteral("Panel1"), 370, 50, 373, 4, QColor(Farben::Navy));
     Label1 = bezeichnung(this, QStringLiteral("Label1"), tr("Image Reconstruction"), 379, 87, 35, true);
@@ -44,11 +45,15 @@ TFormAnfang::TFormAnfang()
     Label5 = bezeichnung(this, QStringLiteral("Label5"), tr("Please enter your name"), 464, 408);
     Namensfeld = eingabefeld(this, QStringLiteral("Namensfeld"), 477, 440, 160, 24);
     Namensfeld->setMaxLength(25);
+    Namensfeld->setAccessibleName(tr("Your name"));
     Namensfeld->installEventFilter(this);
     SeiteWeiter = new Bildanzeige(this, QStringLiteral("SeiteWeiter"));
     SeiteWeiter->setToolTip(tr("Continue"));
+    SeiteWeiter->setAccessibleName(tr("Next page"));
+    SeiteWeiter->setzeKnopfart();
     SeiteWeiter->setCursor(Qt::PointingHandCursor);
     Pfeil = new Bildanzeige(this, QStringLiteral("Pfeil"));
+    Pfeil->setAccessibleName(tr("Arrow to the page curl"));
     Pfeil->setGeometry(0, 0, 45, 30);
     Weiter = bezeichnung(this, QStringLiteral("Weiter"),
                          tr("With this curl in the page you can move through the lesson."), 0, 0);
@@ -94,7 +99,8 @@ bool TFormAnfang::eventFilter(QObject* o, QEvent* e)
     if (o == Namensfeld && e->type() == QEvent::KeyPress) {
         const auto* taste = static_cast<QKeyEvent*>(e);
         if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
-            focusNextChild();
+            // Enter starts the course, as the curl does.
+            SeiteWeiterClick();
             return true;
         }
     }

@@ -21,6 +21,7 @@
 #include "platform/Meldung.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
+#include "platform/Zugang.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -59,24 +60,34 @@ TFormHaupt::TFormHaupt()
     SeiteZurueck = new Bildanzeige(flaeche, QStringLiteral("SeiteZurueck"));
     SeiteZurueck->setGeometry(0, 0, 90, 60);
     SeiteZurueck->setToolTip(tr("Zurück"));
+    SeiteZurueck->setAccessibleName(tr("Previous page"));
     SeiteZurueck->hide();
     SeiteWeiter = new Bildanzeige(flaeche, QStringLiteral("SeiteWeiter"));
     SeiteWeiter->setGeometry(0, 0, 90, 60);
     SeiteWeiter->setToolTip(tr("Continue"));
+    SeiteWeiter->setAccessibleName(tr("Next page"));
     Untergrund = new Panel(flaeche, QStringLiteral("Untergrund"), 0, 0, 620, 40);
+    Untergrund->setAccessibleName(tr("Pages"));
+    // Tab reads the strip as a line: back, the pages, forward.
+    SeiteZurueck->setzeKnopfart();
     for (int k = 0; k < 13; ++k) {
         Panel* z = new Panel(Untergrund, QStringLiteral("Zug%1").arg(k), 8 + 47 * k, 8, 40, 25, QColor(Farben::Silber));
         z->setFont(arial(16, true));
         z->setzeKanten(Panel::Kante::Erhaben, Panel::Kante::Erhaben);
         z->setzeText(QString::number(k + 1));
+        z->setzeKnopfart();
+        z->setAccessibleName(tr("Page %1 of %2").arg(k + 1).arg(13));
         z->setCursor(Qt::PointingHandCursor);
         connect(z, &Panel::geklickt, this, [this, k] { ZugNeu(k); });
         Zug[std::size_t(k)] = z;
     }
     Zug[0]->setzeFarbe(QColor(Farben::Navy));
     Zug[0]->setzeTextfarbe(Qt::white);
+    SeiteWeiter->setzeKnopfart();
+    setTabOrder(Zug[12], SeiteWeiter);
     connect(SeiteWeiter, &Bildanzeige::geklickt, this, [this] { ZugNeu(Zustand.seite() + 1); });
     connect(SeiteZurueck, &Bildanzeige::geklickt, this, [this] { ZugNeu(Zustand.seite() - 1); });
+    tastenAnlegen();
 
     // 1. scale to the layout
     Skalierung::fensterSkalieren(this, Layout::breite(), Layout::hoehe());
@@ -231,6 +242,88 @@ void TFormHaupt::menueAnlegen()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
 }
 
+void TFormHaupt::tastenAnlegen()
+{
+    // Page Down and Page Up (Ctrl+Right, Ctrl+Left) turn the page as the
+    // curls do, from every page. While the simulator covers the window they
+    // are off: there Page Up is the simulator's own "&Page back". A modal
+    // dialog or panel takes them as it takes every other key.
+    const auto taste = [this](const QString& name, QList<QKeySequence> tasten, bool vor) {
+        auto* a = new QAction(this);
+        a->setObjectName(name);
+        a->setShortcuts(tasten);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, [this, vor] { blaettern(vor); });
+        addAction(a);
+        return a;
+    };
+    Vorblaettern = taste(QStringLiteral("Vorblaettern"),
+                         {QKeySequence(Qt::Key_PageDown), QKeySequence(Qt::CTRL | Qt::Key_Right)}, true);
+    Zurueckblaettern = taste(QStringLiteral("Zurueckblaettern"),
+                             {QKeySequence(Qt::Key_PageUp), QKeySequence(Qt::CTRL | Qt::Key_Left)}, false);
+}
+
+void TFormHaupt::blaettern(bool vor)
+{
+    if (m_verdeckt || modalesFenster())
+        return;
+    const int seite = Zustand.seite();
+    if (seite == Seiten::Startfenster) {
+        // The start window has the forward curl only.
+        if (vor && !FormAnfang->isHidden())
+            FormAnfang->SeiteWeiterClick();
+        return;
+    }
+    if (seite < 0 || seite > Seiten::LetzteKursseite)
+        return;
+    if (vor)
+        ZugNeu(seite + 1);
+    else if (!SeiteZurueck->isHidden())
+        ZugNeu(seite - 1);
+}
+
+QList<QWidget*> TFormHaupt::leiste() const
+{
+    QList<QWidget*> folge;
+    if (!SeiteZurueck->isHidden())
+        folge.append(SeiteZurueck);
+    for (Panel* z : Zug)
+        folge.append(z);
+    folge.append(SeiteWeiter);
+    return folge;
+}
+
+bool TFormHaupt::leisteBetreten(bool vorwaerts)
+{
+    const int seite = Zustand.seite();
+    if (m_verdeckt || seite < 0 || seite > Seiten::LetzteKursseite)
+        return false;
+    const QList<QWidget*> folge = leiste();
+    (vorwaerts ? folge.first() : folge.last())->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool TFormHaupt::focusNextPrevChild(bool next)
+{
+    // Within the strip, in reading order; past its ends into the page.
+    const QList<QWidget*> folge = leiste();
+    const qsizetype i = folge.indexOf(focusWidget());
+    const int seite = Zustand.seite();
+    if (i < 0 || seite < 0 || seite > Seiten::LetzteKursseite)
+        return QMainWindow::focusNextPrevChild(next);
+    const qsizetype j = next ? i + 1 : i - 1;
+    if (j >= 0 && j < folge.size()) {
+        folge[j]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    const QList<QWidget*> imBlatt = Zugang::tabfolge(Fenstersatz::seite(seite));
+    if (imBlatt.isEmpty())
+        folge[next ? 0 : folge.size() - 1]->setFocus(Qt::TabFocusReason);
+    else
+        (next ? imBlatt.first() : imBlatt.last())->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
 void TFormHaupt::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
@@ -358,6 +451,8 @@ void TFormHaupt::verdecken()
     menuBar()->hide();
     centralWidget()->hide();
     m_verdeckt = true;
+    Vorblaettern->setEnabled(false);
+    Zurueckblaettern->setEnabled(false);
 }
 
 void TFormHaupt::aufdecken()
@@ -369,6 +464,8 @@ void TFormHaupt::aufdecken()
     if (layout())
         layout()->activate();
     m_verdeckt = false;
+    Vorblaettern->setEnabled(true);
+    Zurueckblaettern->setEnabled(true);
 }
 
 void TFormHaupt::closeEvent(QCloseEvent* e)

@@ -44,6 +44,9 @@ public:
     QAction* N4;
     QAction* UeberQuorvel;
     QAction* UeberQt;
+    // Page Down / Page Up (Ctrl+Right / Ctrl+Left): the curls by keyboard.
+    QAction* Vorblaettern;
+    QAction* Zurueckblaettern;
     QMenu* Datei;
     QMenu* Optionen;
     QMenu* Lexikon;
@@ -65,6 +68,12 @@ public:
     void Lernprogramm1Click();
     void BeendenClick();
 
+    // A page forward or back, wherever and as the curls would turn it.
+    void blaettern(bool vor);
+    // Tab from a page into the strip: its first control (forward) or its
+    // last (backward). False where the strip is not shown.
+    bool leisteBetreten(bool vorwaerts);
+
     // Closes (hides) the reference and tool windows that a page change closes.
     void hilfsfensterSchliessen();
 
@@ -80,14 +89,18 @@ protected:
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // The strip's controls in reading order, those shown.
+    QList<QWidget*> leiste() const;
     void anzeigePruefen();
     // Course page k (0 to 11), else none.
     static Kursseite* kursseite(int k);
     // A mode item: the page's own switch where it has one, else the mode.
     void modusWaehlen(bool lernen);
     void menueAnlegen();
+    void tastenAnlegen();
     void FormResize();
     bool m_ersterAuftritt = true;
     bool m_verdeckt = false;

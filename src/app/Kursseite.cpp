@@ -5,6 +5,7 @@
 #include "platform/Layout.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
+#include "platform/Zugang.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -45,4 +46,14 @@ bool Kursseite::event(QEvent* e)
     if (e->type() == aktivierungsereignis() && isVisible())
         FormActivate();
     return ergebnis;
+}
+
+bool Kursseite::focusNextPrevChild(bool next)
+{
+    const QList<QWidget*> folge = Zugang::tabfolge(this);
+    QWidget* jetzt = focusWidget();
+    const bool amRand = folge.isEmpty() || jetzt == (next ? folge.last() : folge.first());
+    if (amRand && FormHaupt->leisteBetreten(next))
+        return true;
+    return QWidget::focusNextPrevChild(next);
 }

@@ -44,4 +44,7 @@ protected:
 
     void showEvent(QShowEvent* e) override;
     bool event(QEvent* e) override;
+    // Tab past the page's last control (Shift+Tab before its first) goes on
+    // to the page strip below it.
+    bool focusNextPrevChild(bool next) override;
 };

@@ -6,6 +6,7 @@
 #include "platform/Bildanzeige.h"
 #include "platform/Farbtabelle.h"
 #include "platform/Steuerelemente.h"
+#include "platform/Zellcursor.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -162,6 +163,13 @@ TForm11::TForm11()
     connect(Farbe3, &QToolButton::clicked, this, &TForm11::Farbe3Click);
     connect(Bild2, &Bildanzeige::mausGedrueckt, this,
             [this](Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, QPoint p) { Bild2MouseDown(p); });
+    // By keyboard: arrows and Space colour a cell as a click does (there is no white).
+    auto* cursor = new Zellcursor(Bild2);
+    cursor->setzeRaster(3, Zelle, QPoint(Zelle, Zelle));
+    connect(cursor, &Zellcursor::gedrueckt, this, [this](Qt::MouseButton knopf, QPoint p) {
+        if (knopf == Qt::LeftButton)
+            Bild2MouseDown(p);
+    });
 }
 
 void TForm11::summengitter()

@@ -1,8 +1,10 @@
 #include "platform/Bildanzeige.h"
 
 #include "platform/Bilder.h"
+#include "platform/Zugang.h"
 
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QPainter>
@@ -34,6 +36,29 @@ Bildanzeige::Bildanzeige(QWidget* eltern, const QString& name)
     setObjectName(name);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    Zugang::einrichten();
+}
+
+void Bildanzeige::setzeKnopfart()
+{
+    m_knopf = true;
+    setFocusPolicy(Qt::StrongFocus);
+    Zugang::setzeRolle(this, QAccessible::Button);
+    setzeFokusmarke([this](QPainter& maler) { Zugang::fokusmarke(maler, rect(), Qt::black); });
+}
+
+void Bildanzeige::setzeFokusmarke(std::function<void(QPainter&)> marke)
+{
+    m_fokusmarke = std::move(marke);
+    update();
+}
+
+void Bildanzeige::keyPressEvent(QKeyEvent* e)
+{
+    if (m_knopf && Zugang::knopftaste(e))
+        emit geklickt();
+    else
+        QWidget::keyPressEvent(e);
 }
 
 void Bildanzeige::setzeGestreckt(bool gestreckt)
@@ -186,6 +211,13 @@ void Bildanzeige::paintEvent(QPaintEvent*)
     if (m_flaeche.leer())
         return;
     QPainter maler(this);
+    bildMalen(maler);
+    if (m_fokusmarke && hasFocus())
+        m_fokusmarke(maler);
+}
+
+void Bildanzeige::bildMalen(QPainter& maler)
+{
     const qreal pixelverhaeltnis = devicePixelRatioF();
     if (pixelverhaeltnis != 1 && istZeichnung(m_quelle)) {
         // A drawing is rendered at the screen's resolution and shown pixel for pixel.

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 // A picture control: shows a drawing surface, unstretched at the top-left
@@ -51,6 +52,13 @@ public:
     // The surface takes the control's size (content kept, new area white).
     void flaecheAnpassen();
 
+    // The control acts as a button (a page curl): it takes the keyboard with
+    // Tab, shows it by a dotted frame, and Space or Enter click it.
+    void setzeKnopfart();
+    // What the control draws over its picture while it has the keyboard (a
+    // grid's cell cursor, Zellcursor.h); the painter works in surface pixels.
+    void setzeFokusmarke(std::function<void(QPainter&)> marke);
+
     // Call after drawing on the surface, so that the control shows it.
     void aktualisieren() { update(); }
 
@@ -69,6 +77,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -76,6 +85,7 @@ protected:
     void hideEvent(QHideEvent* e) override;
 
 private:
+    void bildMalen(QPainter& maler);
     void quelleZeichnen();
     QImage quelleLaden(QSize groesse, qreal pixelverhaeltnis) const;
     // The source at the screen's resolution, made when first needed.
@@ -105,4 +115,6 @@ private:
     bool m_gestreckt = false;
     bool m_transparent = false;
     bool m_gedruecktInnen = false;
+    bool m_knopf = false;
+    std::function<void(QPainter&)> m_fokusmarke;
 };

@@ -1,9 +1,11 @@
 #include "platform/Steuerelemente.h"
 
 #include "platform/Sprache.h"
+#include "platform/Zugang.h"
 
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -36,6 +38,22 @@ Panel::Panel(QWidget* eltern, const QString& name, int x, int y, int breite, int
 {
     setObjectName(name);
     setGeometry(x, y, breite, hoehe);
+    Zugang::einrichten();
+}
+
+void Panel::setzeKnopfart()
+{
+    m_knopf = true;
+    setFocusPolicy(Qt::StrongFocus);
+    Zugang::setzeRolle(this, QAccessible::Button);
+}
+
+void Panel::keyPressEvent(QKeyEvent* e)
+{
+    if (m_knopf && Zugang::knopftaste(e))
+        emit geklickt();
+    else
+        QWidget::keyPressEvent(e);
 }
 
 void Panel::setzeFarbe(QColor farbe)
@@ -110,6 +128,8 @@ void Panel::paintEvent(QPaintEvent*)
         p.setFont(font());
         p.drawText(rect(), Qt::AlignCenter, m_text);
     }
+    if (m_knopf && hasFocus())
+        Zugang::fokusmarke(p, rect(), m_textfarbe);
 }
 
 void Panel::mousePressEvent(QMouseEvent* e)

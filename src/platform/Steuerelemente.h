@@ -38,12 +38,16 @@ public:
     QColor textfarbe() const { return m_textfarbe; }
     void setzeKanten(Kante aussen, Kante innen);
     void setzeEinfacherRahmen(bool rahmen);
+    // The panel acts as a button: it takes the keyboard with Tab, shows it by
+    // a dotted frame, and Space or Enter click it.
+    void setzeKnopfart();
 
 signals:
     void geklickt();
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
@@ -55,6 +59,7 @@ private:
     Kante m_innen = Kante::Keine;
     bool m_rahmen = false;
     bool m_gedrueckt = false;
+    bool m_knopf = false;
 };
 
 // A label that sizes itself to its text; pixel = 0 keeps the parent's font.

@@ -19,6 +19,8 @@
 #include "platform/Layout.h"
 #include "platform/Skalierung.h"
 #include "platform/Steuerelemente.h"
+#include "platform/Zellcursor.h"
+#include "platform/Zugang.h"
 #include "sim/Einstellungen.h"
 #include "sim/Rasterbild.h"
 #include "sim/Statusleiste.h"
@@ -195,6 +197,9 @@ void TForm12::menueAnlegen()
     Datei->addSeparator()->setObjectName(QStringLiteral("N1"));
     Zurueck = eintrag(Datei, QStringLiteral("Zurueck"), tr("&Page back"),
                       QKeySequence(Qt::CTRL | Qt::Key_S), [this] { ZurueckClick(); });
+    // Page Up and Ctrl+Left as on the course pages (the menu shows the first key).
+    Zurueck->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::Key_PageUp),
+                           QKeySequence(Qt::CTRL | Qt::Key_Left)});
     Datei->addSeparator()->setObjectName(QStringLiteral("N2"));
     Beenden = eintrag(Datei, QStringLiteral("Beenden"), tr("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_B),
                       [this] { BeendenClick(); });
@@ -292,31 +297,45 @@ void TForm12::steuerelementeAnlegen()
     Sichtbild->setGeometry(0, 0, 505, 497);
     Sichtbild->hide();
     connect(Image2, &Bildanzeige::mausGedrueckt, this, &TForm12::Image2MouseDown);
+    // The keyboard paints through the mouse's handler, with its rules.
+    Rastercursor = new Zellcursor(Image2);
+    connect(Rastercursor, &Zellcursor::gedrueckt, this,
+            [this](Qt::MouseButton knopf, QPoint p) { Image2MouseDown(knopf, knopf, Qt::NoModifier, p); });
+    Image2->setAccessibleName(tr("Pattern grid"));
+    Image1->setAccessibleName(tr("Scan drawing"));
+    StandbildSender->setAccessibleName(tr("X-ray source"));
+    StandbildEmpfaenger->setAccessibleName(tr("Detector"));
+    Sichtbild->setAccessibleName(tr("Scan area"));
     connect(Image2, &Bildanzeige::mausBewegt, this, &TForm12::Image2MouseMove);
 
     Image3 = new Bildanzeige(Panel2, QStringLiteral("Image3"));
     Image3->setGeometry(0, 0, 229, 229);
+    Image3->setAccessibleName(tr("CT picture"));
     Label1 = bezeichnung(Panel2, QStringLiteral("Label1"), tr("CT Picture"), 0, 0);
     FortschrittsAnzeige = new Bildanzeige(Panel2, QStringLiteral("FortschrittsAnzeige"));
+    FortschrittsAnzeige->setAccessibleName(tr("Scan progress"));
     FortschrittsAnzeige->setGeometry(559, 416, 100, 50);
     FortschrittsAnzeige->hide();
 
     CTBedienPanel = new Panel(Panel2, QStringLiteral("CTBedienPanel"), 0, 503, 801, 81, QColor(Farben::Navy));
     CTBedienPanel->setzeKanten(Panel::Kante::Vertieft, Panel::Kante::Vertieft);
-    const auto laufknopf = [this](const QString& name, const QString& text, int x) {
+    // The run buttons take the keyboard with Tab only: a click leaves it
+    // where it was.
+    const auto laufknopf = [this](const QString& name, const QString& text, const QString& zweck, int x) {
         auto* k = new QToolButton(CTBedienPanel);
         k->setObjectName(name);
         k->setText(text);
+        k->setAccessibleName(zweck);
         k->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         k->setGeometry(x, 17, 70, 25);
         k->setEnabled(false);
-        k->setFocusPolicy(Qt::NoFocus);
+        k->setFocusPolicy(Qt::TabFocus);
         return k;
     };
-    StartButton = laufknopf(QStringLiteral("StartButton"), tr("Start"), 16);
-    PauseButton = laufknopf(QStringLiteral("PauseButton"), tr("Pause"), 96);
-    StopButton = laufknopf(QStringLiteral("StopButton"), tr("Stop"), 176);
-    SpeedButton = laufknopf(QStringLiteral("SpeedButton"), tr("Speed"), 256);
+    StartButton = laufknopf(QStringLiteral("StartButton"), tr("Start"), tr("Start the scan"), 16);
+    PauseButton = laufknopf(QStringLiteral("PauseButton"), tr("Pause"), tr("Pause the scan"), 96);
+    StopButton = laufknopf(QStringLiteral("StopButton"), tr("Stop"), tr("Stop the scan"), 176);
+    SpeedButton = laufknopf(QStringLiteral("SpeedButton"), tr("Speed"), tr("Speed up the scan while held"), 256);
     connect(StartButton, &QToolButton::clicked, this, &TForm12::StartButtonClick);
     connect(PauseButton, &QToolButton::clicked, this, &TForm12::PauseButtonClick);
     connect(StopButton, &QToolButton::clicked, this, &TForm12::StopButtonClick);
@@ -350,6 +369,14 @@ void TForm12::steuerelementeAnlegen()
                                     32, &TForm12::ArchivbearbeitenButtonClick);
     for (QPushButton* k : {CTLoeschenButton, GraucodezeigenButton, ArchivbearbeitenButton})
         k->setEnabled(false);
+    // Tab goes through the commands first (the simulator opens with the
+    // keyboard on "Adjustments..."), then to the pattern grid and the run
+    // buttons that follow from it.
+    setTabOrder(ArchivbearbeitenButton, Image2);
+    setTabOrder(Image2, StartButton);
+    setTabOrder(StartButton, PauseButton);
+    setTabOrder(PauseButton, StopButton);
+    setTabOrder(StopButton, SpeedButton);
     // (its menu is off as well until there is a picture)
     Filterzeigen->setEnabled(false);
     for (const auto& [k, a] : {std::pair{EinstellungButton, Einstellung}, std::pair{BibliothekButton, Bibliothek},
@@ -360,6 +387,7 @@ void TForm12::steuerelementeAnlegen()
 
     StatusBar1 = new Statusleiste(CTBedienPanel, QStringLiteral("StatusBar1"), 2, 58, 796, 20);
     StatusBar1->setFont(arial(11));
+    StatusBar1->setAccessibleName(tr("Status bar"));
     // The panels begin with their first texts.
     for (int i = 0; i < Statustexte::Panelzahl; ++i)
         StatusBar1->panelAnfuegen(Panelbreiten[i], Zustand.Statustext(i));
@@ -395,6 +423,23 @@ void TForm12::zustandFolgen()
     connect(z, &Simulatorzustand::fachGespeichert, this, &TForm12::aufFachGespeichert);
     connect(z, &Simulatorzustand::fachGeloescht, this, &TForm12::aufFachGeloescht);
     connect(z, &Simulatorzustand::fachGeladen, this, &TForm12::aufFachGeladen);
+    for (auto signal : {&Simulatorzustand::musterGeaendert, &Simulatorzustand::vorlageGeloescht})
+        connect(z, signal, this, &TForm12::musterBeschreiben);
+    connect(z, &Simulatorzustand::musterUebernommen, this, &TForm12::musterBeschreiben);
+    connect(z, &Simulatorzustand::scanBeendet, this, [this](bool gestoppt) {
+        Zugang::ansagen(StatusBar1, gestoppt ? tr("Scan stopped") : tr("Scan finished"));
+    });
+}
+
+void TForm12::musterBeschreiben()
+{
+    const int n = Modell.Raster;
+    const int c = Modell.Kaestchengroesse;
+    int gemalt = 0;
+    for (int zeile = 0; zeile < n; ++zeile)
+        for (int spalte = 0; spalte < n; ++spalte)
+            gemalt += (Image2->flaeche().pixel(spalte * c + c / 2, zeile * c + c / 2) & 0xFFFFFFu) != 0xFFFFFFu;
+    Image2->setAccessibleDescription(tr("Pattern grid, %1 by %1 cells, %2 cells drawn").arg(n).arg(gemalt));
 }
 
 // Deleting the CT picture: a scan can start again (once a running one has
@@ -507,6 +552,8 @@ void TForm12::FormEinrichten()
     BildZeichnen(Image3);
     FortschrittsAnzeige->hide();
     Bibliothek->setEnabled(bibliothekDa());
+    Rastercursor->setzeRaster(Modell.Raster, Modell.Kaestchengroesse);
+    musterBeschreiben();
 }
 
 bool TForm12::bibliothekDa() const

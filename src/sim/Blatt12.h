@@ -19,6 +19,7 @@ class QMenu;
 class QPushButton;
 class QToolButton;
 class Statusleiste;
+class Zellcursor;
 
 // The scan simulator, the last page (13 on the page strip, Seiten::Simulator).
 // While it is shown it lies over the whole main window, whose menu bar, page
@@ -68,6 +69,8 @@ public:
     QPushButton* ArchivzeigenButton;
     QPushButton* ArchivbearbeitenButton;
     Statusleiste* StatusBar1;
+    // The keyboard's cursor in the pattern image.
+    Zellcursor* Rastercursor;
 
     // --- Menu -------------------------------------------------------------
     QMenu* Datei;
@@ -193,6 +196,8 @@ private:
     void aufVorlageGeloescht();
     void aufMusterUebernommen(ct::Muster muster);
     void aufBildHergestellt(const QImage& bild);
+    // The pattern image's description for a screen reader: grid and cells drawn.
+    void musterBeschreiben();
     void aufFachGespeichert(int k);
     void aufFachGeloescht(int k);
     void aufFachGeladen(int k);

@@ -1,6 +1,7 @@
 #include "sim/Statusleiste.h"
 
 #include "platform/Farbtabelle.h"
+#include "platform/Zugang.h"
 
 #include <QPainter>
 
@@ -9,6 +10,8 @@ Statusleiste::Statusleiste(QWidget* eltern, const QString& name, int x, int y, i
 {
     setObjectName(name);
     setGeometry(x, y, breite, hoehe);
+    // A screen reader reads the panels' texts as the bar's description.
+    Zugang::setzeRolle(this, QAccessible::StatusBar);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(Farben::Knopfflaeche));
@@ -19,6 +22,7 @@ Statusleiste::Statusleiste(QWidget* eltern, const QString& name, int x, int y, i
 void Statusleiste::panelAnfuegen(int breite, const QString& text)
 {
     m_panels.push_back({breite, text});
+    beschreiben();
     update();
 }
 
@@ -32,7 +36,17 @@ void Statusleiste::setzeText(int panel, const QString& text)
     if (!gueltig(panel))
         return;
     m_panels[std::size_t(panel)].text = text;
+    beschreiben();
     update();
+}
+
+void Statusleiste::beschreiben()
+{
+    QStringList texte;
+    for (const Feld& f : m_panels)
+        if (!f.text.trimmed().isEmpty())
+            texte.append(f.text.trimmed());
+    setAccessibleDescription(texte.join(QStringLiteral(", ")));
 }
 
 int Statusleiste::panelbreite(int panel) const

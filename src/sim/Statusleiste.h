@@ -34,6 +34,7 @@ private:
         int breite;
         QString text;
     };
+    void beschreiben();
     bool gueltig(int panel) const { return panel >= 0 && panel < panelzahl(); }
     std::vector<Feld> m_panels;
 };

@@ -49,6 +49,8 @@ TFormArchiv::TFormArchiv(Simulatorzustand& zustand)
 
     Rollflaeche = new QScrollArea(this);
     Rollflaeche->setObjectName(QStringLiteral("Rollflaeche"));
+    // Tab reaches the slots inside, and the area scrolls to them.
+    Rollflaeche->setFocusPolicy(Qt::NoFocus);
     Rollflaeche->setFrameShape(QFrame::NoFrame);
     Rollflaeche->setWidgetResizable(false);
     Inhalt = new QWidget;

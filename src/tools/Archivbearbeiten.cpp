@@ -45,7 +45,9 @@ TFormArchivbearbeiten::TFormArchivbearbeiten(Simulatorzustand& zustand)
         *rahmen[s] = f;
     }
 
-    const auto spalte = [this](int x, const QString& vorsilbe, std::array<QRadioButton*, 5>& knoepfe, bool frei) {
+    // A screen reader names each button by its column: "Save as picture 2".
+    const auto spalte = [this](int x, const QString& vorsilbe, std::array<QRadioButton*, 5>& knoepfe, bool frei,
+                               const char* zweck) {
         for (int k = 1; k <= 5; ++k) {
             auto* platz = new Panel(this, QStringLiteral("Panel%1%2").arg(vorsilbe.right(1)).arg(k), x,
                                     40 + 24 * (k - 1), 80, 20, palette().color(QPalette::Window));
@@ -57,12 +59,13 @@ TFormArchivbearbeiten::TFormArchivbearbeiten(Simulatorzustand& zustand)
             r->setProperty("autoSize", false);
             r->setGeometry(0, 0, 80, 20);
             r->setEnabled(frei);
+            r->setAccessibleName(tr(zweck).arg(k));
             knoepfe[std::size_t(k - 1)] = r;
         }
     };
-    spalte(16, QStringLiteral("Bild0"), m_speichern, true);
-    spalte(128, QStringLiteral("Bild1"), m_loeschen, false);
-    spalte(240, QStringLiteral("Bild2"), m_laden, false);
+    spalte(16, QStringLiteral("Bild0"), m_speichern, true, QT_TR_NOOP("Save as picture %1"));
+    spalte(128, QStringLiteral("Bild1"), m_loeschen, false, QT_TR_NOOP("Delete picture %1"));
+    spalte(240, QStringLiteral("Bild2"), m_laden, false, QT_TR_NOOP("Load picture %1"));
     Bild01Button = m_speichern[0];
     Bild02Button = m_speichern[1];
     Bild03button = m_speichern[2];

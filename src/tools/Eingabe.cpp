@@ -54,6 +54,7 @@ TFormEingabe::TFormEingabe(Simulatorzustand& zustand)
     for (int i = 0; i < 9; ++i) {
         QLineEdit* f = eingabefeld(Panel1, QStringLiteral("Feld%1").arg(i + 1), spalten[i % 3], zeilen[i / 3], 33, 24);
         f->setMaxLength(3);
+        f->setAccessibleName(tr("Kernel row %1, column %2").arg(i / 3 + 1).arg(i % 3 + 1));
         f->setContextMenuPolicy(Qt::NoContextMenu);
         f->setAcceptDrops(false);
         f->installEventFilter(this);

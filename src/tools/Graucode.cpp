@@ -83,6 +83,8 @@ TFormGraucode::TFormGraucode(Simulatorzustand& zustand)
     ButtonRunter = pfeilknopf(Panel4, QStringLiteral("ButtonRunter"), QStringLiteral(":/tools/pfeil_links.svg"), 3);
     Skala = streifen(Panel4, QStringLiteral("Skala"), 18, 2, 260, 20);
     ButtonHoch = pfeilknopf(Panel4, QStringLiteral("ButtonHoch"), QStringLiteral(":/tools/pfeil_rechts.svg"), 279);
+    ButtonRunter->setAccessibleName(tr("Gray scale window down"));
+    ButtonHoch->setAccessibleName(tr("Gray scale window up"));
 
     Label1 = bezeichnung(Panel1, QStringLiteral("Label1"), tr("Represented gray shade"), 68, 134);
 

@@ -678,6 +678,9 @@ TFormSinogramm::TFormSinogramm(Simulatorzustand& zustand)
     xAchse->setTickType(QValueAxis::TicksDynamic);
     Profil = new QChartView(diagramm, this);
     Profil->setObjectName(QStringLiteral("Profil"));
+    Profil->setAccessibleName(tr("Profile plot"));
+    // A plot to look at: the row is chosen in Zeilenwahl.
+    Profil->setFocusPolicy(Qt::NoFocus);
     Profil->setRenderHint(QPainter::Antialiasing);
     Profil->setFrameShape(QFrame::NoFrame);
 

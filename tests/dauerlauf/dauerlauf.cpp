@@ -248,6 +248,8 @@ const std::pair<Qt::Key, Qt::KeyboardModifiers> Tastenkuerzel[] = {
     {Qt::Key_G, Qt::ControlModifier}, {Qt::Key_F, Qt::ControlModifier}, {Qt::Key_A, Qt::ControlModifier},
     {Qt::Key_F, Qt::AltModifier},     {Qt::Key_P, Qt::AltModifier},     {Qt::Key_C, Qt::AltModifier},
     {Qt::Key_L, Qt::AltModifier},     {Qt::Key_O, Qt::AltModifier},     {Qt::Key_M, Qt::ControlModifier},
+    {Qt::Key_T, Qt::AltModifier},     {Qt::Key_PageDown, Qt::NoModifier}, {Qt::Key_PageUp, Qt::NoModifier},
+    {Qt::Key_Right, Qt::ControlModifier}, {Qt::Key_Left, Qt::ControlModifier},
 };
 
 const Qt::Key Tasten[] = {Qt::Key_0,      Qt::Key_1,     Qt::Key_2,      Qt::Key_3,     Qt::Key_4,      Qt::Key_5,
