@@ -40,6 +40,7 @@ TFormFalsch::TFormFalsch()
     OKButton = knopf(this, QStringLiteral("OKButton"), tr("OK"), 151, 80, 55, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
+    setAccessibleName(tr("Verdict"));
 
     Skalierung::fensterSkalieren(this, Bildschirm::breite(), Bildschirm::hoehe());
     if (Layout::breite() == 1024)
@@ -66,6 +67,7 @@ void TFormFalsch::Urteil(QLabel* urteil)
         Bild1->setzeBildquelle({});
         Bild1->setzeBild(Kurs::kopf());
     }
+    Kurs::ansagen(this, urteil->text());
     modalZeigen(this);
 }
 
@@ -81,6 +83,7 @@ void TFormFalsch::FormShow()
     Bild1->setToolTip(Richtig->isVisibleTo(this)
                           ? tr("Wilhelm Conrad Röntgen (1845–1923), the discoverer of X-rays")
                           : tr("Röntgenbild des menschlichen Kopfes"));
+    Bild1->setAccessibleName(Bild1->toolTip());
 }
 
 void TFormFalsch::hideEvent(QHideEvent* e)

@@ -28,6 +28,7 @@ TFormKorrektur::TFormKorrektur()
     OKButton = knopf(this, QStringLiteral("OKButton"), tr("OK"), 297, 104, 55, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
+    setAccessibleName(tr("Correction"));
 
     Skalierung::fensterSkalieren(this, Bildschirm::breite(), Bildschirm::hoehe());
     if (Layout::breite() == 1024)
@@ -66,5 +67,11 @@ void TFormKorrektur::Meldung(const QString& z1, const QString& z2, const QString
         Bild1->setzeBild(Kurs::kopf());
         Bild1->setToolTip(tr("Röntgenbild des menschlichen Kopfes"));
     }
+    Bild1->setAccessibleName(Bild1->toolTip());
+    QStringList zeilen{z1};
+    for (const QString& z : {z2, z3})
+        if (!z.isEmpty())
+            zeilen << z;
+    Kurs::ansagen(this, zeilen.join(QLatin1Char(' ')));
     modalZeigen(this);
 }
