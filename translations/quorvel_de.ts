@@ -12,7 +12,7 @@
     <name>Kommandozeile</name>
     <message>
         <source>A course on image reconstruction in computed tomography, with a scan simulator.
-Qt&apos;s own options, such as -platform or -style, are passed on to Qt.</source>
+Qt's own options, such as -platform or -style, are passed on to Qt.</source>
         <translation>Ein Kurs zur Bildrekonstruktion in der Computertomographie, mit einem Scan-Simulator.
 Die Optionen von Qt selbst, etwa -platform oder -style, werden an Qt weitergegeben.</translation>
     </message>
@@ -21,11 +21,11 @@ Die Optionen von Qt selbst, etwa -platform oder -style, werden an Qt weitergegeb
         <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
-        <source>%1: unknown option &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
+        <source>%1: unknown option '%2' (try '%1 --help')</source>
         <translation>%1: unbekannte Option „%2“ (siehe „%1 --help“)</translation>
     </message>
     <message>
-        <source>%1: unexpected argument &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
+        <source>%1: unexpected argument '%2' (try '%1 --help')</source>
         <translation>%1: unerwartetes Argument „%2“ (siehe „%1 --help“)</translation>
     </message>
     <message>
@@ -402,6 +402,62 @@ hier Zeile für Zeile</translation>
         <source>White</source>
         <translation>Weiß</translation>
     </message>
+    <message>
+        <source>Colour: %1</source>
+        <translation>Farbe: %1</translation>
+    </message>
+    <message>
+        <source>Attenuation factor of row %1</source>
+        <translation>Schwächungsfaktor von Zeile %1</translation>
+    </message>
+    <message>
+        <source>Attenuation factor of column %1</source>
+        <translation>Schwächungsfaktor von Spalte %1</translation>
+    </message>
+    <message>
+        <source>share of the horizontal beam</source>
+        <translation>Anteil des horizontalen Strahls</translation>
+    </message>
+    <message>
+        <source>share of the vertical beam</source>
+        <translation>Anteil des vertikalen Strahls</translation>
+    </message>
+    <message>
+        <source>Step 1: horizontal pass</source>
+        <translation>Schritt 1: horizontale Durchleuchtung</translation>
+    </message>
+    <message>
+        <source>Step 2: horizontal shares</source>
+        <translation>Schritt 2: horizontale Anteile</translation>
+    </message>
+    <message>
+        <source>Step 3: vertical pass</source>
+        <translation>Schritt 3: vertikale Durchleuchtung</translation>
+    </message>
+    <message>
+        <source>Step 4: vertical shares</source>
+        <translation>Schritt 4: vertikale Anteile</translation>
+    </message>
+    <message>
+        <source>Step 5: add</source>
+        <translation>Schritt 5: addieren</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <source>Current step</source>
+        <translation>Aktueller Schritt</translation>
+    </message>
+    <message>
+        <source>Not done yet</source>
+        <translation>Noch nicht erledigt</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, sum %3</source>
+        <translation>Zeile %1, Spalte %2, Summe %3</translation>
+    </message>
 </context>
 <context>
     <name>TForm12</name>
@@ -498,7 +554,7 @@ hier Zeile für Zeile</translation>
         <translation>&amp;Röntgenstrahlung</translation>
     </message>
     <message>
-        <source>&amp;&quot;Real&quot; Computer Tomography</source>
+        <source>&amp;"Real" Computer Tomography</source>
         <translation>„Reale“ &amp;Computertomographie</translation>
     </message>
     <message>
@@ -676,6 +732,42 @@ hier Zeile für Zeile</translation>
         <source>Lamp on / off</source>
         <translation>Lampe an / aus</translation>
     </message>
+    <message>
+        <source>Lamp 1, left of the square</source>
+        <translation>Lampe 1, links vom Quadrat</translation>
+    </message>
+    <message>
+        <source>Lamp 2, left of the ellipse</source>
+        <translation>Lampe 2, links von der Ellipse</translation>
+    </message>
+    <message>
+        <source>Lamp 3, below the square</source>
+        <translation>Lampe 3, unter dem Quadrat</translation>
+    </message>
+    <message>
+        <source>Lamp 4, below the ellipse</source>
+        <translation>Lampe 4, unter der Ellipse</translation>
+    </message>
+    <message>
+        <source>Square and its shadows</source>
+        <translation>Quadrat und seine Schatten</translation>
+    </message>
+    <message>
+        <source>Ellipse and its shadows</source>
+        <translation>Ellipse und ihre Schatten</translation>
+    </message>
+    <message>
+        <source>Grid of volume elements</source>
+        <translation>Raster der Volumenelemente</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
 </context>
 <context>
     <name>TForm7</name>
@@ -695,6 +787,22 @@ hier Zeile für Zeile</translation>
         <source>Gray Scale</source>
         <translation>Graustufen</translation>
     </message>
+    <message>
+        <source>share of the horizontal beam</source>
+        <translation>Anteil des horizontalen Strahls</translation>
+    </message>
+    <message>
+        <source>share of the vertical beam</source>
+        <translation>Anteil des vertikalen Strahls</translation>
+    </message>
+    <message>
+        <source>horizontal beams</source>
+        <translation>horizontale Strahlen</translation>
+    </message>
+    <message>
+        <source>vertical beams</source>
+        <translation>vertikale Strahlen</translation>
+    </message>
 </context>
 <context>
     <name>TForm8</name>
@@ -709,6 +817,22 @@ hier Zeile für Zeile</translation>
     <message>
         <source>Gray Scale</source>
         <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>horizontal beams</source>
+        <translation>horizontale Strahlen</translation>
+    </message>
+    <message>
+        <source>vertical beams</source>
+        <translation>vertikale Strahlen</translation>
+    </message>
+    <message>
+        <source>share of the horizontal beam</source>
+        <translation>Anteil des horizontalen Strahls</translation>
+    </message>
+    <message>
+        <source>share of the vertical beam</source>
+        <translation>Anteil des vertikalen Strahls</translation>
     </message>
 </context>
 <context>
@@ -728,6 +852,34 @@ hier Zeile für Zeile</translation>
     <message>
         <source>Gray Scale</source>
         <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>beams D1</source>
+        <translation>Strahlen D1</translation>
+    </message>
+    <message>
+        <source>beams D2</source>
+        <translation>Strahlen D2</translation>
+    </message>
+    <message>
+        <source>share of beam D1</source>
+        <translation>Anteil von Strahl D1</translation>
+    </message>
+    <message>
+        <source>share of beam D2</source>
+        <translation>Anteil von Strahl D2</translation>
+    </message>
+    <message>
+        <source>Add the shares of D1 and D2</source>
+        <translation>Anteile von D1 und D2 addieren</translation>
+    </message>
+    <message>
+        <source>Show the sums of the horizontal and vertical beams</source>
+        <translation>Summen der horizontalen und vertikalen Strahlen zeigen</translation>
+    </message>
+    <message>
+        <source>Add all shares</source>
+        <translation>Alle Anteile addieren</translation>
     </message>
 </context>
 <context>
@@ -958,7 +1110,7 @@ Kursteam für den Unterricht erstellt.</translation>
         <translation>0</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
+        <source>'%1' is not a valid integer value</source>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
@@ -1068,7 +1220,7 @@ Kursteam für den Unterricht erstellt.</translation>
 <context>
     <name>TFormFalsch</name>
     <message>
-        <source>That&apos;s not right.</source>
+        <source>That's not right.</source>
         <translation>Das ist nicht richtig.</translation>
     </message>
     <message>
@@ -1090,6 +1242,10 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>Röntgenbild des menschlichen Kopfes</source>
         <translation>Röntgenbild des menschlichen Kopfes</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
     </message>
 </context>
 <context>
@@ -1412,11 +1568,15 @@ Kursteam für den Unterricht erstellt.</translation>
         <source>Röntgenbild des menschlichen Kopfes</source>
         <translation>Röntgenbild des menschlichen Kopfes</translation>
     </message>
+    <message>
+        <source>Correction</source>
+        <translation>Korrektur</translation>
+    </message>
 </context>
 <context>
     <name>TFormLexikonComputertomograph</name>
     <message>
-        <source>The &apos;real&apos; comper tomography</source>
+        <source>The 'real' comper tomography</source>
         <translation>Die „reale“ Computertomographie</translation>
     </message>
     <message>
@@ -1646,7 +1806,7 @@ Kursteam für den Unterricht erstellt.</translation>
         <translation>Profil der Zeile</translation>
     </message>
     <message>
-        <source>RMS: what remains after fitting each picture&apos;s scale and offset to the pattern; 0 is perfect.</source>
+        <source>RMS: what remains after fitting each picture's scale and offset to the pattern; 0 is perfect.</source>
         <translation>RMS: was nach Anpassung von Maßstab und Versatz an die Vorlage bleibt; 0 ist ideal.</translation>
     </message>
     <message>
@@ -1754,7 +1914,7 @@ Kursteam für den Unterricht erstellt.</translation>
         <translation>Weg %1, Messwert %2</translation>
     </message>
     <message>
-        <source>Export the sinogram&apos;s pictures and data to</source>
+        <source>Export the sinogram's pictures and data to</source>
         <translation>Bilder und Daten des Sinogramms exportieren nach</translation>
     </message>
     <message>
@@ -1799,6 +1959,25 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>About Qt</source>
         <translation>Über Qt</translation>
+    </message>
+</context>
+<context>
+    <name>Uebungsseite</name>
+    <message>
+        <source>Body with the beams</source>
+        <translation>Körper mit den Strahlen</translation>
+    </message>
+    <message>
+        <source>Grid of volume elements</source>
+        <translation>Raster der Volumenelemente</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Zeile %1, Spalte %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

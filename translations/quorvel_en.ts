@@ -12,21 +12,21 @@
     <name>Kommandozeile</name>
     <message>
         <source>A course on image reconstruction in computed tomography, with a scan simulator.
-Qt&apos;s own options, such as -platform or -style, are passed on to Qt.</source>
+Qt's own options, such as -platform or -style, are passed on to Qt.</source>
         <translation>A course on image reconstruction in computed tomography, with a scan simulator.
-Qt&apos;s own options, such as -platform or -style, are passed on to Qt.</translation>
+Qt's own options, such as -platform or -style, are passed on to Qt.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
         <translation>Displays this help.</translation>
     </message>
     <message>
-        <source>%1: unknown option &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
-        <translation>%1: unknown option &apos;%2&apos; (try &apos;%1 --help&apos;)</translation>
+        <source>%1: unknown option '%2' (try '%1 --help')</source>
+        <translation>%1: unknown option '%2' (try '%1 --help')</translation>
     </message>
     <message>
-        <source>%1: unexpected argument &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
-        <translation>%1: unexpected argument &apos;%2&apos; (try &apos;%1 --help&apos;)</translation>
+        <source>%1: unexpected argument '%2' (try '%1 --help')</source>
+        <translation>%1: unexpected argument '%2' (try '%1 --help')</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
@@ -402,6 +402,62 @@ row by row</translation>
         <source>White</source>
         <translation>White</translation>
     </message>
+    <message>
+        <source>Colour: %1</source>
+        <translation>Colour: %1</translation>
+    </message>
+    <message>
+        <source>Attenuation factor of row %1</source>
+        <translation>Attenuation factor of row %1</translation>
+    </message>
+    <message>
+        <source>Attenuation factor of column %1</source>
+        <translation>Attenuation factor of column %1</translation>
+    </message>
+    <message>
+        <source>share of the horizontal beam</source>
+        <translation>share of the horizontal beam</translation>
+    </message>
+    <message>
+        <source>share of the vertical beam</source>
+        <translation>share of the vertical beam</translation>
+    </message>
+    <message>
+        <source>Step 1: horizontal pass</source>
+        <translation>Step 1: horizontal pass</translation>
+    </message>
+    <message>
+        <source>Step 2: horizontal shares</source>
+        <translation>Step 2: horizontal shares</translation>
+    </message>
+    <message>
+        <source>Step 3: vertical pass</source>
+        <translation>Step 3: vertical pass</translation>
+    </message>
+    <message>
+        <source>Step 4: vertical shares</source>
+        <translation>Step 4: vertical shares</translation>
+    </message>
+    <message>
+        <source>Step 5: add</source>
+        <translation>Step 5: add</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Current step</source>
+        <translation>Current step</translation>
+    </message>
+    <message>
+        <source>Not done yet</source>
+        <translation>Not done yet</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, sum %3</source>
+        <translation>Row %1, column %2, sum %3</translation>
+    </message>
 </context>
 <context>
     <name>TForm12</name>
@@ -498,8 +554,8 @@ row by row</translation>
         <translation>&amp;X-rays</translation>
     </message>
     <message>
-        <source>&amp;&quot;Real&quot; Computer Tomography</source>
-        <translation>&quot;&amp;Real&quot; Computer Tomography</translation>
+        <source>&amp;"Real" Computer Tomography</source>
+        <translation>"&amp;Real" Computer Tomography</translation>
     </message>
     <message>
         <source>&amp;Filters and Convolutions</source>
@@ -676,6 +732,42 @@ row by row</translation>
         <source>Lamp on / off</source>
         <translation>Lamp on / off</translation>
     </message>
+    <message>
+        <source>Lamp 1, left of the square</source>
+        <translation>Lamp 1, left of the square</translation>
+    </message>
+    <message>
+        <source>Lamp 2, left of the ellipse</source>
+        <translation>Lamp 2, left of the ellipse</translation>
+    </message>
+    <message>
+        <source>Lamp 3, below the square</source>
+        <translation>Lamp 3, below the square</translation>
+    </message>
+    <message>
+        <source>Lamp 4, below the ellipse</source>
+        <translation>Lamp 4, below the ellipse</translation>
+    </message>
+    <message>
+        <source>Square and its shadows</source>
+        <translation>Square and its shadows</translation>
+    </message>
+    <message>
+        <source>Ellipse and its shadows</source>
+        <translation>Ellipse and its shadows</translation>
+    </message>
+    <message>
+        <source>Grid of volume elements</source>
+        <translation>Grid of volume elements</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
 </context>
 <context>
     <name>TForm7</name>
@@ -695,6 +787,22 @@ row by row</translation>
         <source>Gray Scale</source>
         <translation>Gray Scale</translation>
     </message>
+    <message>
+        <source>share of the horizontal beam</source>
+        <translation>share of the horizontal beam</translation>
+    </message>
+    <message>
+        <source>share of the vertical beam</source>
+        <translation>share of the vertical beam</translation>
+    </message>
+    <message>
+        <source>horizontal beams</source>
+        <translation>horizontal beams</translation>
+    </message>
+    <message>
+        <source>vertical beams</source>
+        <translation>vertical beams</translation>
+    </message>
 </context>
 <context>
     <name>TForm8</name>
@@ -709,6 +817,22 @@ row by row</translation>
     <message>
         <source>Gray Scale</source>
         <translation>Gray Scale</translation>
+    </message>
+    <message>
+        <source>horizontal beams</source>
+        <translation>horizontal beams</translation>
+    </message>
+    <message>
+        <source>vertical beams</source>
+        <translation>vertical beams</translation>
+    </message>
+    <message>
+        <source>share of the horizontal beam</source>
+        <translation>share of the horizontal beam</translation>
+    </message>
+    <message>
+        <source>share of the vertical beam</source>
+        <translation>share of the vertical beam</translation>
     </message>
 </context>
 <context>
@@ -728,6 +852,34 @@ row by row</translation>
     <message>
         <source>Gray Scale</source>
         <translation>Gray Scale</translation>
+    </message>
+    <message>
+        <source>beams D1</source>
+        <translation>beams D1</translation>
+    </message>
+    <message>
+        <source>beams D2</source>
+        <translation>beams D2</translation>
+    </message>
+    <message>
+        <source>share of beam D1</source>
+        <translation>share of beam D1</translation>
+    </message>
+    <message>
+        <source>share of beam D2</source>
+        <translation>share of beam D2</translation>
+    </message>
+    <message>
+        <source>Add the shares of D1 and D2</source>
+        <translation>Add the shares of D1 and D2</translation>
+    </message>
+    <message>
+        <source>Show the sums of the horizontal and vertical beams</source>
+        <translation>Show the sums of the horizontal and vertical beams</translation>
+    </message>
+    <message>
+        <source>Add all shares</source>
+        <translation>Add all shares</translation>
     </message>
 </context>
 <context>
@@ -958,8 +1110,8 @@ by a grant for teaching in translation.</translation>
         <translation>0</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>&apos;%1&apos; is not a valid integer value</translation>
+        <source>'%1' is not a valid integer value</source>
+        <translation>'%1' is not a valid integer value</translation>
     </message>
     <message>
         <source>1/%1(%2)</source>
@@ -1068,8 +1220,8 @@ by a grant for teaching in translation.</translation>
 <context>
     <name>TFormFalsch</name>
     <message>
-        <source>That&apos;s not right.</source>
-        <translation>That&apos;s not right.</translation>
+        <source>That's not right.</source>
+        <translation>That's not right.</translation>
     </message>
     <message>
         <source>Not yet right</source>
@@ -1090,6 +1242,10 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>Röntgenbild des menschlichen Kopfes</source>
         <translation>X-ray of a human head</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
     </message>
 </context>
 <context>
@@ -1412,12 +1568,16 @@ by a grant for teaching in translation.</translation>
         <source>Röntgenbild des menschlichen Kopfes</source>
         <translation>X-ray of a human head</translation>
     </message>
+    <message>
+        <source>Correction</source>
+        <translation>Correction</translation>
+    </message>
 </context>
 <context>
     <name>TFormLexikonComputertomograph</name>
     <message>
-        <source>The &apos;real&apos; comper tomography</source>
-        <translation>The &apos;real&apos; computer tomography</translation>
+        <source>The 'real' comper tomography</source>
+        <translation>The 'real' computer tomography</translation>
     </message>
     <message>
         <source>General</source>
@@ -1646,8 +1806,8 @@ by a grant for teaching in translation.</translation>
         <translation>Profile of row</translation>
     </message>
     <message>
-        <source>RMS: what remains after fitting each picture&apos;s scale and offset to the pattern; 0 is perfect.</source>
-        <translation>RMS: what remains after fitting each picture&apos;s scale and offset to the pattern; 0 is perfect.</translation>
+        <source>RMS: what remains after fitting each picture's scale and offset to the pattern; 0 is perfect.</source>
+        <translation>RMS: what remains after fitting each picture's scale and offset to the pattern; 0 is perfect.</translation>
     </message>
     <message>
         <source>-1 too low</source>
@@ -1754,8 +1914,8 @@ by a grant for teaching in translation.</translation>
         <translation>path %1, reading %2</translation>
     </message>
     <message>
-        <source>Export the sinogram&apos;s pictures and data to</source>
-        <translation>Export the sinogram&apos;s pictures and data to</translation>
+        <source>Export the sinogram's pictures and data to</source>
+        <translation>Export the sinogram's pictures and data to</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
@@ -1799,6 +1959,25 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>About Qt</source>
         <translation>About Qt</translation>
+    </message>
+</context>
+<context>
+    <name>Uebungsseite</name>
+    <message>
+        <source>Body with the beams</source>
+        <translation>Body with the beams</translation>
+    </message>
+    <message>
+        <source>Grid of volume elements</source>
+        <translation>Grid of volume elements</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Row %1, column %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>
