@@ -36,6 +36,7 @@
 #include "platform/Bildanzeige.h"
 #include "platform/Einpassung.h"
 #include "platform/Fensterart.h"
+#include "platform/Layout.h"
 #include "platform/Sprache.h"
 #include "platform/Pause.h"
 #include "sim/Blatt12.h"
@@ -311,7 +312,7 @@ void uebungen()
     s12->SummenButton->click();
     aufnehmen(QStringLiteral("94_seite12_summen"));
     s12->Farbe2->click();
-    const int c = Bildschirmbreite * 54 / 800;
+    const int c = Layout::breite() * 54 / 800;
     for (auto [r, j] : {std::pair{1, 2}, {1, 3}, {2, 1}, {3, 1}})
         QTest::mouseClick(s12->Bild2, Qt::LeftButton, Qt::NoModifier, QPoint(j * c + 8, r * c + 8));
     s12->Farbe1->click();

@@ -24,6 +24,7 @@
 #include "pages/LexRoentgenstrahlung.h"
 #include "pages/Quellen.h"
 #include "platform/Einpassung.h"
+#include "platform/Layout.h"
 #include "platform/Pause.h"
 #include "sim/Blatt12.h"
 #include "sim/Einstellungen.h"
@@ -155,7 +156,7 @@ int main(int argc, char** argv)
     }
     const QSize logisch = QGuiApplication::primaryScreen()->size();
     std::printf("screen %s: layout %dx%d on %dx%d at a factor of %.5g, platform %s\n", wahl.constData(),
-                Bildschirmbreite, Bildschirmhoehe, logisch.width(), logisch.height(), qApp->devicePixelRatio(),
+                Layout::breite(), Layout::hoehe(), logisch.width(), logisch.height(), qApp->devicePixelRatio(),
                 qPrintable(QGuiApplication::platformName()));
     drucken("after the start");
     rundgang();
