@@ -12,7 +12,7 @@
     <name>Kommandozeile</name>
     <message>
         <source>A course on image reconstruction in computed tomography, with a scan simulator.
-Qt's own options, such as -platform or -style, are passed on to Qt.</source>
+Qt&apos;s own options, such as -platform or -style, are passed on to Qt.</source>
         <translation>Ein Kurs zur Bildrekonstruktion in der Computertomographie, mit einem Scan-Simulator.
 Die Optionen von Qt selbst, etwa -platform oder -style, werden an Qt weitergegeben.</translation>
     </message>
@@ -21,11 +21,11 @@ Die Optionen von Qt selbst, etwa -platform oder -style, werden an Qt weitergegeb
         <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
-        <source>%1: unknown option '%2' (try '%1 --help')</source>
+        <source>%1: unknown option &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
         <translation>%1: unbekannte Option „%2“ (siehe „%1 --help“)</translation>
     </message>
     <message>
-        <source>%1: unexpected argument '%2' (try '%1 --help')</source>
+        <source>%1: unexpected argument &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
         <translation>%1: unerwartetes Argument „%2“ (siehe „%1 --help“)</translation>
     </message>
     <message>
@@ -554,7 +554,7 @@ hier Zeile für Zeile</translation>
         <translation>&amp;Röntgenstrahlung</translation>
     </message>
     <message>
-        <source>&amp;"Real" Computer Tomography</source>
+        <source>&amp;&quot;Real&quot; Computer Tomography</source>
         <translation>„Reale“ &amp;Computertomographie</translation>
     </message>
     <message>
@@ -1110,7 +1110,7 @@ Kursteam für den Unterricht erstellt.</translation>
         <translation>0</translation>
     </message>
     <message>
-        <source>'%1' is not a valid integer value</source>
+        <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
@@ -1220,7 +1220,7 @@ Kursteam für den Unterricht erstellt.</translation>
 <context>
     <name>TFormFalsch</name>
     <message>
-        <source>That's not right.</source>
+        <source>That&apos;s not right.</source>
         <translation>Das ist nicht richtig.</translation>
     </message>
     <message>
@@ -1576,7 +1576,7 @@ Kursteam für den Unterricht erstellt.</translation>
 <context>
     <name>TFormLexikonComputertomograph</name>
     <message>
-        <source>The 'real' comper tomography</source>
+        <source>The &apos;real&apos; comper tomography</source>
         <translation>Die „reale“ Computertomographie</translation>
     </message>
     <message>
@@ -1806,7 +1806,7 @@ Kursteam für den Unterricht erstellt.</translation>
         <translation>Profil der Zeile</translation>
     </message>
     <message>
-        <source>RMS: what remains after fitting each picture's scale and offset to the pattern; 0 is perfect.</source>
+        <source>RMS: what remains after fitting each picture&apos;s scale and offset to the pattern; 0 is perfect.</source>
         <translation>RMS: was nach Anpassung von Maßstab und Versatz an die Vorlage bleibt; 0 ist ideal.</translation>
     </message>
     <message>
@@ -1914,7 +1914,7 @@ Kursteam für den Unterricht erstellt.</translation>
         <translation>Weg %1, Messwert %2</translation>
     </message>
     <message>
-        <source>Export the sinogram's pictures and data to</source>
+        <source>Export the sinogram&apos;s pictures and data to</source>
         <translation>Bilder und Daten des Sinogramms exportieren nach</translation>
     </message>
     <message>

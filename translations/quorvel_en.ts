@@ -12,21 +12,21 @@
     <name>Kommandozeile</name>
     <message>
         <source>A course on image reconstruction in computed tomography, with a scan simulator.
-Qt's own options, such as -platform or -style, are passed on to Qt.</source>
+Qt&apos;s own options, such as -platform or -style, are passed on to Qt.</source>
         <translation>A course on image reconstruction in computed tomography, with a scan simulator.
-Qt's own options, such as -platform or -style, are passed on to Qt.</translation>
+Qt&apos;s own options, such as -platform or -style, are passed on to Qt.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
         <translation>Displays this help.</translation>
     </message>
     <message>
-        <source>%1: unknown option '%2' (try '%1 --help')</source>
-        <translation>%1: unknown option '%2' (try '%1 --help')</translation>
+        <source>%1: unknown option &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
+        <translation>%1: unknown option &apos;%2&apos; (try &apos;%1 --help&apos;)</translation>
     </message>
     <message>
-        <source>%1: unexpected argument '%2' (try '%1 --help')</source>
-        <translation>%1: unexpected argument '%2' (try '%1 --help')</translation>
+        <source>%1: unexpected argument &apos;%2&apos; (try &apos;%1 --help&apos;)</source>
+        <translation>%1: unexpected argument &apos;%2&apos; (try &apos;%1 --help&apos;)</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
@@ -554,8 +554,8 @@ row by row</translation>
         <translation>&amp;X-rays</translation>
     </message>
     <message>
-        <source>&amp;"Real" Computer Tomography</source>
-        <translation>"&amp;Real" Computer Tomography</translation>
+        <source>&amp;&quot;Real&quot; Computer Tomography</source>
+        <translation>&quot;&amp;Real&quot; Computer Tomography</translation>
     </message>
     <message>
         <source>&amp;Filters and Convolutions</source>
@@ -1110,8 +1110,8 @@ by a grant for teaching in translation.</translation>
         <translation>0</translation>
     </message>
     <message>
-        <source>'%1' is not a valid integer value</source>
-        <translation>'%1' is not a valid integer value</translation>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
     </message>
     <message>
         <source>1/%1(%2)</source>
@@ -1220,8 +1220,8 @@ by a grant for teaching in translation.</translation>
 <context>
     <name>TFormFalsch</name>
     <message>
-        <source>That's not right.</source>
-        <translation>That's not right.</translation>
+        <source>That&apos;s not right.</source>
+        <translation>That&apos;s not right.</translation>
     </message>
     <message>
         <source>Not yet right</source>
@@ -1576,8 +1576,8 @@ by a grant for teaching in translation.</translation>
 <context>
     <name>TFormLexikonComputertomograph</name>
     <message>
-        <source>The 'real' comper tomography</source>
-        <translation>The 'real' computer tomography</translation>
+        <source>The &apos;real&apos; comper tomography</source>
+        <translation>The &apos;real&apos; computer tomography</translation>
     </message>
     <message>
         <source>General</source>
@@ -1806,8 +1806,8 @@ by a grant for teaching in translation.</translation>
         <translation>Profile of row</translation>
     </message>
     <message>
-        <source>RMS: what remains after fitting each picture's scale and offset to the pattern; 0 is perfect.</source>
-        <translation>RMS: what remains after fitting each picture's scale and offset to the pattern; 0 is perfect.</translation>
+        <source>RMS: what remains after fitting each picture&apos;s scale and offset to the pattern; 0 is perfect.</source>
+        <translation>RMS: what remains after fitting each picture&apos;s scale and offset to the pattern; 0 is perfect.</translation>
     </message>
     <message>
         <source>-1 too low</source>
@@ -1914,8 +1914,8 @@ by a grant for teaching in translation.</translation>
         <translation>path %1, reading %2</translation>
     </message>
     <message>
-        <source>Export the sinogram's pictures and data to</source>
-        <translation>Export the sinogram's pictures and data to</translation>
+        <source>Export the sinogram&apos;s pictures and data to</source>
+        <translation>Export the sinogram&apos;s pictures and data to</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
