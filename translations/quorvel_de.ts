@@ -299,6 +299,10 @@ hier Zeile für Zeile</translation>
         <source>Picture...</source>
         <translation>Bilder...</translation>
     </message>
+    <message>
+        <source>Gray wedge from black to white beside the scale</source>
+        <translation>Graukeil von Schwarz nach Weiß neben der Skala</translation>
+    </message>
 </context>
 <context>
     <name>TForm11</name>
@@ -725,6 +729,18 @@ hier Zeile für Zeile</translation>
         <source>Picture...</source>
         <translation>Bilder...</translation>
     </message>
+    <message>
+        <source>Arrow: the beam leaves the tube</source>
+        <translation>Pfeil: Der Strahl verlässt die Röhre</translation>
+    </message>
+    <message>
+        <source>Arrow: the gantry turns</source>
+        <translation>Pfeil: Die Gantry dreht sich</translation>
+    </message>
+    <message>
+        <source>Arrow: the beam reaches the detector</source>
+        <translation>Pfeil: Der Strahl erreicht den Detektor</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>
@@ -880,6 +896,14 @@ hier Zeile für Zeile</translation>
     <message>
         <source>Add all shares</source>
         <translation>Alle Anteile addieren</translation>
+    </message>
+    <message>
+        <source>sum of the shares of D1 and D2</source>
+        <translation>Summe der Anteile von D1 und D2</translation>
+    </message>
+    <message>
+        <source>sum of the horizontal and vertical shares</source>
+        <translation>Summe der horizontalen und vertikalen Anteile</translation>
     </message>
 </context>
 <context>
@@ -1603,6 +1627,10 @@ Kursteam für den Unterricht erstellt.</translation>
         <source>Filterung im Ortsraum</source>
         <translation>Filterung im Ortsraum</translation>
     </message>
+    <message>
+        <source>Illustrated page: %1</source>
+        <translation>Bildtafel: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormLexikonFilter</name>
@@ -1701,6 +1729,14 @@ Kursteam für den Unterricht erstellt.</translation>
         <source>A scintillation detector</source>
         <translation>Ein Szintillationsdetektor</translation>
     </message>
+    <message>
+        <source>Schematic of an X-ray tube</source>
+        <translation>Schema einer Röntgenröhre</translation>
+    </message>
+    <message>
+        <source>X-ray spectrum, picture %1</source>
+        <translation>Röntgenspektrum, Bild %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormPause</name>
@@ -1721,6 +1757,26 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>Sources</source>
         <translation>Quellen</translation>
+    </message>
+    <message>
+        <source>Web address of the course</source>
+        <translation>Internetadresse des Kurses</translation>
+    </message>
+    <message>
+        <source>Mail address of the course team</source>
+        <translation>E-Mail-Adresse des Kursteams</translation>
+    </message>
+    <message>
+        <source>Where the course comes from</source>
+        <translation>Woher der Kurs stammt</translation>
+    </message>
+    <message>
+        <source>Literature, first column</source>
+        <translation>Literatur, erste Spalte</translation>
+    </message>
+    <message>
+        <source>Literature, second column</source>
+        <translation>Literatur, zweite Spalte</translation>
     </message>
 </context>
 <context>

@@ -299,6 +299,10 @@ row by row</translation>
         <source>Picture...</source>
         <translation>Picture...</translation>
     </message>
+    <message>
+        <source>Gray wedge from black to white beside the scale</source>
+        <translation>Gray wedge from black to white beside the scale</translation>
+    </message>
 </context>
 <context>
     <name>TForm11</name>
@@ -725,6 +729,18 @@ row by row</translation>
         <source>Picture...</source>
         <translation>Picture...</translation>
     </message>
+    <message>
+        <source>Arrow: the beam leaves the tube</source>
+        <translation>Arrow: the beam leaves the tube</translation>
+    </message>
+    <message>
+        <source>Arrow: the gantry turns</source>
+        <translation>Arrow: the gantry turns</translation>
+    </message>
+    <message>
+        <source>Arrow: the beam reaches the detector</source>
+        <translation>Arrow: the beam reaches the detector</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>
@@ -880,6 +896,14 @@ row by row</translation>
     <message>
         <source>Add all shares</source>
         <translation>Add all shares</translation>
+    </message>
+    <message>
+        <source>sum of the shares of D1 and D2</source>
+        <translation>sum of the shares of D1 and D2</translation>
+    </message>
+    <message>
+        <source>sum of the horizontal and vertical shares</source>
+        <translation>sum of the horizontal and vertical shares</translation>
     </message>
 </context>
 <context>
@@ -1603,6 +1627,10 @@ by a grant for teaching in translation.</translation>
         <source>Filterung im Ortsraum</source>
         <translation>Filtering in image space</translation>
     </message>
+    <message>
+        <source>Illustrated page: %1</source>
+        <translation>Illustrated page: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormLexikonFilter</name>
@@ -1701,6 +1729,14 @@ by a grant for teaching in translation.</translation>
         <source>A scintillation detector</source>
         <translation>A scintillation detector</translation>
     </message>
+    <message>
+        <source>Schematic of an X-ray tube</source>
+        <translation>Schematic of an X-ray tube</translation>
+    </message>
+    <message>
+        <source>X-ray spectrum, picture %1</source>
+        <translation>X-ray spectrum, picture %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormPause</name>
@@ -1721,6 +1757,26 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>Sources</source>
         <translation>Sources</translation>
+    </message>
+    <message>
+        <source>Web address of the course</source>
+        <translation>Web address of the course</translation>
+    </message>
+    <message>
+        <source>Mail address of the course team</source>
+        <translation>Mail address of the course team</translation>
+    </message>
+    <message>
+        <source>Where the course comes from</source>
+        <translation>Where the course comes from</translation>
+    </message>
+    <message>
+        <source>Literature, first column</source>
+        <translation>Literature, first column</translation>
+    </message>
+    <message>
+        <source>Literature, second column</source>
+        <translation>Literature, second column</translation>
     </message>
 </context>
 <context>

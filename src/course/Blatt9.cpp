@@ -96,8 +96,7 @@ TForm9::TForm9()
                              .gruppen = gegendiagonalen(), .soll = sollD2,
                              .strahlen = [this] { return StrahlenD2(); }, .name = tr("beams D2")}};
     anteilfelderEinrichten(QStringLiteral(",."));
-    zellennamen(D1, 4, tr("share of beam D1"));
-    zellennamen(D2, 4, tr("share of beam D2"));
+    anteilnamen();
     Summen1Button->setAccessibleName(tr("Add the shares of D1 and D2"));
     ZeigeButton->setAccessibleName(tr("Show the sums of the horizontal and vertical beams"));
     Summen2Button->setAccessibleName(tr("Add all shares"));
@@ -222,6 +221,8 @@ void TForm9::Summen1ButtonClick()
         D1[n]->setCursorPosition(0);
         D2[n]->hide();
     }
+    // From here on the fields hold sums; a screen reader says so.
+    zellennamen(D1, 4, tr("sum of the shares of D1 and D2"));
     schrittWeiter(Summen1Button, 6, ZeigeButton);
 }
 
@@ -234,6 +235,7 @@ void TForm9::ZeigeButtonClick()
         D2[n]->setText(QString::number(SummeHV[n]));
         D2[n]->setCursorPosition(0);
     }
+    zellennamen(D2, 4, tr("sum of the horizontal and vertical shares"));
     schrittWeiter(ZeigeButton, 7, Summen2Button);
 }
 
@@ -276,8 +278,15 @@ void TForm9::D2_1Enter(QLineEdit* feld)
         Kurs::fokus(schrittziel(), WeiterButton);
 }
 
+void TForm9::anteilnamen()
+{
+    zellennamen(D1, 4, tr("share of beam D1"));
+    zellennamen(D2, 4, tr("share of beam D2"));
+}
+
 void TForm9::seiteZuruecksetzen()
 {
+    anteilnamen();
     gitterZeichnen(2, Zelle / 2);
     for (int k = 1; k <= 7; ++k) {
         IntD1[k]->hide();

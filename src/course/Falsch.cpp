@@ -33,6 +33,7 @@ TFormFalsch::TFormFalsch()
     Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));
     Bild1->setGeometry(14, 14, 78, 113);
     Bild1->setzeGestreckt(true);
+    Bild1->setAccessibleName(tr("Röntgenbild des menschlichen Kopfes"));
     Falsch1 = urteilsfeld(this, QStringLiteral("Falsch1"), tr("That's not right."), 123, 32, 110, 16);
     Falsch2 = urteilsfeld(this, QStringLiteral("Falsch2"), tr("Not yet right"), 109, 32, 138, 16,
                           Qt::AlignHCenter | Qt::AlignTop);

@@ -22,6 +22,7 @@ TFormKorrektur::TFormKorrektur()
     Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));
     Bild1->setGeometry(24, 15, 78, 113);
     Bild1->setzeGestreckt(true);
+    Bild1->setAccessibleName(tr("Röntgenbild des menschlichen Kopfes"));
     Zeile1 = bezeichnung(this, QStringLiteral("Zeile1"), {}, 128, 16);
     Zeile2 = bezeichnung(this, QStringLiteral("Zeile2"), {}, 128, 48);
     Zeile3 = bezeichnung(this, QStringLiteral("Zeile3"), {}, 128, 80);

@@ -12,7 +12,13 @@
 #include "course/Blatt9.h"
 #include "course/Falsch.h"
 #include "course/Korrektur.h"
+#include "pages/Blatt0.h"
+#include "platform/Bildanzeige.h"
 
+#include "platform/Sprache.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +26,8 @@
 #include <QTimer>
 
 using namespace Testumgebung;
+
+Q_DECLARE_METATYPE(Sprache::Ausgabe)
 
 namespace {
 
@@ -101,12 +109,93 @@ void seiteAufrufen(int k, bool lernen)
     (lernen ? FormHaupt->Lernprogramm1 : FormHaupt->Demonstration1)->trigger();
 }
 
+// The course pages and the windows they open, as Fenstersatz names them.
+const QSet<QString> Kursfenster = {
+    QStringLiteral("Form0"),  QStringLiteral("Form1"),  QStringLiteral("Form2"),  QStringLiteral("Form3"),
+    QStringLiteral("Form4"),  QStringLiteral("Form5"),  QStringLiteral("Form6"),  QStringLiteral("Form7"),
+    QStringLiteral("Form8"),  QStringLiteral("Form9"),  QStringLiteral("Form10"), QStringLiteral("Form11"),
+    QStringLiteral("FormFalsch"), QStringLiteral("FormKorrektur"), QStringLiteral("FormHilfe"),
+    QStringLiteral("FormInfo"), QStringLiteral("FormDanksagung"), QStringLiteral("FormQuellen"),
+    QStringLiteral("FormLexikonRoentgenstrahlung"), QStringLiteral("FormLexikonComputertomograph"),
+    QStringLiteral("FormLexikonFilter"), QStringLiteral("FormBilderGehirn"),
+    QStringLiteral("FormBilderLunge"),
+};
+
+// The window of the set a control belongs to: the nearest ancestor in it.
+QWidget* fensterVon(QWidget* w, const QSet<QWidget*>& fenster)
+{
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (fenster.contains(p))
+            return p;
+    return nullptr;
+}
+
+// What a learner can focus or press, or a picture a screen reader shows.
+bool zuBenennen(QWidget* w)
+{
+    if (w->objectName().startsWith(QLatin1String("qt_")) || w->focusProxy() || w->isHidden())
+        return false;
+    if (w->focusPolicy() != Qt::NoFocus || w->inherits("Bildanzeige"))
+        return true;
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+    return i && i->role() == QAccessible::Button;
+}
+
 }  // namespace
 
 class TestTastatur : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanup() { Sprache::setzen(Sprache::Ausgabe::Entwurf); }
+
+    // Every control of the course pages and their windows that a learner can
+    // focus or press, and every picture, has a name in the edition's
+    // language; no two of one window share it.
+    void zugangsnamen_data()
+    {
+        QTest::addColumn<Sprache::Ausgabe>("ausgabe");
+        QTest::newRow("English") << Sprache::Ausgabe::Englisch;
+        QTest::newRow("German") << Sprache::Ausgabe::Deutsch;
+    }
+    void zugangsnamen()
+    {
+        QFETCH(Sprache::Ausgabe, ausgabe);
+        Sprache::setzen(ausgabe);
+        starten(1024);
+        QAccessible::setActive(true);
+        const std::vector<QWidget*> alle = Fenstersatz::alle();
+        const QSet<QWidget*> fenster(alle.begin(), alle.end());
+        QStringList fehler;
+        int geprueft = 0;
+        for (QWidget* f : alle) {
+            if (!Kursfenster.contains(f->objectName()))
+                continue;
+            QSet<QString> namen;
+            for (QWidget* w : f->findChildren<QWidget*>()) {
+                if (fensterVon(w, fenster) != f || !zuBenennen(w))
+                    continue;
+                QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+                const QString was = f->objectName() + QLatin1Char('.') + w->objectName() + QStringLiteral(": ");
+                const QString name = i ? i->text(QAccessible::Name).trimmed() : QString();
+                if (name.isEmpty())
+                    fehler << was + QStringLiteral("no name");
+                else if (namen.contains(name))
+                    fehler << was + QStringLiteral("name twice: ") + name;
+                namen.insert(name);
+                ++geprueft;
+            }
+        }
+        for (const QString& z : fehler)
+            qWarning("%s", qPrintable(z));
+        QVERIFY2(fehler.isEmpty(), qPrintable(QString::number(fehler.size()) + QStringLiteral(" faults")));
+        QVERIFY(geprueft > 100);
+        QCOMPARE(Form0->Bild1->accessibleName(),
+                 ausgabe == Sprache::Ausgabe::Deutsch
+                     ? QStringLiteral("Wilhelm Conrad Röntgen (1845–1923), der 1895 die Röntgenstrahlung entdeckte")
+                     : QStringLiteral("Wilhelm Conrad Röntgen (1845 - 1923), who discovered X-rays in 1895"));
+    }
+
     // From the control that has the focus once the page is set up with keys,
     // Tab visits the fields in reading order, row by row.
     void tabfolge_data()
@@ -201,6 +290,13 @@ private slots:
         for (int schritt = 0; schritt < 4; ++schritt)
             taste(Qt::Key_Space);
         QCOMPARE(Form9->Summe[6]->text(), QStringLiteral("5"));
+        // The fields that now hold sums say so, and shares again after "&New".
+        QCOMPARE(Form9->D1[7]->accessibleName(), QStringLiteral("Row 2, column 3, sum of the shares of D1 and D2"));
+        QCOMPARE(Form9->D2[7]->accessibleName(),
+                 QStringLiteral("Row 2, column 3, sum of the horizontal and vertical shares"));
+        FormHaupt->Neu->trigger();
+        QCOMPARE(Form9->D1[7]->accessibleName(), QStringLiteral("Row 2, column 3, share of beam D1"));
+        QCOMPARE(Form9->D2[7]->accessibleName(), QStringLiteral("Row 2, column 3, share of beam D2"));
 
         FormHaupt->ZugNeu(11);
         taste(Qt::Key_Space);
