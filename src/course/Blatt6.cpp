@@ -81,6 +81,8 @@ TForm6::TForm6()
 void TForm6::FormShow()
 {
     kurs().neuAnbieten(false);
+    // A learner at the keyboard starts at the first lamp.
+    Kurs::fokus(Lampe11, WeiterButton);
 }
 
 void TForm6::leuchten(QPushButton* lampe, bool an)

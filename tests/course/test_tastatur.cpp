@@ -205,9 +205,8 @@ private slots:
         QTest::addColumn<QList<Qt::Key>>("vorher");
         QTest::addColumn<QStringList>("folge");
         using L = QList<Qt::Key>;
-        const QString weiter = QStringLiteral("WeiterButton");
         QTest::newRow("page 7, the lamps") << 6 << true << L{}
-                                           << QStringList{weiter, QStringLiteral("Lampe11"), QStringLiteral("Lampe21"),
+                                           << QStringList{QStringLiteral("Lampe11"), QStringLiteral("Lampe21"),
                                                           QStringLiteral("Lampe12"), QStringLiteral("Lampe22")};
         QTest::newRow("page 9, horizontal shares")
             << 8 << true << L{Qt::Key_Space} << namen(QStringLiteral("Hor%1"), 1, 16) + QStringList{"HorizontalButton"};
@@ -225,8 +224,6 @@ private slots:
         seiteAufrufen(zug, lernen);
         for (Qt::Key k : vorher)
             taste(k);
-        if (zug == 6)
-            Fenstersatz::seite(zug)->findChild<QWidget*>(folge.front())->setFocus();
         QStringList besucht{fokusname()};
         while (besucht.size() < folge.size()) {
             taste(Qt::Key_Tab);
@@ -239,8 +236,6 @@ private slots:
     void lampen()
     {
         seiteAufrufen(6, true);
-        Form6->WeiterButton->setFocus();
-        taste(Qt::Key_Tab);
         taste(Qt::Key_Tab);
         QCOMPARE(fokus(), Form6->Lampe21);
         taste(Qt::Key_Space);
