@@ -730,16 +730,16 @@ hier Zeile für Zeile</translation>
         <translation>Bilder...</translation>
     </message>
     <message>
-        <source>Arrow: the beam leaves the tube</source>
-        <translation>Pfeil: Der Strahl verlässt die Röhre</translation>
+        <source>Arrow to the tube</source>
+        <translation>Pfeil zur Röhre</translation>
     </message>
     <message>
-        <source>Arrow: the gantry turns</source>
-        <translation>Pfeil: Die Gantry dreht sich</translation>
+        <source>Arrow to the data acquisition system</source>
+        <translation>Pfeil zum Messwerterfassungssystem</translation>
     </message>
     <message>
-        <source>Arrow: the beam reaches the detector</source>
-        <translation>Pfeil: Der Strahl erreicht den Detektor</translation>
+        <source>Arrow to the detector</source>
+        <translation>Pfeil zum Detektor</translation>
     </message>
 </context>
 <context>

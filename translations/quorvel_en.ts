@@ -730,16 +730,16 @@ row by row</translation>
         <translation>Picture...</translation>
     </message>
     <message>
-        <source>Arrow: the beam leaves the tube</source>
-        <translation>Arrow: the beam leaves the tube</translation>
+        <source>Arrow to the tube</source>
+        <translation>Arrow to the tube</translation>
     </message>
     <message>
-        <source>Arrow: the gantry turns</source>
-        <translation>Arrow: the gantry turns</translation>
+        <source>Arrow to the data acquisition system</source>
+        <translation>Arrow to the data acquisition system</translation>
     </message>
     <message>
-        <source>Arrow: the beam reaches the detector</source>
-        <translation>Arrow: the beam reaches the detector</translation>
+        <source>Arrow to the detector</source>
+        <translation>Arrow to the detector</translation>
     </message>
 </context>
 <context>
