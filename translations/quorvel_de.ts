@@ -299,6 +299,10 @@ hier Zeile für Zeile</translation>
         <source>Picture...</source>
         <translation>Bilder...</translation>
     </message>
+    <message>
+        <source>Gray wedge from black to white beside the scale</source>
+        <translation>Graukeil von Schwarz nach Weiß neben der Skala</translation>
+    </message>
 </context>
 <context>
     <name>TForm11</name>
@@ -401,6 +405,62 @@ hier Zeile für Zeile</translation>
     <message>
         <source>White</source>
         <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Colour: %1</source>
+        <translation>Farbe: %1</translation>
+    </message>
+    <message>
+        <source>Attenuation factor of row %1</source>
+        <translation>Schwächungsfaktor von Zeile %1</translation>
+    </message>
+    <message>
+        <source>Attenuation factor of column %1</source>
+        <translation>Schwächungsfaktor von Spalte %1</translation>
+    </message>
+    <message>
+        <source>share of the horizontal beam</source>
+        <translation>Anteil des horizontalen Strahls</translation>
+    </message>
+    <message>
+        <source>share of the vertical beam</source>
+        <translation>Anteil des vertikalen Strahls</translation>
+    </message>
+    <message>
+        <source>Step 1: horizontal pass</source>
+        <translation>Schritt 1: horizontale Durchleuchtung</translation>
+    </message>
+    <message>
+        <source>Step 2: horizontal shares</source>
+        <translation>Schritt 2: horizontale Anteile</translation>
+    </message>
+    <message>
+        <source>Step 3: vertical pass</source>
+        <translation>Schritt 3: vertikale Durchleuchtung</translation>
+    </message>
+    <message>
+        <source>Step 4: vertical shares</source>
+        <translation>Schritt 4: vertikale Anteile</translation>
+    </message>
+    <message>
+        <source>Step 5: add</source>
+        <translation>Schritt 5: addieren</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <source>Current step</source>
+        <translation>Aktueller Schritt</translation>
+    </message>
+    <message>
+        <source>Not done yet</source>
+        <translation>Noch nicht erledigt</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, sum %3</source>
+        <translation>Zeile %1, Spalte %2, Summe %3</translation>
     </message>
 </context>
 <context>
@@ -729,12 +789,60 @@ hier Zeile für Zeile</translation>
         <source>Picture...</source>
         <translation>Bilder...</translation>
     </message>
+    <message>
+        <source>Arrow to the tube</source>
+        <translation>Pfeil zur Röhre</translation>
+    </message>
+    <message>
+        <source>Arrow to the data acquisition system</source>
+        <translation>Pfeil zum Messwerterfassungssystem</translation>
+    </message>
+    <message>
+        <source>Arrow to the detector</source>
+        <translation>Pfeil zum Detektor</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>
     <message>
         <source>Lamp on / off</source>
         <translation>Lampe an / aus</translation>
+    </message>
+    <message>
+        <source>Lamp 1, left of the square</source>
+        <translation>Lampe 1, links vom Quadrat</translation>
+    </message>
+    <message>
+        <source>Lamp 2, left of the ellipse</source>
+        <translation>Lampe 2, links von der Ellipse</translation>
+    </message>
+    <message>
+        <source>Lamp 3, below the square</source>
+        <translation>Lampe 3, unter dem Quadrat</translation>
+    </message>
+    <message>
+        <source>Lamp 4, below the ellipse</source>
+        <translation>Lampe 4, unter der Ellipse</translation>
+    </message>
+    <message>
+        <source>Square and its shadows</source>
+        <translation>Quadrat und seine Schatten</translation>
+    </message>
+    <message>
+        <source>Ellipse and its shadows</source>
+        <translation>Ellipse und ihre Schatten</translation>
+    </message>
+    <message>
+        <source>Grid of volume elements</source>
+        <translation>Raster der Volumenelemente</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
     </message>
 </context>
 <context>
@@ -755,6 +863,22 @@ hier Zeile für Zeile</translation>
         <source>Gray Scale</source>
         <translation>Graustufen</translation>
     </message>
+    <message>
+        <source>share of the horizontal beam</source>
+        <translation>Anteil des horizontalen Strahls</translation>
+    </message>
+    <message>
+        <source>share of the vertical beam</source>
+        <translation>Anteil des vertikalen Strahls</translation>
+    </message>
+    <message>
+        <source>horizontal beams</source>
+        <translation>horizontale Strahlen</translation>
+    </message>
+    <message>
+        <source>vertical beams</source>
+        <translation>vertikale Strahlen</translation>
+    </message>
 </context>
 <context>
     <name>TForm8</name>
@@ -769,6 +893,22 @@ hier Zeile für Zeile</translation>
     <message>
         <source>Gray Scale</source>
         <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>horizontal beams</source>
+        <translation>horizontale Strahlen</translation>
+    </message>
+    <message>
+        <source>vertical beams</source>
+        <translation>vertikale Strahlen</translation>
+    </message>
+    <message>
+        <source>share of the horizontal beam</source>
+        <translation>Anteil des horizontalen Strahls</translation>
+    </message>
+    <message>
+        <source>share of the vertical beam</source>
+        <translation>Anteil des vertikalen Strahls</translation>
     </message>
 </context>
 <context>
@@ -788,6 +928,42 @@ hier Zeile für Zeile</translation>
     <message>
         <source>Gray Scale</source>
         <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>beams D1</source>
+        <translation>Strahlen D1</translation>
+    </message>
+    <message>
+        <source>beams D2</source>
+        <translation>Strahlen D2</translation>
+    </message>
+    <message>
+        <source>Add the shares of D1 and D2</source>
+        <translation>Anteile von D1 und D2 addieren</translation>
+    </message>
+    <message>
+        <source>Show the sums of the horizontal and vertical beams</source>
+        <translation>Summen der horizontalen und vertikalen Strahlen zeigen</translation>
+    </message>
+    <message>
+        <source>Add all shares</source>
+        <translation>Alle Anteile addieren</translation>
+    </message>
+    <message>
+        <source>sum of the shares of D1 and D2</source>
+        <translation>Summe der Anteile von D1 und D2</translation>
+    </message>
+    <message>
+        <source>sum of the horizontal and vertical shares</source>
+        <translation>Summe der horizontalen und vertikalen Anteile</translation>
+    </message>
+    <message>
+        <source>share of beam D1</source>
+        <translation>Anteil von Strahl D1</translation>
+    </message>
+    <message>
+        <source>share of beam D2</source>
+        <translation>Anteil von Strahl D2</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1355,10 @@ Kursteam für den Unterricht erstellt.</translation>
         <source>Röntgenbild des menschlichen Kopfes</source>
         <translation>Röntgenbild des menschlichen Kopfes</translation>
     </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
 </context>
 <context>
     <name>TFormFilter</name>
@@ -1524,6 +1704,10 @@ Kursteam für den Unterricht erstellt.</translation>
         <source>Röntgenbild des menschlichen Kopfes</source>
         <translation>Röntgenbild des menschlichen Kopfes</translation>
     </message>
+    <message>
+        <source>Correction</source>
+        <translation>Korrektur</translation>
+    </message>
 </context>
 <context>
     <name>TFormLexikonComputertomograph</name>
@@ -1554,6 +1738,10 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>Filterung im Ortsraum</source>
         <translation>Filterung im Ortsraum</translation>
+    </message>
+    <message>
+        <source>Illustrated page: %1</source>
+        <translation>Bildtafel: %1</translation>
     </message>
 </context>
 <context>
@@ -1653,6 +1841,14 @@ Kursteam für den Unterricht erstellt.</translation>
         <source>A scintillation detector</source>
         <translation>Ein Szintillationsdetektor</translation>
     </message>
+    <message>
+        <source>Schematic of an X-ray tube</source>
+        <translation>Schema einer Röntgenröhre</translation>
+    </message>
+    <message>
+        <source>X-ray spectrum, picture %1</source>
+        <translation>Röntgenspektrum, Bild %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormPause</name>
@@ -1673,6 +1869,26 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>Sources</source>
         <translation>Quellen</translation>
+    </message>
+    <message>
+        <source>Web address of the course</source>
+        <translation>Internetadresse des Kurses</translation>
+    </message>
+    <message>
+        <source>Mail address of the course team</source>
+        <translation>E-Mail-Adresse des Kursteams</translation>
+    </message>
+    <message>
+        <source>Where the course comes from</source>
+        <translation>Woher der Kurs stammt</translation>
+    </message>
+    <message>
+        <source>Literature, first column</source>
+        <translation>Literatur, erste Spalte</translation>
+    </message>
+    <message>
+        <source>Literature, second column</source>
+        <translation>Literatur, zweite Spalte</translation>
     </message>
 </context>
 <context>
@@ -1915,6 +2131,25 @@ Kursteam für den Unterricht erstellt.</translation>
     <message>
         <source>About Qt</source>
         <translation>Über Qt</translation>
+    </message>
+</context>
+<context>
+    <name>Uebungsseite</name>
+    <message>
+        <source>Body with the beams</source>
+        <translation>Körper mit den Strahlen</translation>
+    </message>
+    <message>
+        <source>Grid of volume elements</source>
+        <translation>Raster der Volumenelemente</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Zeile %1, Spalte %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -299,6 +299,10 @@ row by row</translation>
         <source>Picture...</source>
         <translation>Picture...</translation>
     </message>
+    <message>
+        <source>Gray wedge from black to white beside the scale</source>
+        <translation>Gray wedge from black to white beside the scale</translation>
+    </message>
 </context>
 <context>
     <name>TForm11</name>
@@ -401,6 +405,62 @@ row by row</translation>
     <message>
         <source>White</source>
         <translation>White</translation>
+    </message>
+    <message>
+        <source>Colour: %1</source>
+        <translation>Colour: %1</translation>
+    </message>
+    <message>
+        <source>Attenuation factor of row %1</source>
+        <translation>Attenuation factor of row %1</translation>
+    </message>
+    <message>
+        <source>Attenuation factor of column %1</source>
+        <translation>Attenuation factor of column %1</translation>
+    </message>
+    <message>
+        <source>share of the horizontal beam</source>
+        <translation>share of the horizontal beam</translation>
+    </message>
+    <message>
+        <source>share of the vertical beam</source>
+        <translation>share of the vertical beam</translation>
+    </message>
+    <message>
+        <source>Step 1: horizontal pass</source>
+        <translation>Step 1: horizontal pass</translation>
+    </message>
+    <message>
+        <source>Step 2: horizontal shares</source>
+        <translation>Step 2: horizontal shares</translation>
+    </message>
+    <message>
+        <source>Step 3: vertical pass</source>
+        <translation>Step 3: vertical pass</translation>
+    </message>
+    <message>
+        <source>Step 4: vertical shares</source>
+        <translation>Step 4: vertical shares</translation>
+    </message>
+    <message>
+        <source>Step 5: add</source>
+        <translation>Step 5: add</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Current step</source>
+        <translation>Current step</translation>
+    </message>
+    <message>
+        <source>Not done yet</source>
+        <translation>Not done yet</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, sum %3</source>
+        <translation>Row %1, column %2, sum %3</translation>
     </message>
 </context>
 <context>
@@ -729,12 +789,60 @@ row by row</translation>
         <source>Picture...</source>
         <translation>Picture...</translation>
     </message>
+    <message>
+        <source>Arrow to the tube</source>
+        <translation>Arrow to the tube</translation>
+    </message>
+    <message>
+        <source>Arrow to the data acquisition system</source>
+        <translation>Arrow to the data acquisition system</translation>
+    </message>
+    <message>
+        <source>Arrow to the detector</source>
+        <translation>Arrow to the detector</translation>
+    </message>
 </context>
 <context>
     <name>TForm6</name>
     <message>
         <source>Lamp on / off</source>
         <translation>Lamp on / off</translation>
+    </message>
+    <message>
+        <source>Lamp 1, left of the square</source>
+        <translation>Lamp 1, left of the square</translation>
+    </message>
+    <message>
+        <source>Lamp 2, left of the ellipse</source>
+        <translation>Lamp 2, left of the ellipse</translation>
+    </message>
+    <message>
+        <source>Lamp 3, below the square</source>
+        <translation>Lamp 3, below the square</translation>
+    </message>
+    <message>
+        <source>Lamp 4, below the ellipse</source>
+        <translation>Lamp 4, below the ellipse</translation>
+    </message>
+    <message>
+        <source>Square and its shadows</source>
+        <translation>Square and its shadows</translation>
+    </message>
+    <message>
+        <source>Ellipse and its shadows</source>
+        <translation>Ellipse and its shadows</translation>
+    </message>
+    <message>
+        <source>Grid of volume elements</source>
+        <translation>Grid of volume elements</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
     </message>
 </context>
 <context>
@@ -755,6 +863,22 @@ row by row</translation>
         <source>Gray Scale</source>
         <translation>Gray Scale</translation>
     </message>
+    <message>
+        <source>share of the horizontal beam</source>
+        <translation>share of the horizontal beam</translation>
+    </message>
+    <message>
+        <source>share of the vertical beam</source>
+        <translation>share of the vertical beam</translation>
+    </message>
+    <message>
+        <source>horizontal beams</source>
+        <translation>horizontal beams</translation>
+    </message>
+    <message>
+        <source>vertical beams</source>
+        <translation>vertical beams</translation>
+    </message>
 </context>
 <context>
     <name>TForm8</name>
@@ -769,6 +893,22 @@ row by row</translation>
     <message>
         <source>Gray Scale</source>
         <translation>Gray Scale</translation>
+    </message>
+    <message>
+        <source>horizontal beams</source>
+        <translation>horizontal beams</translation>
+    </message>
+    <message>
+        <source>vertical beams</source>
+        <translation>vertical beams</translation>
+    </message>
+    <message>
+        <source>share of the horizontal beam</source>
+        <translation>share of the horizontal beam</translation>
+    </message>
+    <message>
+        <source>share of the vertical beam</source>
+        <translation>share of the vertical beam</translation>
     </message>
 </context>
 <context>
@@ -788,6 +928,42 @@ row by row</translation>
     <message>
         <source>Gray Scale</source>
         <translation>Gray Scale</translation>
+    </message>
+    <message>
+        <source>beams D1</source>
+        <translation>beams D1</translation>
+    </message>
+    <message>
+        <source>beams D2</source>
+        <translation>beams D2</translation>
+    </message>
+    <message>
+        <source>Add the shares of D1 and D2</source>
+        <translation>Add the shares of D1 and D2</translation>
+    </message>
+    <message>
+        <source>Show the sums of the horizontal and vertical beams</source>
+        <translation>Show the sums of the horizontal and vertical beams</translation>
+    </message>
+    <message>
+        <source>Add all shares</source>
+        <translation>Add all shares</translation>
+    </message>
+    <message>
+        <source>sum of the shares of D1 and D2</source>
+        <translation>sum of the shares of D1 and D2</translation>
+    </message>
+    <message>
+        <source>sum of the horizontal and vertical shares</source>
+        <translation>sum of the horizontal and vertical shares</translation>
+    </message>
+    <message>
+        <source>share of beam D1</source>
+        <translation>share of beam D1</translation>
+    </message>
+    <message>
+        <source>share of beam D2</source>
+        <translation>share of beam D2</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1355,10 @@ by a grant for teaching in translation.</translation>
         <source>Röntgenbild des menschlichen Kopfes</source>
         <translation>X-ray of a human head</translation>
     </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
 </context>
 <context>
     <name>TFormFilter</name>
@@ -1524,6 +1704,10 @@ by a grant for teaching in translation.</translation>
         <source>Röntgenbild des menschlichen Kopfes</source>
         <translation>X-ray of a human head</translation>
     </message>
+    <message>
+        <source>Correction</source>
+        <translation>Correction</translation>
+    </message>
 </context>
 <context>
     <name>TFormLexikonComputertomograph</name>
@@ -1554,6 +1738,10 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>Filterung im Ortsraum</source>
         <translation>Filtering in image space</translation>
+    </message>
+    <message>
+        <source>Illustrated page: %1</source>
+        <translation>Illustrated page: %1</translation>
     </message>
 </context>
 <context>
@@ -1653,6 +1841,14 @@ by a grant for teaching in translation.</translation>
         <source>A scintillation detector</source>
         <translation>A scintillation detector</translation>
     </message>
+    <message>
+        <source>Schematic of an X-ray tube</source>
+        <translation>Schematic of an X-ray tube</translation>
+    </message>
+    <message>
+        <source>X-ray spectrum, picture %1</source>
+        <translation>X-ray spectrum, picture %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormPause</name>
@@ -1673,6 +1869,26 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>Sources</source>
         <translation>Sources</translation>
+    </message>
+    <message>
+        <source>Web address of the course</source>
+        <translation>Web address of the course</translation>
+    </message>
+    <message>
+        <source>Mail address of the course team</source>
+        <translation>Mail address of the course team</translation>
+    </message>
+    <message>
+        <source>Where the course comes from</source>
+        <translation>Where the course comes from</translation>
+    </message>
+    <message>
+        <source>Literature, first column</source>
+        <translation>Literature, first column</translation>
+    </message>
+    <message>
+        <source>Literature, second column</source>
+        <translation>Literature, second column</translation>
     </message>
 </context>
 <context>
@@ -1915,6 +2131,25 @@ by a grant for teaching in translation.</translation>
     <message>
         <source>About Qt</source>
         <translation>About Qt</translation>
+    </message>
+</context>
+<context>
+    <name>Uebungsseite</name>
+    <message>
+        <source>Body with the beams</source>
+        <translation>Body with the beams</translation>
+    </message>
+    <message>
+        <source>Grid of volume elements</source>
+        <translation>Grid of volume elements</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>Row %1, column %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,7 @@ TForm11::TForm11()
         k->setCheckable(true);
         k->setIcon(farbfeld(farben[i]));
         k->setToolTip(i == 0 ? tr("Dark gray") : i == 1 ? tr("Light gray") : tr("White"));
+        k->setAccessibleName(tr("Colour: %1").arg(k->toolTip()));
         gruppe->addButton(k);
         farbknoepfe[std::size_t(i)] = k;
     }
@@ -117,6 +118,17 @@ TForm11::TForm11()
     for (int n = 1; n <= 9; ++n)
         Ver[n] = feld(QStringLiteral("Ver%1").arg(n), ort(n, {62, 336}), Qt::blue);
     summenfelder(Summe, 3, {81, 327}, 54, true);
+    for (int k = 1; k <= 3; ++k) {
+        Int[k]->setAccessibleName(tr("Attenuation factor of row %1").arg(k));
+        Int[3 + k]->setAccessibleName(tr("Attenuation factor of column %1").arg(k));
+    }
+    zellennamen(Hor, 3, tr("share of the horizontal beam"));
+    zellennamen(Ver, 3, tr("share of the vertical beam"));
+    StartHoriButton->setAccessibleName(tr("Step 1: horizontal pass"));
+    HorizontalButton->setAccessibleName(tr("Step 2: horizontal shares"));
+    StartVertiButton->setAccessibleName(tr("Step 3: vertical pass"));
+    VertikalButton->setAccessibleName(tr("Step 4: vertical shares"));
+    SummenButton->setAccessibleName(tr("Step 5: add"));
     for (int n = 1; n <= 9; ++n)
         Summe[n]->setCursor(Qt::PointingHandCursor);
 
@@ -183,6 +195,10 @@ void TForm11::bild(QPushButton* knopf, QPushButton* vorlage)
 {
     knopf->setIcon(vorlage->icon());
     knopf->setProperty("Bild", vorlage->objectName());
+    // What the picture shows, for a screen reader.
+    knopf->setAccessibleDescription(vorlage == CheckButton ? tr("Done")
+                                    : vorlage == PfeilButton ? tr("Current step")
+                                                             : tr("Not done yet"));
 }
 
 std::vector<QLineEdit*> TForm11::felder(Gruppe g) const
@@ -225,12 +241,10 @@ void TForm11::tabfolgeNach(QWidget* knopf)
                                                       VertikalButton, SummenButton}) {
         folge.push_back(k);
         if (k == knopf) {
-            for (Gruppe g : {HorFaktoren, VerFaktoren, HorAnteile})
+            // Each group row by row (only the open one takes the focus).
+            for (Gruppe g : {HorFaktoren, VerFaktoren, HorAnteile, VerAnteile})
                 for (QLineEdit* f : felder(g))
                     folge.push_back(f);
-            for (int j = 1; j <= 3; ++j)
-                for (int r = 1; r <= 3; ++r)
-                    folge.push_back(Ver[3 * (r - 1) + j]);
         }
     }
     folge.insert(folge.end(), {Farbe1, Farbe2, Farbe3, FertigButton});
@@ -443,6 +457,8 @@ void TForm11::SummenButtonClick()
         Ver[n]->hide();
         Kurs::setzeHintergrund(Summe[n], Qt::white);
         Summe[n]->setText(QString::number(wert(Hor[n]) + wert(Ver[n])));
+        Summe[n]->setAccessibleName(
+            tr("Row %1, column %2, sum %3").arg(zeile(n, 3)).arg(spalte(n, 3)).arg(Summe[n]->text()));
         Summe[n]->adjustSize();
         Summe[n]->show();
     }

@@ -45,6 +45,14 @@ TForm6::TForm6()
     Bild->setGeometry(480, 232, 275, 275);
     for (QPushButton* l : {Lampe11, Lampe12, Lampe21, Lampe22})
         l->setToolTip(tr("Lamp on / off"));
+    // Numbered in reading order, the order Tab takes them in.
+    Lampe11->setAccessibleName(tr("Lamp 1, left of the square"));
+    Lampe21->setAccessibleName(tr("Lamp 2, left of the ellipse"));
+    Lampe12->setAccessibleName(tr("Lamp 3, below the square"));
+    Lampe22->setAccessibleName(tr("Lamp 4, below the ellipse"));
+    Schattenwurf1->setAccessibleName(tr("Square and its shadows"));
+    Schattenwurf2->setAccessibleName(tr("Ellipse and its shadows"));
+    Bild->setAccessibleName(tr("Grid of volume elements"));
 
     seiteEinrichten();
 
@@ -58,7 +66,8 @@ TForm6::TForm6()
     Lampe1Zustand = 0;
     Lampe2Zustand = 0;
     for (QPushButton* l : {Lampe11, Lampe12, Lampe21, Lampe22})
-        l->setIcon(LampeAus->icon());
+        leuchten(l, false);
+    Kurs::tabfolge({WeiterButton, Lampe11, Lampe21, Lampe12, Lampe22});
     Kurs::gitterbild(Bild, Layout::breite() * 45 / 800, 4, 1, 0);
 
     for (QPlainTextEdit* m : {Memo1, Memo2})
@@ -72,6 +81,15 @@ TForm6::TForm6()
 void TForm6::FormShow()
 {
     kurs().neuAnbieten(false);
+    // A learner at the keyboard starts at the first lamp.
+    Kurs::fokus(Lampe11, WeiterButton);
+}
+
+void TForm6::leuchten(QPushButton* lampe, bool an)
+{
+    lampe->setIcon((an ? LampeAn : LampeAus)->icon());
+    // A screen reader tells the state with the name.
+    lampe->setAccessibleDescription(an ? tr("On") : tr("Off"));
 }
 
 void TForm6::Lampe11Click()
@@ -103,7 +121,7 @@ void TForm6::Lampen1Check()
     Schatten1Loeschen();
     if (Lampe1Zustand == Lampe11An || Lampe1Zustand == Lampe12An) {
         Schatten(Lampe1Zustand);
-        (Lampe1Zustand == Lampe11An ? Lampe11 : Lampe12)->setIcon(LampeAn->icon());
+        leuchten(Lampe1Zustand == Lampe11An ? Lampe11 : Lampe12, true);
     }
 }
 
@@ -112,7 +130,7 @@ void TForm6::Lampen2Check()
     Schatten2Loeschen();
     if (Lampe2Zustand == Lampe21An || Lampe2Zustand == Lampe22An) {
         Schatten(Lampe2Zustand);
-        (Lampe2Zustand == Lampe21An ? Lampe21 : Lampe22)->setIcon(LampeAn->icon());
+        leuchten(Lampe2Zustand == Lampe21An ? Lampe21 : Lampe22, true);
     }
 }
 
@@ -128,8 +146,8 @@ void TForm6::Schatten1Loeschen()
     f.rectangle(cx - s, cx - s, cx + s, cx + s);
     f.setzePinsel(Kurs::Weiss);
     Schattenwurf1->aktualisieren();
-    Lampe11->setIcon(LampeAus->icon());
-    Lampe12->setIcon(LampeAus->icon());
+    leuchten(Lampe11, false);
+    leuchten(Lampe12, false);
 }
 
 void TForm6::Schatten2Loeschen()
@@ -144,8 +162,8 @@ void TForm6::Schatten2Loeschen()
     f.ellipse(cx - e, cx - s, cx + e, cx + s);
     f.setzePinsel(Kurs::Weiss);
     Schattenwurf2->aktualisieren();
-    Lampe21->setIcon(LampeAus->icon());
-    Lampe22->setIcon(LampeAus->icon());
+    leuchten(Lampe21, false);
+    leuchten(Lampe22, false);
 }
 
 void TForm6::Schatten(int lampe)

@@ -48,6 +48,8 @@ private:
     void Schatten1Loeschen();
     void Schatten2Loeschen();
     void Schatten(int lampe);
+    // Shows a lamp on or off.
+    void leuchten(QPushButton* lampe, bool an);
 
     int Halbseite = 25;
     int Halbachse = 15;

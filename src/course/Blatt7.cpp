@@ -46,6 +46,12 @@ TForm7::TForm7()
         Kurs::schliessen(Ver[n]);
     }
     summenfelder(Summe, 4, {70, 308}, 45, true);
+    zellennamen(Hor, 4, tr("share of the horizontal beam"));
+    zellennamen(Ver, 4, tr("share of the vertical beam"));
+    benennen(Start1Button, tr("horizontal beams"));
+    benennen(HorizontalButton, tr("horizontal beams"));
+    benennen(Start2Button, tr("vertical beams"));
+    benennen(VertikalButton, tr("vertical beams"));
 
     seiteEinrichten();
 

@@ -46,12 +46,14 @@ TForm8::TForm8()
     Durchgaenge = {Durchgang{.start = Start1Button, .knopf = HorizontalButton, .loeschen = Loeschen1Button,
                              .weiter = Start2Button, .felder = &Hor, .erstesFeld = Hor[1], .feldschritt = 8,
                              .gruppen = zeilen(), .soll = [](int r, int) { return Faktor[r]; },
-                             .strahlen = [this] { return StrahlenHorizontal(); }},
+                             .strahlen = [this] { return StrahlenHorizontal(); }, .name = tr("horizontal beams")},
                    Durchgang{.start = Start2Button, .knopf = VertikalButton, .loeschen = Loeschen2Button,
                              .weiter = SummenButton, .felder = &Ver, .erstesFeld = Ver[1], .feldschritt = 9,
                              .gruppen = spalten(), .soll = [](int, int j) { return Faktor[4 + j]; },
-                             .strahlen = [this] { return StrahlenVertikal(); }}};
+                             .strahlen = [this] { return StrahlenVertikal(); }, .name = tr("vertical beams")}};
     anteilfelderEinrichten({});
+    zellennamen(Hor, 4, tr("share of the horizontal beam"));
+    zellennamen(Ver, 4, tr("share of the vertical beam"));
 
     seiteEinrichten();
 

@@ -20,7 +20,7 @@ public:
 
 protected:
     // The page leaves "&New" as it finds it when it appears.
-    void FormShow() override {}
+    void FormShow() override { schrittFokussieren(); }
     void FormActivate() override;
     void seiteZuruecksetzen() override;
 

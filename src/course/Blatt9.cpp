@@ -89,13 +89,17 @@ TForm9::TForm9()
     summenfelder(Summe, 4, {70, 308}, 45, false);
     loeschknoepfe();
     Durchgaenge = {Durchgang{.start = Start1Button, .knopf = D1Button, .loeschen = Loeschen1Button,
-                             .weiter = Start2Button, .felder = &D1, .erstesFeld = D1[4], .feldschritt = 10,
-                             .gruppen = diagonalen(), .soll = sollD1, .strahlen = [this] { return StrahlenD1(); }},
+                             .weiter = Start2Button, .felder = &D1, .erstesFeld = D1[1], .feldschritt = 10,
+                             .gruppen = diagonalen(), .soll = sollD1, .strahlen = [this] { return StrahlenD1(); }, .name = tr("beams D1")},
                    Durchgang{.start = Start2Button, .knopf = D2Button, .loeschen = Loeschen2Button,
-                             .weiter = Summen1Button, .felder = &D2, .erstesFeld = D2[16], .feldschritt = 11,
+                             .weiter = Summen1Button, .felder = &D2, .erstesFeld = D2[1], .feldschritt = 11,
                              .gruppen = gegendiagonalen(), .soll = sollD2,
-                             .strahlen = [this] { return StrahlenD2(); }}};
+                             .strahlen = [this] { return StrahlenD2(); }, .name = tr("beams D2")}};
     anteilfelderEinrichten(QStringLiteral(",."));
+    anteilnamen();
+    Summen1Button->setAccessibleName(tr("Add the shares of D1 and D2"));
+    ZeigeButton->setAccessibleName(tr("Show the sums of the horizontal and vertical beams"));
+    Summen2Button->setAccessibleName(tr("Add all shares"));
 
     seiteEinrichten();
 
@@ -116,7 +120,7 @@ TForm9::TForm9()
     Phase = 0;
     Schritt = 1;
     Schrittziele = {nullptr,       Start1Button,  D1Button,     Start2Button, D2Button, Summen1Button,
-                    ZeigeButton,   Summen2Button, FaerbeButton, WeiterButton, D1[4],    D2[16]};
+                    ZeigeButton,   Summen2Button, FaerbeButton, WeiterButton, D1[1],    D2[1]};
     beschriften();
     BreiteVorfuehrung = 17;
     tabfolge({Summen1Button, ZeigeButton, Summen2Button, FaerbeButton});
@@ -217,6 +221,8 @@ void TForm9::Summen1ButtonClick()
         D1[n]->setCursorPosition(0);
         D2[n]->hide();
     }
+    // From here on the fields hold sums; a screen reader says so.
+    zellennamen(D1, 4, tr("sum of the shares of D1 and D2"));
     schrittWeiter(Summen1Button, 6, ZeigeButton);
 }
 
@@ -229,6 +235,7 @@ void TForm9::ZeigeButtonClick()
         D2[n]->setText(QString::number(SummeHV[n]));
         D2[n]->setCursorPosition(0);
     }
+    zellennamen(D2, 4, tr("sum of the horizontal and vertical shares"));
     schrittWeiter(ZeigeButton, 7, Summen2Button);
 }
 
@@ -271,8 +278,15 @@ void TForm9::D2_1Enter(QLineEdit* feld)
         Kurs::fokus(schrittziel(), WeiterButton);
 }
 
+void TForm9::anteilnamen()
+{
+    zellennamen(D1, 4, tr("share of beam D1"));
+    zellennamen(D2, 4, tr("share of beam D2"));
+}
+
 void TForm9::seiteZuruecksetzen()
 {
+    anteilnamen();
     gitterZeichnen(2, Zelle / 2);
     for (int k = 1; k <= 7; ++k) {
         IntD1[k]->hide();

@@ -36,6 +36,8 @@ protected:
     void seiteZuruecksetzen() override;
 
 private:
+    // The fields' names while they hold the shares of D1 and D2.
+    void anteilnamen();
     void D1ButtonClick();
     void D2ButtonClick();
     void Summen1ButtonClick();

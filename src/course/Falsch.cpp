@@ -33,6 +33,7 @@ TFormFalsch::TFormFalsch()
     Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));
     Bild1->setGeometry(14, 14, 78, 113);
     Bild1->setzeGestreckt(true);
+    Bild1->setAccessibleName(tr("Röntgenbild des menschlichen Kopfes"));
     Falsch1 = urteilsfeld(this, QStringLiteral("Falsch1"), tr("That's not right."), 123, 32, 110, 16);
     Falsch2 = urteilsfeld(this, QStringLiteral("Falsch2"), tr("Not yet right"), 109, 32, 138, 16,
                           Qt::AlignHCenter | Qt::AlignTop);
@@ -40,6 +41,7 @@ TFormFalsch::TFormFalsch()
     OKButton = knopf(this, QStringLiteral("OKButton"), tr("OK"), 151, 80, 55, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
+    setAccessibleName(tr("Verdict"));
 
     Skalierung::fensterSkalieren(this, Bildschirm::breite(), Bildschirm::hoehe());
     if (Layout::breite() == 1024)
@@ -66,6 +68,7 @@ void TFormFalsch::Urteil(QLabel* urteil)
         Bild1->setzeBildquelle({});
         Bild1->setzeBild(Kurs::kopf());
     }
+    Kurs::ansagen(this, urteil->text());
     modalZeigen(this);
 }
 
@@ -81,6 +84,7 @@ void TFormFalsch::FormShow()
     Bild1->setToolTip(Richtig->isVisibleTo(this)
                           ? tr("Wilhelm Conrad Röntgen (1845–1923), the discoverer of X-rays")
                           : tr("Röntgenbild des menschlichen Kopfes"));
+    Bild1->setAccessibleName(Bild1->toolTip());
 }
 
 void TFormFalsch::hideEvent(QHideEvent* e)

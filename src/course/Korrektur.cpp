@@ -22,12 +22,14 @@ TFormKorrektur::TFormKorrektur()
     Bild1 = new Bildanzeige(this, QStringLiteral("Bild1"));
     Bild1->setGeometry(24, 15, 78, 113);
     Bild1->setzeGestreckt(true);
+    Bild1->setAccessibleName(tr("Röntgenbild des menschlichen Kopfes"));
     Zeile1 = bezeichnung(this, QStringLiteral("Zeile1"), {}, 128, 16);
     Zeile2 = bezeichnung(this, QStringLiteral("Zeile2"), {}, 128, 48);
     Zeile3 = bezeichnung(this, QStringLiteral("Zeile3"), {}, 128, 80);
     OKButton = knopf(this, QStringLiteral("OKButton"), tr("OK"), 297, 104, 55, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QWidget::close);
+    setAccessibleName(tr("Correction"));
 
     Skalierung::fensterSkalieren(this, Bildschirm::breite(), Bildschirm::hoehe());
     if (Layout::breite() == 1024)
@@ -66,5 +68,11 @@ void TFormKorrektur::Meldung(const QString& z1, const QString& z2, const QString
         Bild1->setzeBild(Kurs::kopf());
         Bild1->setToolTip(tr("Röntgenbild des menschlichen Kopfes"));
     }
+    Bild1->setAccessibleName(Bild1->toolTip());
+    QStringList zeilen{z1};
+    for (const QString& z : {z2, z3})
+        if (!z.isEmpty())
+            zeilen << z;
+    Kurs::ansagen(this, zeilen.join(QLatin1Char(' ')));
     modalZeigen(this);
 }

@@ -6,6 +6,7 @@
 #include "platform/Steuerelemente.h"
 #include "platform/Zeichenflaeche.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 
 namespace Kurs {
 
@@ -226,6 +228,15 @@ void fokus(QWidget* ziel, QWidget* ersatz)
         ziel->setFocus(Qt::OtherFocusReason);
     else if (kann(ersatz))
         ersatz->setFocus(Qt::OtherFocusReason);
+}
+
+void ansagen(QWidget* fenster, const QString& text)
+{
+    fenster->setAccessibleDescription(text);
+    QTimer::singleShot(0, fenster, [fenster] {
+        QAccessibleEvent alarm(fenster, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alarm);
+    });
 }
 
 void tabfolge(const std::vector<QWidget*>& folge)

@@ -75,6 +75,10 @@ bool ganzzahl(const QLineEdit* feld, int& wert);
 // Puts the focus on `ziel` if it can take it, else on `ersatz`.
 void fokus(QWidget* ziel, QWidget* ersatz = nullptr);
 
+// Gives a window's message to a screen reader: the window's description, and
+// an alert as soon as the window is up (also when it is then shown modally).
+void ansagen(QWidget* fenster, const QString& text);
+
 // Sets the tab order to the given sequence.
 void tabfolge(const std::vector<QWidget*>& folge);
 

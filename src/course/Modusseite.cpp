@@ -32,8 +32,11 @@ void Modusseite::loeschknoepfe()
 void Modusseite::beschriften()
 {
     const QString beschriftung = kurs().lernmodus() ? tr("Korrektur") : tr("Verteilung");
-    for (const Durchgang& d : Durchgaenge)
+    for (const Durchgang& d : Durchgaenge) {
         d.knopf->setText(beschriftung);
+        for (QPushButton* k : {d.start, d.knopf, d.loeschen})
+            benennen(k, d.name);
+    }
 }
 
 void Modusseite::tabfolge(std::initializer_list<QWidget*> danach)
@@ -41,9 +44,9 @@ void Modusseite::tabfolge(std::initializer_list<QWidget*> danach)
     std::vector<QWidget*> folge{WeiterButton};
     for (const Durchgang& d : Durchgaenge) {
         folge.push_back(d.start);
-        for (const auto& gruppe : d.gruppen)
-            for (int n : gruppe)
-                folge.push_back((*d.felder)[n]);
+        // Reading order, row by row, whatever order the beams fill them in.
+        for (int n = 1; n <= 16; ++n)
+            folge.push_back((*d.felder)[n]);
         folge.insert(folge.end(), {d.knopf, d.loeschen});
     }
     folge.insert(folge.end(), danach);
@@ -121,20 +124,23 @@ void Modusseite::Start2ButtonClick()
 bool Modusseite::anteileRichtig(int g)
 {
     const Durchgang& d = Durchgaenge[g];
-    bool leer = false, falsch = false;
+    QLineEdit* leer = nullptr;
+    QLineEdit* falsch = nullptr;
     for (int n = 1; n <= 16; ++n) {
-        const QLineEdit* f = (*d.felder)[n];
+        QLineEdit* f = (*d.felder)[n];
         // A comma or a point is no share: the field counts as wrong.
         int wert = 0;
         if (f->text().isEmpty())
-            leer = true;
+            leer = leer ? leer : f;
         else if (!Kurs::ganzzahl(f, wert) || wert != d.soll(zeile(n), spalte(n)))
-            falsch = true;
+            falsch = falsch ? falsch : f;
     }
     if (!leer && !falsch)
         return true;
     Phase = 2 * g + 1;
     FormFalsch->Urteil(leer ? FormFalsch->Falsch1 : FormFalsch->Falsch2);
+    // The learner goes on at the first field still empty, else the first wrong one.
+    Kurs::fokus(leer ? leer : falsch);
     return false;
 }
 

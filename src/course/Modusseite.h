@@ -59,6 +59,8 @@ protected:
         std::vector<std::vector<int>> gruppen;
         int (*soll)(int r, int j);
         std::function<bool()> strahlen;
+        // What the pass's buttons act on, for their names ("horizontal beams").
+        QString name;
     };
     std::array<Durchgang, 2> Durchgaenge;
 
@@ -93,10 +95,10 @@ protected:
     void anteilfelderEinrichten(const QString& zusaetzlich);
     // The two "Delete" buttons on the panel's free bottom strip, hidden.
     void loeschknoepfe();
-    // "Korrektur" (instruction) or "Verteilung" (demonstration) on both pass buttons.
+    // "Korrektur" (instruction) or "Verteilung" (demonstration) on both pass
+    // buttons; every button of a pass named with the pass.
     void beschriften();
-    // Tab order: each pass's fields, in the order of its groups, follow its
-    // start button and lead on to its own button; "Delete" comes after the
+    // Tab order: each pass's fields, row by row, follow its start button and lead on to its own button; "Delete" comes after the
     // check; `danach` ends the order.
     void tabfolge(std::initializer_list<QWidget*> danach);
 

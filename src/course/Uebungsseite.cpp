@@ -24,6 +24,13 @@ Uebungsseite::Uebungsseite(const QString& name)
 void Uebungsseite::FormShow()
 {
     kurs().neuAnbieten(true);
+    schrittFokussieren();
+}
+
+void Uebungsseite::schrittFokussieren()
+{
+    // A learner at the keyboard starts where the exercise stands.
+    Kurs::fokus(schrittziel(), WeiterButton);
 }
 
 int Uebungsseite::skaliert(int wert)
@@ -61,8 +68,10 @@ void Uebungsseite::bilderAnlegen(QRect panel, QRect bild1, QRect bild2, bool tra
     Panel2 = new Panel(this, QStringLiteral("Panel2"), panel.x(), panel.y(), panel.width(), panel.height());
     Bild1 = new Bildanzeige(Panel2, QStringLiteral("Bild1"));
     Bild1->setGeometry(bild1);
+    Bild1->setAccessibleName(tr("Body with the beams"));
     Bild2 = new Bildanzeige(Panel2, QStringLiteral("Bild2"));
     Bild2->setGeometry(bild2);
+    Bild2->setAccessibleName(tr("Grid of volume elements"));
     if (transparent)
         Bild2->setzeTransparent(true);
 }
@@ -103,6 +112,18 @@ void Uebungsseite::anteilfelder(std::array<QLineEdit*, 17>& erste, const QString
             f->hide();
         }
     }
+}
+
+void Uebungsseite::zellennamen(std::span<QLineEdit* const> felder, int seite, const QString& was)
+{
+    for (int n = 1; n <= seite * seite; ++n)
+        felder[std::size_t(n)]->setAccessibleName(
+            tr("Row %1, column %2, %3").arg(zeile(n, seite)).arg(spalte(n, seite)).arg(was));
+}
+
+void Uebungsseite::benennen(QPushButton* knopf, const QString& was)
+{
+    knopf->setAccessibleName(tr("%1: %2").arg(knopf->text(), was));
 }
 
 void Uebungsseite::summenfelder(std::span<QLabel*> summe, int seite, QPoint ursprung, int abstand, bool verborgen)

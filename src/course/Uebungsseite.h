@@ -48,8 +48,10 @@ protected:
 
     explicit Uebungsseite(const QString& name);
 
-    // Enables "&New" whenever the page appears.
+    // Enables "&New" whenever the page appears; the focus goes to the
+    // current step's control.
     void FormShow() override;
+    void schrittFokussieren();
 
     // One direction of beams: its colour, one dash, the step from dash to
     // dash, and the arrowhead's three corners relative to where the dashes end.
@@ -103,6 +105,12 @@ protected:
     // its bottom left; `name` holds %1 for the cell; one character each, hidden.
     void anteilfelder(std::array<QLineEdit*, 17>& erste, const QString& name1, std::array<QLineEdit*, 17>& zweite,
                       const QString& name2, int (*breite)(int spalte));
+    // Names the fields of a seite x seite grid (index 1 to seite * seite, row
+    // by row) for a screen reader by their cell and what they hold.
+    static void zellennamen(std::span<QLineEdit* const> felder, int seite, const QString& was);
+    // Names a button for a screen reader by its text and what it acts on
+    // ("Start: horizontal beams"), so that buttons of the same text differ.
+    static void benennen(QPushButton* knopf, const QString& was);
     // The sum labels of a seite x seite grid, row by row from `ursprung`,
     // `abstand` apart: empty, on white.
     void summenfelder(std::span<QLabel*> summe, int seite, QPoint ursprung, int abstand, bool verborgen);

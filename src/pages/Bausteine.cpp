@@ -78,8 +78,10 @@ Bildanzeige* bild(QWidget* eltern, const QString& name, int x, int y, int breite
     b->setzeGestreckt(true);
     if (!quelle.isEmpty())
         quelleSetzen(b, quelle);
-    if (!hinweis.isEmpty())
+    if (!hinweis.isEmpty()) {
         b->setToolTip(hinweis);
+        b->setAccessibleName(hinweis);
+    }
     return b;
 }
 
@@ -137,6 +139,7 @@ QWidget* seite(QTabWidget* buch, const QString& name, const QString& titel)
     QPalette pal = s->palette();
     pal.setColor(QPalette::Window, Qt::white);
     s->setPalette(pal);
+    s->setAccessibleName(titel);
     buch->addTab(s, titel);
     return s;
 }

@@ -34,7 +34,8 @@ QLineEdit* ueberschrift(QWidget* eltern, const QString& name, const QString& tex
                         int pixel = 16);
 
 // A picture control; with a source it shows that picture stretched over the
-// control (SVG pictures are rendered at the control's size).
+// control (SVG pictures are rendered at the control's size). The hint is its
+// tooltip and its name for a screen reader.
 Bildanzeige* bild(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe,
                   const QString& quelle = {}, const QString& hinweis = {});
 
@@ -46,7 +47,7 @@ void quelleSetzen(Bildanzeige* bild, const QString& quelle);
 QScrollArea* rollkasten(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe,
                         int innenBreite, int innenHoehe);
 
-// A tabbed notebook; seite() adds a white tab page.
+// A tabbed notebook; seite() adds a white tab page, named by its title.
 QTabWidget* notizbuch(QWidget* eltern, const QString& name, int x, int y, int breite, int hoehe);
 QWidget* seite(QTabWidget* buch, const QString& name, const QString& titel);
 // Makes all tabs of a notebook fit into one row of its width: narrower

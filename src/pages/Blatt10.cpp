@@ -28,7 +28,9 @@ TForm10::TForm10()
     Bild2->setGeometry(0, 0, 325, 225);
     Bild2->setzeTransparent(true);
     Bild2->setToolTip(tr("The scale of relative attenuation values"));
+    Bild2->setAccessibleName(Bild2->toolTip());
     Bild3 = new Bildanzeige(Panel1, QStringLiteral("Bild3"));
+    Bild3->setAccessibleName(tr("Gray wedge from black to white beside the scale"));
     Panel2 = new Panel(this, QStringLiteral("Panel2"), 87, 208, 289, 50);
     GesetzMueRelativ = Bausteine::bild(Panel2, QStringLiteral("GesetzMueRelativ"), 49, 16, 190, 50,
                                        QStringLiteral(":/pages/bilder/gesetz_mue_relativ.svg"),

@@ -41,6 +41,9 @@ TForm5::TForm5()
     Pfeil3 = Bausteine::bild(Panel2, QStringLiteral("Pfeil3"), 114, 194, 14, 22, QStringLiteral(":/pages/bilder/pfeil_oben.svg"));
     for (Bildanzeige* p : {Pfeil1, Pfeil2, Pfeil3})
         p->setzeTransparent(true);
+    Pfeil1->setAccessibleName(tr("Arrow to the tube"));
+    Pfeil2->setAccessibleName(tr("Arrow to the data acquisition system"));
+    Pfeil3->setAccessibleName(tr("Arrow to the detector"));
     Label3 = rotesSchild(Panel2, QStringLiteral("Label3"), tr("DAS"), 12, 170);
     Label4 = rotesSchild(Panel2, QStringLiteral("Label4"), tr("Tube"), 112, 16);
     Label5 = rotesSchild(Panel2, QStringLiteral("Label5"), tr("Detector"), 96, 216);

@@ -53,6 +53,7 @@ TFormLexikonComputertomograph::TFormLexikonComputertomograph()
         *t.bild = Bausteine::bild((*t.kasten)->widget(), QString::fromLatin1(t.name), 9, 0, 530, t.hoehe,
                                   QStringLiteral(":/pages/bilder/%1.svg").arg(QLatin1String(t.datei)));
         (*t.kasten)->verticalScrollBar()->setSingleStep(20);
+        (*t.bild)->setAccessibleName(tr("Illustrated page: %1").arg(tr(t.titel)));
         ++nummer;
     }
 

@@ -38,7 +38,8 @@ TFormLexikonRoentgenstrahlung::TFormLexikonRoentgenstrahlung()
     Edit1 = tiefgestellt(Memo1, QChar(0x2095), QStringLiteral("Edit1"), QStringLiteral("H"));
     Edit2 = tiefgestellt(Memo1, QChar(0x2090), QStringLiteral("Edit2"), QStringLiteral("a"));
     BildRoentgenroehre = Bausteine::bild(s1, QStringLiteral("BildRoentgenroehre"), 352, 8, 262, 184,
-                                         QStringLiteral(":/pages/bilder/roentgenroehre.svg"));
+                                         QStringLiteral(":/pages/bilder/roentgenroehre.svg"),
+                                         tr("Schematic of an X-ray tube"));
     LabelRoehre = bezeichnung(s1, QStringLiteral("LabelRoehre"), tr("Schematic of  an x-ray tube"), 404,
                               196);
     const int spektrumY = 222;
@@ -47,7 +48,8 @@ TFormLexikonRoentgenstrahlung::TFormLexikonRoentgenstrahlung()
     for (int i = 0; i < 3; ++i) {
         const int x = 8 + i * 204;
         *spektren[i] = Bausteine::bild(s1, QStringLiteral("BildRoentgenspektrum%1").arg(i + 1), x, spektrumY, 196,
-                                       124, QStringLiteral(":/pages/bilder/spektrum%1.svg").arg(i + 1));
+                                       124, QStringLiteral(":/pages/bilder/spektrum%1.svg").arg(i + 1),
+                                       tr("X-ray spectrum, picture %1").arg(i + 1));
         *schilder[i] = bezeichnung(s1, QStringLiteral("LabelBild%1").arg(i + 1), tr("Picture %1").arg(i + 1),
                                    x + 72, spektrumY + 126);
     }

@@ -44,6 +44,11 @@ TFormQuellen::TFormQuellen()
     Memo1 = Bausteine::memo(innen, QStringLiteral("Memo1"), 8, 192, 225, 696, QStringLiteral("quellen_literatur1"));
     Memo2 = Bausteine::memo(innen, QStringLiteral("Memo2"), 256, 192, 225, 700, QStringLiteral("quellen_literatur2"));
     Panel1 = new Panel(innen, QStringLiteral("Panel1"), 240, 192, 4, 696, QColor(Farben::Navy));
+    Edit1->setAccessibleName(tr("Web address of the course"));
+    Edit2->setAccessibleName(tr("Mail address of the course team"));
+    Memo3->setAccessibleName(tr("Where the course comes from"));
+    Memo1->setAccessibleName(tr("Literature, first column"));
+    Memo2->setAccessibleName(tr("Literature, second column"));
     EndeButton = Bausteine::endeKnopf(this, 231, 312);
     connect(EndeButton, &QPushButton::clicked, this, &QWidget::close);
 }
