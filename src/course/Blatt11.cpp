@@ -88,8 +88,15 @@ TForm11::TForm11()
     CheckButton = bildknopf(this, QStringLiteral("CheckButton"), 136, 552, Kurs::Haken);
     LeerButton = bildknopf(this, QStringLiteral("LeerButton"), 168, 552, Kurs::Leer);
     PfeilButton = bildknopf(this, QStringLiteral("PfeilButton"), 200, 552, Kurs::Pfeil);
-    for (QPushButton* k : {CheckButton, LeerButton, PfeilButton})
+    // Never shown: they only hold the step buttons' three pictures (named by
+    // what the picture says, like the step buttons' descriptions).
+    CheckButton->setAccessibleName(tr("Done"));
+    LeerButton->setAccessibleName(tr("Not done yet"));
+    PfeilButton->setAccessibleName(tr("Current step"));
+    for (QPushButton* k : {CheckButton, LeerButton, PfeilButton}) {
+        k->setFocusPolicy(Qt::NoFocus);
         k->hide();
+    }
     Memo3 = textfeld(this, QStringLiteral("Memo3"), 14, 272, 323, 65,
                      Kurs::text(QStringLiteral(":/course/texte/blatt11_memo3.txt")));
     Memo3->setLineWrapMode(QPlainTextEdit::WidgetWidth);

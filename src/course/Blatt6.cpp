@@ -35,12 +35,17 @@ TForm6::TForm6()
     Lampe12 = lampe(this, QStringLiteral("Lampe12"), 514, 172);
     Lampe21 = lampe(this, QStringLiteral("Lampe21"), 613, 80);
     Lampe22 = lampe(this, QStringLiteral("Lampe22"), 706, 172);
+    // Never shown: they only hold the lamps' two pictures.
     LampeAus = lampe(this, QStringLiteral("LampeAus"), 72, 552);
     LampeAus->setIcon(QIcon(Kurs::LampeAus));
-    LampeAus->hide();
     LampeAn = lampe(this, QStringLiteral("LampeAn"), 104, 552);
     LampeAn->setIcon(QIcon(Kurs::LampeAn));
-    LampeAn->hide();
+    LampeAus->setAccessibleName(tr("Off"));
+    LampeAn->setAccessibleName(tr("On"));
+    for (QPushButton* k : {LampeAus, LampeAn}) {
+        k->setFocusPolicy(Qt::NoFocus);
+        k->hide();
+    }
     Bild = new Bildanzeige(this, QStringLiteral("Bild"));
     Bild->setGeometry(480, 232, 275, 275);
     for (QPushButton* l : {Lampe11, Lampe12, Lampe21, Lampe22})

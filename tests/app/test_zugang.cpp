@@ -27,18 +27,6 @@ Q_DECLARE_METATYPE(Sprache::Ausgabe)
 
 namespace {
 
-// named in a parallel branch: the exercise pages 7 to 12 and their answer
-// dialogs; the reading pages and reference windows.
-const QSet<QString> Ausgenommen = {
-    QStringLiteral("Form0"),  QStringLiteral("Form1"),  QStringLiteral("Form2"),  QStringLiteral("Form3"),
-    QStringLiteral("Form4"),  QStringLiteral("Form5"),  QStringLiteral("Form6"),  QStringLiteral("Form7"),
-    QStringLiteral("Form8"),  QStringLiteral("Form9"),  QStringLiteral("Form10"), QStringLiteral("Form11"),
-    QStringLiteral("FormFalsch"), QStringLiteral("FormKorrektur"), QStringLiteral("FormHilfe"),
-    QStringLiteral("FormInfo"), QStringLiteral("FormDanksagung"), QStringLiteral("FormQuellen"),
-    QStringLiteral("FormLexikonRoentgenstrahlung"), QStringLiteral("FormLexikonComputertomograph"),
-    QStringLiteral("FormLexikonFilter"), QStringLiteral("FormBilderGehirn"),
-    QStringLiteral("FormBilderLunge"),
-};
 
 // The window of the set a control belongs to: the nearest of its ancestors
 // that is one (the main window holds every area and panel).
@@ -137,8 +125,6 @@ private slots:
         QStringList fehler;
         int geprueft = 0;
         for (QWidget* f : alle) {
-            if (Ausgenommen.contains(f->objectName()))
-                continue;
             QSet<QString> namen;
             for (QWidget* w : f->findChildren<QWidget*>()) {
                 // (a combo box's list is a popup of its own)
