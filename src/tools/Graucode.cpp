@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QToolButton>
 
@@ -40,7 +41,8 @@ QToolButton* pfeilknopf(QWidget* eltern, const QString& name, const QString& bil
     k->setGeometry(x, 2, 15, 20);
     k->setIcon(QIcon(bild));
     k->setIconSize(QSize(10, 16));
-    k->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab; Space steps the window once (held, it repeats).
+    k->setFocusPolicy(Qt::TabFocus);
     k->setAutoRaise(false);
     return k;
 }
@@ -220,6 +222,12 @@ bool TFormGraucode::eventFilter(QObject* objekt, QEvent* e)
             objekt == ButtonRunter ? ButtonRunterMouseDown() : ButtonHochMouseDown();
         } else if (e->type() == QEvent::MouseButtonRelease) {
             objekt == ButtonRunter ? ButtonRunterMouseUp() : ButtonHochMouseUp();
+        } else if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)
+                   && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space) {
+            // One step per key press, as one tick of the held mouse button.
+            if (e->type() == QEvent::KeyPress)
+                objekt == ButtonRunter ? Timer1RunterTimer() : Timer1HochTimer();
+            return true;
         }
     }
     return QWidget::eventFilter(objekt, e);

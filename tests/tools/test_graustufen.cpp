@@ -88,6 +88,32 @@ private slots:
         QCOMPARE(pixel(G()->Untergrund, 0, 1), qRgb(208, 208, 208));
     }
 
+    void pfeilMitDerLeertaste_data()
+    {
+        QTest::addColumn<bool>("hoch");
+        QTest::addColumn<int>("tasten");
+        QTest::addColumn<int>("position");
+        QTest::newRow("up, three presses") << true << 3 << 103;
+        QTest::newRow("down, one press") << false << 1 << 99;
+    }
+
+    void pfeilMitDerLeertaste()
+    {
+        // each Space on a focused arrow is one step, and re-colours
+        QFETCH(bool, hoch);
+        QFETCH(int, tasten);
+        QFETCH(int, position);
+        bildMitFenster();
+        streifenKlick(100);
+        QToolButton* pfeil = hoch ? G()->ButtonHoch : G()->ButtonRunter;
+        QVERIFY(pfeil->focusPolicy() & Qt::TabFocus);
+        markieren();
+        for (int i = 0; i < tasten; ++i)
+            QTest::keyClick(pfeil, Qt::Key_Space);
+        QCOMPARE(G()->Schieberposition(), position);
+        QVERIFY(!markiert());
+    }
+
     void knopfUndTrapez()
     {
         bildMitFenster();
