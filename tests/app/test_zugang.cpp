@@ -27,17 +27,6 @@ Q_DECLARE_METATYPE(Sprache::Ausgabe)
 
 namespace {
 
-
-// The window of the set a control belongs to: the nearest of its ancestors
-// that is one (the main window holds every area and panel).
-QWidget* fensterVon(QWidget* w, const QSet<QWidget*>& fenster)
-{
-    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
-        if (fenster.contains(p))
-            return p;
-    return nullptr;
-}
-
 // What a learner can focus or press: a control with a focus policy, or a
 // painted one that acts as a button.
 bool bedienbar(QWidget* w)

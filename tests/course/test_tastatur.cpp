@@ -121,15 +121,6 @@ const QSet<QString> Kursfenster = {
     QStringLiteral("FormBilderLunge"),
 };
 
-// The window of the set a control belongs to: the nearest ancestor in it.
-QWidget* fensterVon(QWidget* w, const QSet<QWidget*>& fenster)
-{
-    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
-        if (fenster.contains(p))
-            return p;
-    return nullptr;
-}
-
 // What a learner can focus or press, or a picture a screen reader shows.
 bool zuBenennen(QWidget* w)
 {

@@ -186,4 +186,12 @@ QRgb pixel(QWidget* bildanzeige, int x, int y)
     return b ? b->flaeche().pixel(x, y) : 0;
 }
 
+QWidget* fensterVon(QWidget* w, const QSet<QWidget*>& fenster)
+{
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (fenster.contains(p))
+            return p;
+    return nullptr;
+}
+
 }  // namespace Testumgebung

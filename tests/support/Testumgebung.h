@@ -4,6 +4,7 @@
 #include "platform/Meldung.h"
 
 #include <QApplication>
+#include <QSet>
 #include <QStringList>
 #include <QtTest>
 #include <functional>
@@ -72,6 +73,10 @@ void wennModal(std::function<void()> aktion, int nachMs = 0);
 
 // Colour of a pixel of a picture control's surface.
 QRgb pixel(QWidget* bildanzeige, int x, int y);
+
+// The window of a set a control belongs to: the nearest of its ancestors in
+// the set (the main window holds every area and panel).
+QWidget* fensterVon(QWidget* w, const QSet<QWidget*>& fenster);
 
 }  // namespace Testumgebung
 
